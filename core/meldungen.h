@@ -1,0 +1,51 @@
+#pragma once
+// The one interface through which every message box is shown. The window
+// implements it with modal boxes; tests capture the messages.
+
+#include <QString>
+#include <exception>
+#include <new>
+#include <utility>
+
+enum class Meldungsart {
+    Hinweis,   // caption "Varno Quiz", no icon
+    Warnung,   // caption "Warnung", warning icon
+    Fehler,    // caption "Fehler", error icon
+    Ausnahme,  // caption "Varno Quiz", error icon; an error that ended a handler
+};
+
+class Meldungen {
+public:
+    virtual ~Meldungen() = default;
+    virtual void zeige(Meldungsart art, const QString& text) = 0;
+};
+
+// An error that ends the running handler and appears in the exception box
+// (failed score conversion, unreadable picture file).
+class VarnoFehler : public std::exception {
+public:
+    explicit VarnoFehler(QString text) : m_text(std::move(text)), m_utf8(m_text.toUtf8()) {}
+    const QString& text() const { return m_text; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_text;
+    QByteArray m_utf8;
+};
+
+// The exception box's text: the error's text plus a period unless it ends in one.
+QString ausnahmeText(const QString& text);
+
+// Runs one event handler; an error it raises ends it and is shown in the exception box.
+template <class Handler>
+void alsEreignis(Meldungen& meldungen, Handler&& handler)
+{
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const VarnoFehler& fehler) {
+        meldungen.zeige(Meldungsart::Ausnahme, ausnahmeText(fehler.text()));
+    } catch (const std::bad_alloc&) {
+        meldungen.zeige(Meldungsart::Ausnahme,
+                        ausnahmeText(QStringLiteral("Nicht genügend Arbeitsspeicher")));
+    }
+}

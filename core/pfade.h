@@ -1,0 +1,14 @@
+#pragma once
+// Resolving picture paths written for another system: "\" separates
+// directories, and letter case may differ from the files on disk.
+
+#include <QString>
+
+// The existing file the path names: the exact path if it exists, otherwise the
+// one file whose components match ignoring letter case. Empty when there is
+// none or more than one. Relative paths are relative to the working directory.
+// Path text is Unicode; on disk names are looked up as the file system stores them.
+QString findeDatei(const QString& pfad);
+
+// The extension from the last "." of the file name part on, dot included; empty if none.
+QString dateiEndung(const QString& pfad);

@@ -1,0 +1,36 @@
+#pragma once
+// The picture area: the off-screen picture IBild, the visible picture Image3,
+// the sector cover, picture loading and fitting, and the resize handler.
+
+#include <QImage>
+#include <memory>
+
+#include "bildflaeche.h"
+
+struct Spielstand;
+class Fenster;
+class Meldungen;
+
+class Bildbereich : public Bildflaeche {
+public:
+    Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen);
+    ~Bildbereich() override;
+
+    const QImage& sichtbaresBild() const;   // Image3
+    const QImage& iBild() const;            // IBild
+
+    // Paints sector k onto the visible picture (DrawEck).
+    void DrawEck(int k);
+
+    void formResize() override;
+    void rendereBild() override;
+    void zeigeGanzesBild() override;
+    void zeichneAbdeckung() override;
+    void deckeAuf(int sektor) override;
+    void fuelleGrau() override;
+    QSize missBild(const QString& pfad) override;
+
+private:
+    struct Daten;
+    std::unique_ptr<Daten> d;
+};

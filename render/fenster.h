@@ -1,0 +1,28 @@
+#pragma once
+// What the picture-area layout needs of the main window. Size changes made
+// through this interface take effect at once and run the layout nested, as the
+// window's own resize would; later reports of the same size do nothing.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class Fenster {
+public:
+    virtual ~Fenster() = default;
+    virtual QSize aussenGroesse() const = 0;   // frame included
+    virtual QSize innenGroesse() const = 0;    // client area
+    virtual void setzeAussenBreite(int breite) = 0;
+    virtual void setzeAussenHoehe(int hoehe) = 0;
+    virtual void maximiere() = 0;
+    virtual void bewegeNachObenLinks() = 0;
+    virtual void schliesse() = 0;
+    // Frame of the picture area (Panel3); the visible picture lies inside at (2, 2).
+    virtual void setzeRahmen(const QRect& rahmen) = 0;
+    virtual QRect rahmen() const = 0;
+    virtual bool einstellungenSichtbar() const = 0;
+    virtual QSize einstellungenGroesse() const = 0;
+    virtual void setzeEinstellungenPosition(const QPoint& links_oben) = 0;
+    // Pixels of the visible picture changed inside this rectangle.
+    virtual void bildGeaendert(const QRect& bereich) = 0;
+};

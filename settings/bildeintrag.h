@@ -1,0 +1,24 @@
+#pragma once
+// Picture entries of the settings file: one per "Neues Bild".
+
+#include <QSize>
+#include <QString>
+#include <functional>
+
+struct Spielstand;
+class Meldungen;
+
+// Splits the "?x" positioning suffix off an entry. True: usable, code holds the
+// letter or is empty. False: malformed suffix, entry unchanged, code empty.
+bool PositionAbtrennen(QString& eintrag, QString& code);
+
+// What reading an entry needs of the picture area when each picture keeps its own aspect.
+struct Bildvermesser {
+    std::function<void()> fuelleGrau;                   // paints the visible picture grey
+    std::function<QSize(const QString& pfad)> miss;     // loads and measures; throws VarnoFehler
+};
+
+// Reads the next usable entry. True: BildDatei, BildPosition, SeitenX and
+// SeitenY describe the new picture. False: a message was shown.
+// A decoding error while measuring propagates as VarnoFehler.
+bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser& vermesser);
