@@ -1,0 +1,70 @@
+#include "pfade.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+// Depth-first search for every file matching the remaining components ignoring
+// letter case. Stops once two are found, since then none is taken.
+void sucheOhneGrossKlein(const QString& basis, const QStringList& teile, int index,
+                         QStringList& treffer)
+{
+    if (treffer.size() > 1)
+        return;
+    const QString verzeichnis = basis.isEmpty() ? QStringLiteral(".") : basis;
+    auto verbinde = [&](const QString& name) {
+        if (basis.isEmpty())
+            return name;
+        return basis.endsWith(QLatin1Char('/')) ? basis + name : basis + QLatin1Char('/') + name;
+    };
+
+    if (index == teile.size()) {
+        if (QFileInfo(verzeichnis).isFile())
+            treffer.append(basis);
+        return;
+    }
+    const QString& teil = teile.at(index);
+    if (teil.isEmpty() || teil == QLatin1String(".") || teil == QLatin1String("..")) {
+        sucheOhneGrossKlein(teil.isEmpty() ? basis : verbinde(teil), teile, index + 1, treffer);
+        return;
+    }
+    const QStringList eintraege = QDir(verzeichnis).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& eintrag : eintraege) {
+        if (eintrag.compare(teil, Qt::CaseInsensitive) == 0)
+            sucheOhneGrossKlein(verbinde(eintrag), teile, index + 1, treffer);
+    }
+}
+
+} // namespace
+
+QString findeDatei(const QString& pfad)
+{
+    if (pfad.isEmpty())
+        return QString();
+    QString normal = pfad;
+    normal.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(normal).isFile())
+        return normal;
+
+    const bool absolut = normal.startsWith(QLatin1Char('/'));
+    const QStringList teile = normal.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (teile.isEmpty())
+        return QString();
+    QStringList treffer;
+    sucheOhneGrossKlein(absolut ? QStringLiteral("/") : QString(), teile, 0, treffer);
+    return treffer.size() == 1 ? treffer.first() : QString();
+}
+
+QString dateiEndung(const QString& pfad)
+{
+    const qsizetype trenner = std::max(pfad.lastIndexOf(QLatin1Char('/')),
+                                       pfad.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype punkt = pfad.lastIndexOf(QLatin1Char('.'));
+    if (punkt <= trenner)
+        return QString();
+    return pfad.mid(punkt);
+}

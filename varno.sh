@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Sets up, builds, plays and tests Varno Quiz on Debian 12.
+#   ./varno.sh play   install what is missing, build, start the demo game
+#   ./varno.sh test   install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+install_packages() {
+    local missing=()
+    while read -r pkg; do
+        [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done < debian-packages.txt
+    if ((${#missing[@]})); then
+        local sudo=""
+        [[ $(id -u) -ne 0 ]] && sudo="sudo"
+        echo "Installing: ${missing[*]}"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+    fi
+}
+
+build() {
+    cmake --preset release >/dev/null
+    cmake --build --preset release -j "$(nproc)"
+}
+
+case "${1:-}" in
+    play)
+        install_packages
+        build
+        cd demo
+        exec ../build/release/app/varno-quiz
+        ;;
+    test)
+        install_packages
+        build
+        ctest --preset release -j "$(nproc)"
+        ;;
+    *)
+        echo "usage: $0 play|test" >&2
+        exit 2
+        ;;
+esac
