@@ -142,6 +142,11 @@ QString punkteText(int punkte)
 
 int addiereBegrenzt(int a, long long b)
 {
+    // Clamping b first keeps the sum itself inside long long.
+    if (b > static_cast<long long>(INT_MAX) - INT_MIN)
+        return INT_MAX;
+    if (b < static_cast<long long>(INT_MIN) - INT_MAX)
+        return INT_MIN;
     const long long summe = static_cast<long long>(a) + b;
     if (summe > INT_MAX)
         return INT_MAX;

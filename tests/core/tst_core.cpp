@@ -1,0 +1,434 @@
+// Shared helpers: rounding, trimming, integer conversion, code page, line reader,
+// messages and path resolution.
+
+#include "core/hilfen.h"
+#include "core/meldungen.h"
+#include "core/pfade.h"
+#include "core/zeilenleser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <climits>
+#include <optional>
+
+namespace {
+
+class Fangnetz : public Meldungen {
+public:
+    void zeige(Meldungsart art, const QString& text) override { liste.append({art, text}); }
+    QList<QPair<Meldungsart, QString>> liste;
+};
+
+bool legeDatei(const QString& pfad, const QByteArray& inhalt = "x")
+{
+    QFile f(pfad);
+    return f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
+}
+
+QStringList alleZeilen(Zeilenleser& leser)
+{
+    QStringList zeilen;
+    while (!leser.amEnde())
+        zeilen << leser.liesZeile();
+    return zeilen;
+}
+
+}  // namespace
+
+class TestCore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rundeGerade_data()
+    {
+        QTest::addColumn<double>("wert");
+        QTest::addColumn<int>("ergebnis");
+        QTest::newRow("200.5") << 200.5 << 200;
+        QTest::newRow("201.5") << 201.5 << 202;
+        QTest::newRow("0.5") << 0.5 << 0;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("-0.5") << -0.5 << 0;
+        QTest::newRow("-1.5") << -1.5 << -2;
+        QTest::newRow("-2.5") << -2.5 << -2;
+        QTest::newRow("148.5") << 148.5 << 148;
+        QTest::newRow("2.4999") << 2.4999 << 2;
+        QTest::newRow("2.5001") << 2.5001 << 3;
+        QTest::newRow("-2.6") << -2.6 << -3;
+        QTest::newRow("ganz") << 7.0 << 7;
+        QTest::newRow("riesig") << 1e12 << INT_MAX;
+        QTest::newRow("riesig negativ") << -1e12 << INT_MIN;
+        QTest::newRow("knapp ueber INT_MAX") << 2147483647.6 << INT_MAX;
+        QTest::newRow("unendlich") << qInf() << INT_MAX;
+        QTest::newRow("minus unendlich") << -qInf() << INT_MIN;
+    }
+    void rundeGerade()
+    {
+        QFETCH(double, wert);
+        QFETCH(int, ergebnis);
+        QCOMPARE(::rundeGerade(wert), ergebnis);
+    }
+
+    void trimmeAlleSteuerzeichen()
+    {
+        for (int code = 0; code <= 32; ++code) {
+            const QString z{QChar(char16_t(code))};
+            QCOMPARE(::trimme(z + QStringLiteral("a b") + z + z), QStringLiteral("a b"));
+            QCOMPARE(::trimme(z), QString());
+        }
+    }
+
+    void trimme_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("leer") << QString() << QString();
+        QTest::newRow("innen bleibt") << QStringLiteral("  Adler  und  Biber \t") << QStringLiteral("Adler  und  Biber");
+        QTest::newRow("Tabs und CR LF") << QStringLiteral("\t\r\n x \n\r\t") << QStringLiteral("x");
+        QTest::newRow("Nullzeichen") << QString(QChar(0)) + QStringLiteral("x") + QChar(0) << QStringLiteral("x");
+        QTest::newRow("Code 33 bleibt") << QStringLiteral(" ! ") << QStringLiteral("!");
+        QTest::newRow("Code 127 bleibt") << QStringLiteral("\x7f") << QStringLiteral("\x7f");
+        QTest::newRow("geschuetztes Blank bleibt") << QStringLiteral("\u00a0x\u00a0") << QStringLiteral("\u00a0x\u00a0");
+    }
+    void trimme()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(::trimme(text), ergebnis);
+    }
+
+    void alsGanzzahl_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("zahl");
+        QTest::newRow("7") << "7" << true << 7;
+        QTest::newRow(" 7") << " 7" << true << 7;
+        QTest::newRow("   -12") << "   -12" << true << -12;
+        QTest::newRow("-5") << "-5" << true << -5;
+        QTest::newRow("+3") << "+3" << true << 3;
+        QTest::newRow("-0") << "-0" << true << 0;
+        QTest::newRow("0010") << "0010" << true << 10;
+        QTest::newRow("$1F") << "$1F" << true << 31;
+        QTest::newRow("$1f") << "$1f" << true << 31;
+        QTest::newRow("x1f") << "x1f" << true << 31;
+        QTest::newRow("X1F") << "X1F" << true << 31;
+        QTest::newRow("0x10") << "0x10" << true << 16;
+        QTest::newRow("0X10") << "0X10" << true << 16;
+        QTest::newRow(" $10") << " $10" << true << 16;
+        QTest::newRow("$7FFFFFFF") << "$7FFFFFFF" << true << INT_MAX;
+        QTest::newRow("2147483647") << "2147483647" << true << INT_MAX;
+        QTest::newRow("-2147483648") << "-2147483648" << true << INT_MIN;
+        QTest::newRow("-$10") << "-$10" << false << 0;
+        QTest::newRow("+0x10") << "+0x10" << false << 0;
+        QTest::newRow("7 ") << "7 " << false << 0;
+        QTest::newRow("leer") << "" << false << 0;
+        QTest::newRow("Blanks") << "   " << false << 0;
+        QTest::newRow("-") << "-" << false << 0;
+        QTest::newRow("+") << "+" << false << 0;
+        QTest::newRow("$") << "$" << false << 0;
+        QTest::newRow("0x") << "0x" << false << 0;
+        QTest::newRow("- 5") << "- 5" << false << 0;
+        QTest::newRow("1 2") << "1 2" << false << 0;
+        QTest::newRow("2147483648") << "2147483648" << false << 0;
+        QTest::newRow("-2147483649") << "-2147483649" << false << 0;
+        QTest::newRow("99999999999999999999") << "99999999999999999999" << false << 0;
+        QTest::newRow("$80000000") << "$80000000" << false << 0;
+        QTest::newRow("$FFFFFFFF") << "$FFFFFFFF" << false << 0;
+        QTest::newRow("$1G") << "$1G" << false << 0;
+        QTest::newRow("1F") << "1F" << false << 0;
+        QTest::newRow("Tab 7") << "\t7" << false << 0;
+        QTest::newRow("1e3") << "1e3" << false << 0;
+        QTest::newRow("1.0") << "1.0" << false << 0;
+        QTest::newRow("arabische Ziffer") << QStringLiteral("\u0663") << false << 0;
+        QTest::newRow("Vollbreite Ziffer") << QStringLiteral("\uff17") << false << 0;
+    }
+    void alsGanzzahl()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(int, zahl);
+        const std::optional<int> ergebnis = ::alsGanzzahl(text);
+        QCOMPARE(ergebnis.has_value(), ok);
+        if (ok)
+            QCOMPARE(*ergebnis, zahl);
+    }
+
+    void windows1252_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ä") << QByteArray("\xE4") << QStringLiteral("ä");
+        QTest::newRow("Euro") << QByteArray("\x80") << QStringLiteral("€");
+        QTest::newRow("Ÿ") << QByteArray("\x9F") << QStringLiteral("Ÿ");
+        QTest::newRow("ß") << QByteArray("\xDF") << QStringLiteral("ß");
+        QTest::newRow("Anführung") << QByteArray("\x84\x93") << QStringLiteral("„“");
+        QTest::newRow("ASCII") << QByteArray("Adler 1") << QStringLiteral("Adler 1");
+        QTest::newRow("undefiniert 0x81") << QByteArray("\x81") << QString(QChar(0x81));
+    }
+    void windows1252()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(ausWindows1252(bytes), text);
+        QCOMPARE(nachWindows1252(text), bytes);
+    }
+
+    void windows1252AlleBytes()
+    {
+        QByteArray alle;
+        for (int b = 0; b < 256; ++b)
+            alle.append(char(b));
+        const QString text = ausWindows1252(alle);
+        QCOMPARE(text.size(), 256);
+        QCOMPARE(nachWindows1252(text), alle);
+        // Distinct bytes give distinct characters.
+        QSet<QChar> zeichen(text.begin(), text.end());
+        QCOMPARE(zeichen.size(), 256);
+    }
+
+    void punkteText_data()
+    {
+        QTest::addColumn<int>("punkte");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "0 Punkte";
+        QTest::newRow("1") << 1 << "1 Punkte";
+        QTest::newRow("18") << 18 << "18 Punkte";
+        QTest::newRow("-3") << -3 << "-3 Punkte";
+        QTest::newRow("kleinste") << INT_MIN << "-2147483648 Punkte";
+    }
+    void punkteText()
+    {
+        QFETCH(int, punkte);
+        QFETCH(QString, text);
+        QCOMPARE(::punkteText(punkte), text);
+    }
+
+    void addiereBegrenzt_data()
+    {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<qlonglong>("b");
+        QTest::addColumn<int>("summe");
+        QTest::newRow("5+18") << 5 << 18LL << 23;
+        QTest::newRow("5-8") << 5 << -8LL << -3;
+        QTest::newRow("bis MAX") << INT_MAX - 1 << 1LL << INT_MAX;
+        QTest::newRow("ueber MAX") << INT_MAX << 1LL << INT_MAX;
+        QTest::newRow("bis MIN") << INT_MIN + 1 << -1LL << INT_MIN;
+        QTest::newRow("unter MIN") << INT_MIN << -1LL << INT_MIN;
+        QTest::newRow("MAX plus MIN") << INT_MAX << qlonglong(INT_MIN) << -1;
+        QTest::newRow("weit darueber") << 0 << (1LL << 40) << INT_MAX;
+        QTest::newRow("weit darunter") << 0 << -(1LL << 40) << INT_MIN;
+        QTest::newRow("groesstes b") << 1 << LLONG_MAX << INT_MAX;
+        QTest::newRow("kleinstes b") << -1 << LLONG_MIN << INT_MIN;
+    }
+    void addiereBegrenzt()
+    {
+        QFETCH(int, a);
+        QFETCH(qlonglong, b);
+        QFETCH(int, summe);
+        QCOMPARE(::addiereBegrenzt(a, b), summe);
+    }
+
+    void zeilenleser_data()
+    {
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<QStringList>("zeilen");
+        QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("letzte ohne Ende") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("LF allein ist Zeichen") << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c"};
+        QTest::newRow("nur LF") << QByteArray("a\nb\n") << QStringList{"a\nb\n"};
+        QTest::newRow("LF nach CR LF") << QByteArray("a\r\n\nb") << QStringList{"a", "\nb"};
+        QTest::newRow("LF CR") << QByteArray("a\n\rb") << QStringList{"a\n", "b"};
+        QTest::newRow("a CR CR") << QByteArray("a\r\r") << QStringList{"a", ""};
+        QTest::newRow("Leerzeilen") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
+        QTest::newRow("nur CR LF") << QByteArray("\r\n") << QStringList{""};
+        QTest::newRow("Strg-Z beendet") << QByteArray("a\rb\x1A" "c\rd\r") << QStringList{"a", "b"};
+        QTest::newRow("Strg-Z nach CR") << QByteArray("a\r\x1A") << QStringList{"a"};
+        QTest::newRow("Strg-Z zwischen CR und LF") << QByteArray("a\r\x1A\nb") << QStringList{"a"};
+        QTest::newRow("Windows-1252") << QByteArray("Cham\xE4leon\r\x80") << QStringList{QStringLiteral("Chamäleon"),
+                                                                                       QStringLiteral("€")};
+        QTest::newRow("leer") << QByteArray() << QStringList{};
+        QTest::newRow("nur Strg-Z") << QByteArray("\x1A" "abc") << QStringList{};
+        QTest::newRow("Nullbyte bleibt") << QByteArray("a\0b\r", 4) << QStringList{QStringLiteral("a") + QChar(0) + QStringLiteral("b")};
+    }
+    void zeilenleser()
+    {
+        QFETCH(QByteArray, daten);
+        QFETCH(QStringList, zeilen);
+        Zeilenleser leser;
+        QVERIFY(!leser.istOffen());
+        leser.oeffneDaten(daten);
+        QVERIFY(leser.istOffen());
+        QCOMPARE(leser.amEnde(), zeilen.isEmpty());
+        QCOMPARE(alleZeilen(leser), zeilen);
+        QCOMPARE(leser.gelesenZeilen(), zeilen.size());
+        // Past the end: empty lines, no error, still at the end.
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(leser.liesZeile(), QString());
+            QVERIFY(leser.amEnde());
+        }
+        QCOMPARE(leser.gelesenZeilen(), zeilen.size() + 3);
+    }
+
+    void zeilenleserLangeZeile()
+    {
+        const QByteArray lang(10 * 1024 * 1024, 'x');
+        Zeilenleser leser;
+        leser.oeffneDaten(lang + "\r\nende");
+        const QString zeile = leser.liesZeile();
+        QCOMPARE(zeile.size(), lang.size());
+        QVERIFY(zeile.startsWith(QLatin1String("xxx")) && zeile.endsWith(QLatin1String("xxx")));
+        QVERIFY(!leser.amEnde());
+        QCOMPARE(leser.liesZeile(), QStringLiteral("ende"));
+        QVERIFY(leser.amEnde());
+    }
+
+    void zeilenleserDatei()
+    {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("Varno.ini"));
+        QVERIFY(legeDatei(pfad, "#Kommentar\r\nmax\x1A" "danach"));
+        Zeilenleser leser;
+        QVERIFY(leser.oeffne(pfad));
+        QVERIFY(leser.istOffen());
+        QCOMPARE(alleZeilen(leser), (QStringList{"#Kommentar", "max"}));
+
+        Zeilenleser fehlt;
+        QVERIFY(!fehlt.oeffne(dir.filePath(QStringLiteral("gibtsnicht.ini"))));
+        QVERIFY(!fehlt.istOffen());
+        QVERIFY(!fehlt.oeffne(dir.path()));
+    }
+
+    void ausnahmeText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("ohne Punkt") << "Kein JPEG" << "Kein JPEG.";
+        QTest::newRow("mit Punkt") << "Kein JPEG." << "Kein JPEG.";
+        QTest::newRow("zwei Punkte") << "Abbruch.." << "Abbruch..";
+        QTest::newRow("Ausrufezeichen") << "Falsch!" << "Falsch!.";
+        QTest::newRow("Umlaut") << QStringLiteral("Ungültig") << QStringLiteral("Ungültig.");
+        QTest::newRow("leer") << "" << ".";
+    }
+    void ausnahmeText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, ergebnis);
+        QCOMPARE(::ausnahmeText(text), ergebnis);
+    }
+
+    void alsEreignisZeigtFehler()
+    {
+        Fangnetz meldungen;
+        bool danach = false;
+        alsEreignis(meldungen, [&] {
+            throw VarnoFehler(QStringLiteral("'abc' ist kein gültiger Integerwert"));
+            danach = true;
+        });
+        QVERIFY(!danach);
+        QCOMPARE(meldungen.liste.size(), 1);
+        QCOMPARE(meldungen.liste[0].first, Meldungsart::Ausnahme);
+        QCOMPARE(meldungen.liste[0].second, QStringLiteral("'abc' ist kein gültiger Integerwert."));
+    }
+
+    void alsEreignisOhneFehler()
+    {
+        Fangnetz meldungen;
+        int laeufe = 0;
+        alsEreignis(meldungen, [&] { ++laeufe; });
+        QCOMPARE(laeufe, 1);
+        QVERIFY(meldungen.liste.isEmpty());
+    }
+
+    void alsEreignisSpeichermangel()
+    {
+        Fangnetz meldungen;
+        alsEreignis(meldungen, [] { throw std::bad_alloc(); });
+        QCOMPARE(meldungen.liste.size(), 1);
+        QCOMPARE(meldungen.liste[0].first, Meldungsart::Ausnahme);
+        QCOMPARE(meldungen.liste[0].second, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+    }
+
+    void findeDatei()
+    {
+        QTemporaryDir dir;
+        const QString basis = dir.path();
+        QVERIFY(QDir(basis).mkpath(QStringLiteral("Bilder/Tiere")));
+        QVERIFY(legeDatei(basis + QStringLiteral("/Bilder/Bild01.jpg")));
+        QVERIFY(legeDatei(basis + QStringLiteral("/Bilder/Tiere/Hund.JPG")));
+        QVERIFY(legeDatei(basis + QStringLiteral("/Bilder/zwei.jpg")));
+        QVERIFY(legeDatei(basis + QStringLiteral("/Bilder/ZWEI.jpg")));
+
+        const auto istDatei = [](const QString& gefunden, const QString& erwartet) {
+            return !gefunden.isEmpty()
+                   && QFileInfo(gefunden).canonicalFilePath() == QFileInfo(erwartet).canonicalFilePath();
+        };
+        const QString bild01 = basis + QStringLiteral("/Bilder/Bild01.jpg");
+        const QString hund = basis + QStringLiteral("/Bilder/Tiere/Hund.JPG");
+
+        QVERIFY(istDatei(::findeDatei(bild01), bild01));
+        QVERIFY(istDatei(::findeDatei(basis + QStringLiteral("\\Bilder\\Bild01.jpg")), bild01));
+        QVERIFY(istDatei(::findeDatei(basis + QStringLiteral("/bilder/BILD01.JPG")), bild01));
+        QVERIFY(istDatei(::findeDatei(basis + QStringLiteral("\\BILDER\\tiere\\hund.jpg")), hund));
+        QVERIFY(istDatei(::findeDatei(basis + QStringLiteral("/Bilder//Bild01.jpg")), bild01));
+
+        // Two files differ only in letter case: the exact name still works, any other is ambiguous.
+        QVERIFY(istDatei(::findeDatei(basis + QStringLiteral("/Bilder/ZWEI.jpg")),
+                         basis + QStringLiteral("/Bilder/ZWEI.jpg")));
+        QVERIFY(::findeDatei(basis + QStringLiteral("/Bilder/Zwei.jpg")).isEmpty());
+
+        QVERIFY(::findeDatei(basis + QStringLiteral("/Bilder")).isEmpty());
+        QVERIFY(::findeDatei(basis + QStringLiteral("/bilder/tiere")).isEmpty());
+        QVERIFY(::findeDatei(basis + QStringLiteral("/Bilder/Bild02.jpg")).isEmpty());
+        QVERIFY(::findeDatei(basis + QStringLiteral("/Bilder/Bild01.jpg/x")).isEmpty());
+        QVERIFY(::findeDatei(QString()).isEmpty());
+    }
+
+    void findeDateiRelativ()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("Bilder")));
+        const QString bild = dir.path() + QStringLiteral("/Bilder/Bild07.jpg");
+        QVERIFY(legeDatei(bild));
+        const QString erwartet = QFileInfo(bild).canonicalFilePath();
+        const QString vorher = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QStringList gefunden;
+        for (const char* pfad : {"Bilder/Bild07.jpg", "bilder\\BILD07.jpg", ".\\Bilder\\bild07.JPG"}) {
+            const QString g = ::findeDatei(QString::fromLatin1(pfad));
+            gefunden << (g.isEmpty() ? QString() : QFileInfo(g).canonicalFilePath());
+        }
+        const bool fehlt = ::findeDatei(QStringLiteral("Bilder\\Bild08.jpg")).isEmpty();
+        QDir::setCurrent(vorher);
+        QCOMPARE(gefunden, (QStringList{erwartet, erwartet, erwartet}));
+        QVERIFY(fehlt);
+    }
+
+    void dateiEndung_data()
+    {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QString>("endung");
+        QTest::newRow("jpg") << "Bilder\\Bild01.jpg" << ".jpg";
+        QTest::newRow("JPEG") << "/a/b.JPEG" << ".JPEG";
+        QTest::newRow("letzter Punkt") << "a.tar.gz" << ".gz";
+        QTest::newRow("ohne") << "Bild05" << "";
+        QTest::newRow("Punkt im Verzeichnis") << "a.b/c" << "";
+        QTest::newRow("Punkt im Windows-Verzeichnis") << "Bilder.neu\\Bild" << "";
+        QTest::newRow("nur Endung") << "Bilder/.bmp" << ".bmp";
+        QTest::newRow("Punkt am Ende") << "bild." << ".";
+        QTest::newRow("leer") << "" << "";
+    }
+    void dateiEndung()
+    {
+        QFETCH(QString, pfad);
+        QFETCH(QString, endung);
+        QCOMPARE(::dateiEndung(pfad), endung);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
