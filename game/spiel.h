@@ -30,10 +30,15 @@ public:
     // These raise VarnoFehler for the caller's exception box; the window wraps
     // every call in alsEreignis().
 private:
+    void wendeFenstergroesseAn();
+    void beendeBildOhneGewinner();
+    bool istGruppe(int g) const;
+
     Spielstand& m_st;
     Spielanzeige& m_anzeige;
     Bildflaeche& m_bild;
     Fenster& m_fenster;
     Meldungen& m_meldungen;
     Zufall& m_zufall;
+    bool m_gestartet = false;   // the start-up steps run once only
 };

@@ -1,0 +1,1149 @@
+// The game rules played through whole pictures with scripted draws.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <climits>
+#include <memory>
+
+#include "core/meldungen.h"
+#include "core/spielstand.h"
+#include "fakes.h"
+#include "game/spiel.h"
+
+namespace {
+
+constexpr Panelfarbe K = Panelfarbe::Knopfflaeche;
+constexpr Panelfarbe H = Panelfarbe::Hellgelb;
+constexpr Panelfarbe S = Panelfarbe::Silber;
+
+using Farben = QList<Panelfarbe>;
+using Zahlen = QList<int>;
+
+Zahlen liste(const std::array<int, GruppenSlots>& feld, int anzahl)
+{
+    return Zahlen(feld.begin(), feld.begin() + anzahl);
+}
+
+struct Welt {
+    Protokoll protokoll;
+    Spielstand st;
+    FakeAnzeige anzeige{protokoll};
+    FakeFenster fenster{protokoll};
+    FakeBild bild{st, fenster, protokoll};
+    FakeMeldungen meldungen;
+    SkriptZufall zufall{protokoll};
+    Spiel spiel{st, anzeige, bild, fenster, meldungen, zufall};
+    QTemporaryDir dir;
+
+    Welt() { fenster.beiGroessenaenderung = [this] { bild.formResize(); }; }
+
+    // A settings file read up to the picture list; every listed picture exists.
+    void einrichten(int gruppen, const QStringList& eintraege, const QByteArray& nachspann = {},
+                    const QStringList& fehlend = {})
+    {
+        st.Gruppenzahl = gruppen;
+        anzeige.zeilen = gruppen;
+        st.FensterBreite = 1024;
+        st.FensterHoehe = 768;
+        st.StandardSeitenX = st.SeitenX = 4;
+        st.StandardSeitenY = st.SeitenY = 3;
+        st.BildPraefix = dir.path() + QLatin1Char('/');
+        st.BildSuffix = QStringLiteral(".jpg");
+        for (const QString& name : eintraege) {
+            if (fehlend.contains(name))
+                continue;
+            QFile datei(dir.filePath(name + QStringLiteral(".jpg")));
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+            datei.write("kein echtes Bild");
+        }
+        st.Einstellungsdatei.oeffneDaten(eintraege.join(QLatin1Char('\r')).toLatin1() + nachspann);
+    }
+
+    template <class F>
+    void ereignis(F f) { alsEreignis(meldungen, f); }
+    void starten() { ereignis([this] { spiel.startschritte(); }); }
+    void ok() { ereignis([this] { spiel.Button1Click(); }); }
+    void neuesBild() { ereignis([this] { spiel.BNeuesBildClick(); }); }
+    void weiter() { ereignis([this] { spiel.BWeiterClick(); }); }
+    void antwort(int g) { ereignis([this, g] { spiel.BAntwortClick(100 + g); }); }
+    void richtig() { ereignis([this] { spiel.BRichtigClick(); }); }
+    void falsch() { ereignis([this] { spiel.BFalschClick(); }); }
+    void punkte() { ereignis([this] { spiel.BPunkteEingebenClick(); }); }
+
+    // Reveals until `bis` sectors are covered, always taking the first covered one.
+    void aufdecken(int bis)
+    {
+        while (st.VerdecktZahl > bis) {
+            zufall.erwarte(st.VerdecktZahl, 0);
+            weiter();
+        }
+    }
+
+    Zahlen pool() const { return liste(st.Startpool, st.StartpoolZahl); }
+    Zahlen imSpiel() const { return liste(st.ImSpiel, st.ImSpielZahl); }
+    Zahlen dran() const { return liste(st.DranZaehler, st.Gruppenzahl); }
+};
+
+} // namespace
+
+class TestSpiel : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Welt> w;
+
+    // Three groups in the single-group mode, played to the point of the
+    // worked example where group 2 has just taken over on picture 2.
+    void spieleBisBild2GruppeZweiDran();
+
+private slots:
+    void init();
+    void cleanup();
+
+    void beispielDreiGruppen();
+    void beispielAlternativesEnde();
+    void jedeGruppeAlleFalsch();
+    void einSektorEndetBeimErstenAufdecken();
+    void punkteLabel_data();
+    void punkteLabel();
+    void erstesAufdeckenRendertEinmal();
+    void aufdeckWeg_data();
+    void aufdeckWeg();
+    void aufdeckWegOhneTreffer();
+    void ladefehlerBeimErstenAufdecken();
+    void testmodus_data();
+    void testmodus();
+    void testmodusLadefehler();
+    void anspruchIgnoriert();
+    void falscherTag_data();
+    void falscherTag();
+    void eineGruppeEinzelmodusFalsch();
+    void gruppeNichtImSpiel();
+    void fehlgeschlagenesBildAendertNichts();
+    void handkorrektur_data();
+    void handkorrektur();
+    void handkorrekturSpaetereGruppeScheitert();
+    void urteilWaehrendKorrektur();
+    void korrekturOhneGruppen();
+    void saettigung_data();
+    void saettigung();
+    void panelPruefung_data();
+    void panelPruefung();
+    void startFehlerSchliesst();
+    void fenstergroesse_data();
+    void fenstergroesse();
+    void zaehlerZurueckgesetzt();
+    void autoOk_data();
+    void autoOk();
+    void startschritteNurEinmal();
+};
+
+void TestSpiel::init()
+{
+    w = std::make_unique<Welt>();
+    QVERIFY(w->dir.isValid());
+}
+
+void TestSpiel::cleanup()
+{
+    QVERIFY2(w->zufall.fehler.isEmpty(), qPrintable(w->zufall.fehler.join(QStringLiteral("; "))));
+    QVERIFY2(w->zufall.erwartet.isEmpty(), "scripted draws were not used");
+    QVERIFY2(w->anzeige.fehler.isEmpty(), qPrintable(w->anzeige.fehler.join(QStringLiteral("; "))));
+    w.reset();
+}
+
+void TestSpiel::beispielDreiGruppen()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2", "b3", "b4"});
+    s.starten();
+    QCOMPARE(s.st.StartpoolZahl, 0);
+    QCOMPARE(s.dran(), Zahlen({0, 0, 0}));
+
+    // Picture 1: a new cycle, the draw picks the second candidate.
+    s.zufall.erwarte(3, 1);
+    s.ok();
+    QCOMPARE(s.meldungen.texte(), QStringList());
+    QCOMPARE(s.st.Strafpunkte, 2);
+    QCOMPARE(s.st.Sektorenzahl, 20);
+    QCOMPARE(s.imSpiel(), Zahlen({0, 1, 2}));
+    QCOMPARE(s.pool(), Zahlen({0, 2}));
+    QCOMPARE(s.dran(), Zahlen({0, 1, 0}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({1}));
+    QCOMPARE(s.anzeige.farben(), Farben({K, H, K}));
+    QCOMPARE(s.st.AktiveGruppe, 1);
+    QCOMPARE(s.st.VerdecktZahl, 20);
+    QVERIFY(s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild));
+
+    s.aufdecken(18);
+    s.antwort(1);
+    QCOMPARE(s.st.AktiveGruppe, 1);
+    QVERIFY(s.anzeige.istAktiv(Knopf::Richtig));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
+    s.zufall.erwarte(2, 1);
+    s.falsch();
+    QCOMPARE(s.st.Punktestand[1], -2);
+    QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("-2 Punkte"));
+    QCOMPARE(s.imSpiel(), Zahlen({0, 2}));
+    QCOMPARE(s.dran(), Zahlen({0, 1, 1}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
+    QCOMPARE(s.anzeige.farben(), Farben({K, S, H}));
+    QCOMPARE(s.st.AktiveGruppe, -1);
+    QVERIFY(s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Falsch));
+
+    s.antwort(2);
+    s.richtig();
+    QCOMPARE(s.st.Punktestand[2], 17);
+    QCOMPARE(s.anzeige.punkteText[2], QStringLiteral("17 Punkte"));
+    QCOMPARE(s.anzeige.farben(), Farben({K, S, K}));
+    QCOMPARE(s.pool(), Zahlen({0, 2}));
+    QCOMPARE(s.dran(), Zahlen({0, 1, 1}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
+    QCOMPARE(s.st.VerdecktZahl, 0);
+    QCOMPARE(s.st.AktiveGruppe, -1);
+    QVERIFY(s.anzeige.istAktiv(Knopf::NeuesBild));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(!s.anzeige.punkteLabelSichtbar);
+    QVERIFY(s.protokoll.endsWith(QStringLiteral("ganz")));
+
+    // Picture 2: the pool still holds 0 and 2; group 0 has fewer turns.
+    s.zufall.erwarte(1, 0);
+    s.neuesBild();
+    QCOMPARE(s.imSpiel(), Zahlen({0, 1, 2}));
+    QCOMPARE(s.anzeige.farben(), Farben({H, S, K}));
+    QCOMPARE(s.dran(), Zahlen({1, 1, 1}));
+    QCOMPARE(s.pool(), Zahlen({2}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0}));
+
+    s.aufdecken(12);
+    s.antwort(0);
+    s.zufall.erwarte(2, 1);
+    s.falsch();
+    QCOMPARE(s.st.Punktestand[0], -2);
+    QCOMPARE(s.imSpiel(), Zahlen({1, 2}));
+    QCOMPARE(s.dran(), Zahlen({1, 1, 2}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
+    QCOMPARE(s.anzeige.farben(), Farben({S, S, H}));
+
+    s.antwort(2);
+    s.richtig();
+    QCOMPARE(s.st.Punktestand[2], 28);
+    QCOMPARE(s.anzeige.punkteText[2], QStringLiteral("28 Punkte"));
+    QCOMPARE(s.anzeige.farben(), Farben({S, S, K}));
+    QCOMPARE(s.pool(), Zahlen({2}));
+    QCOMPARE(s.dran(), Zahlen({1, 1, 2}));
+
+    // Picture 3: group 2 is the only one left in the pool.
+    s.zufall.erwarte(1, 0);
+    s.neuesBild();
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
+    QCOMPARE(s.anzeige.farben(), Farben({S, S, H}));
+    QCOMPARE(s.pool(), Zahlen());
+    QCOMPARE(s.dran(), Zahlen({1, 1, 3}));
+    s.aufdecken(19);
+    s.antwort(2);
+    s.richtig();
+    QCOMPARE(s.st.Punktestand[2], 46);
+    QCOMPARE(s.anzeige.farben(), Farben({S, S, S}));
+
+    // Picture 4 begins a new cycle; group 2 has had the most turns.
+    s.zufall.erwarte(2, 1);
+    s.neuesBild();
+    QCOMPARE(s.pool(), Zahlen({0, 2}));
+    QCOMPARE(s.dran(), Zahlen({1, 2, 3}));
+    QCOMPARE(s.anzeige.farben(), Farben({K, H, K}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({1}));
+    // The last entry has begun: "Neues Bild" is gone.
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::NeuesBild));
+    QCOMPARE(s.meldungen.texte(), QStringList());
+}
+
+void TestSpiel::spieleBisBild2GruppeZweiDran()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2", "b3"});
+    s.starten();
+    s.zufall.erwarte(3, 1);
+    s.ok();
+    s.aufdecken(18);
+    s.antwort(1);
+    s.zufall.erwarte(2, 1);
+    s.falsch();
+    s.antwort(2);
+    s.richtig();
+    s.zufall.erwarte(1, 0);
+    s.neuesBild();
+    s.aufdecken(12);
+    s.antwort(0);
+    s.zufall.erwarte(2, 1);
+    s.falsch();
+}
+
+void TestSpiel::beispielAlternativesEnde()
+{
+    Welt& s = *w;
+    spieleBisBild2GruppeZweiDran();
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
+
+    s.antwort(2);
+    s.zufall.erwarte(1, 0);
+    s.falsch();
+    QCOMPARE(s.st.Punktestand[2], 15);
+    QCOMPARE(s.imSpiel(), Zahlen({1}));
+    QCOMPARE(s.dran(), Zahlen({1, 2, 2}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({1}));
+    QCOMPARE(s.anzeige.farben(), Farben({S, H, K}));   // group 2 is still in the pool
+
+    s.antwort(1);
+    s.zufall.erwarte(1, 0);
+    s.falsch();
+    QCOMPARE(s.st.Punktestand[1], -4);
+    QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("-4 Punkte"));
+    QCOMPARE(s.imSpiel(), Zahlen({0, 2}));
+    QCOMPARE(s.dran(), Zahlen({2, 2, 2}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0}));
+    QCOMPARE(s.anzeige.farben(), Farben({H, S, K}));
+    QCOMPARE(s.pool(), Zahlen({2}));
+    QCOMPARE(s.st.VerdecktZahl, 12);   // no verdict touches the cover
+}
+
+void TestSpiel::jedeGruppeAlleFalsch()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+    QVERIFY(s.st.JedeGruppeTippt);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0, 1, 2}));
+    QCOMPARE(s.anzeige.farben(), Farben({K, K, K}));
+    s.aufdecken(19);
+
+    s.antwort(1);
+    QCOMPARE(s.anzeige.farben(), Farben({K, H, K}));
+    QCOMPARE(s.anzeige.antwortAktiv[0], false);
+    QCOMPARE(s.anzeige.antwortAktiv[1], true);
+    QCOMPARE(s.anzeige.antwortAktiv[2], false);
+    s.falsch();
+    QCOMPARE(s.anzeige.farben(), Farben({K, K, K}));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0, 2}));
+    QCOMPARE(s.anzeige.antwortAktiv[0], true);
+    QCOMPARE(s.anzeige.antwortAktiv[2], true);
+
+    // Another group may claim at once, without a further reveal.
+    s.antwort(0);
+    QCOMPARE(s.st.AktiveGruppe, 0);
+    s.falsch();
+    s.antwort(2);
+    s.falsch();
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
+    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({-2, -2, -2}));
+    QVERIFY(s.anzeige.gezeigt(Knopf::Weiter));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Falsch));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild));
+    QCOMPARE(s.st.StartpoolZahl, 0);
+    QCOMPARE(s.dran(), Zahlen({0, 0, 0}));
+    QCOMPARE(s.st.VerdecktZahl, 19);
+}
+
+void TestSpiel::einSektorEndetBeimErstenAufdecken()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2"});
+    s.anzeige.sektoren = QStringLiteral("1");
+    s.starten();
+    s.zufall.erwarte(3, 0);
+    s.ok();
+    QCOMPARE(s.st.VerdecktZahl, 1);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0}));
+
+    s.protokoll.clear();
+    s.zufall.erwarte(1, 0);
+    s.weiter();
+    QCOMPARE(s.protokoll, QStringList({"rendere", "ganz", "abdeckung"}));
+    QCOMPARE(s.st.VerdecktZahl, 0);
+    QVERIFY(!s.st.Verdeckt[0]);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(s.anzeige.gezeigt(Knopf::NeuesBild));
+    QVERIFY(!s.anzeige.punkteLabelSichtbar);
+    QCOMPARE(s.st.AktiveGruppe, -1);
+    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({0, 0, 0}));
+}
+
+void TestSpiel::punkteLabel_data()
+{
+    QTest::addColumn<int>("sektoren");
+    QTest::addColumn<QString>("text");     // empty: label hidden
+    QTest::addColumn<int>("gewinn");
+
+    QTest::newRow("20 verdeckt") << 21 << QStringLiteral("Hierfür gibt es 19 Punkte.") << 19;
+    QTest::newRow("3 verdeckt") << 4 << QStringLiteral("Hierfür gibt es 2 Punkte.") << 2;
+    QTest::newRow("2 verdeckt") << 3 << QStringLiteral("Hierfür gibt es 1 Punkt.") << 1;
+    QTest::newRow("1 verdeckt") << 2 << QString() << 0;
+}
+
+void TestSpiel::punkteLabel()
+{
+    QFETCH(int, sektoren);
+    QFETCH(QString, text);
+    QFETCH(int, gewinn);
+
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.anzeige.sektoren = QString::number(sektoren);
+    s.starten();
+    s.ok();
+    QVERIFY(!s.anzeige.punkteLabelSichtbar);
+    s.zufall.erwarte(sektoren, 0);
+    s.weiter();
+    QCOMPARE(s.anzeige.punkteLabelSichtbar, !text.isEmpty());
+    if (!text.isEmpty())
+        QCOMPARE(s.anzeige.punkteLabel, text);
+    QCOMPARE(s.st.AktiveGruppe, -1);
+
+    s.anzeige.punkteText[1] = QString();
+    s.antwort(1);
+    s.richtig();
+    QCOMPARE(s.st.Punktestand[1], gewinn);
+    QCOMPARE(s.anzeige.punkteText[1], QString::number(gewinn) + QStringLiteral(" Punkte"));
+    QVERIFY(!s.anzeige.punkteLabelSichtbar);
+}
+
+void TestSpiel::erstesAufdeckenRendertEinmal()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+    s.protokoll.clear();
+
+    s.zufall.erwarte(20, 7);
+    s.weiter();
+    QCOMPARE(s.protokoll, QStringList({"rendere", "ganz", "abdeckung"}));
+    QVERIFY(!s.st.Verdeckt[7]);
+
+    s.protokoll.clear();
+    s.zufall.erwarte(19, 7);   // the eighth covered sector is now sector 8
+    s.weiter();
+    QCOMPARE(s.protokoll, QStringList({"auf 8"}));
+    QVERIFY(!s.st.Verdeckt[8]);
+    QCOMPARE(s.st.VerdecktZahl, 18);
+    QCOMPARE(s.anzeige.punkteLabel, QStringLiteral("Hierfür gibt es 17 Punkte."));
+}
+
+void TestSpiel::aufdeckWeg_data()
+{
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("sektor");
+    QTest::newRow("k=0") << 0 << 2;
+    QTest::newRow("k=1") << 1 << 5;
+    QTest::newRow("k=2") << 2 << 9;
+}
+
+void TestSpiel::aufdeckWeg()
+{
+    QFETCH(int, k);
+    QFETCH(int, sektor);
+
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.anzeige.sektoren = QStringLiteral("10");
+    s.starten();
+    s.ok();
+    s.st.Verdeckt.fill(false);
+    s.st.Verdeckt[2] = s.st.Verdeckt[5] = s.st.Verdeckt[9] = true;
+    s.st.VerdecktZahl = 3;
+    s.protokoll.clear();
+
+    s.zufall.erwarte(3, k);
+    s.weiter();
+    QCOMPARE(s.protokoll, QStringList({QStringLiteral("auf %1").arg(sektor)}));
+    QCOMPARE(s.st.VerdecktZahl, 2);
+    int verdeckt = 0;
+    for (int i = 0; i < MaxSektoren; ++i)
+        verdeckt += s.st.Verdeckt[i] ? 1 : 0;
+    QCOMPARE(verdeckt, 2);
+    QVERIFY(!s.st.Verdeckt[sektor]);
+    QCOMPARE(s.anzeige.punkteLabel, QStringLiteral("Hierfür gibt es 1 Punkt."));
+    QCOMPARE(s.meldungen.texte(), QStringList());
+}
+
+void TestSpiel::aufdeckWegOhneTreffer()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.anzeige.sektoren = QStringLiteral("10");
+    s.starten();
+    s.ok();
+
+    // The count claims three covered sectors, the flags show two.
+    s.st.Verdeckt.fill(false);
+    s.st.Verdeckt[2] = s.st.Verdeckt[5] = true;
+    s.st.Verdeckt[10] = true;   // outside the picture's sectors: must stay untouched
+    s.st.VerdecktZahl = 3;
+    s.protokoll.clear();
+    s.zufall.erwarte(3, 2);
+    s.weiter();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].second, QStringLiteral("Fehler!"));
+    QVERIFY(s.st.Verdeckt[2] && s.st.Verdeckt[5] && s.st.Verdeckt[10]);
+    QCOMPARE(s.st.VerdecktZahl, 2);   // back in step with the flags
+    QCOMPARE(s.protokoll, QStringList({"ganz", "abdeckung"}));
+    QCOMPARE(s.st.AktiveGruppe, -1);
+
+    // No covered sector left at all: the picture ends, the counter stays at 0.
+    s.meldungen.liste.clear();
+    s.st.Verdeckt[2] = s.st.Verdeckt[5] = false;
+    s.st.VerdecktZahl = 1;
+    s.zufall.erwarte(1, 0);
+    s.weiter();
+    QCOMPARE(s.meldungen.texte(), QStringList({"Fehler!"}));
+    QCOMPARE(s.st.VerdecktZahl, 0);
+    QVERIFY(s.st.Verdeckt[10]);
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(s.anzeige.istAktiv(Knopf::NeuesBild));
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
+
+    // A further click (the button is disabled, but still) uncovers nothing.
+    s.weiter();
+    QCOMPARE(s.st.VerdecktZahl, 0);
+}
+
+void TestSpiel::ladefehlerBeimErstenAufdecken()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+    s.bild.ladefehler = 1;
+    s.protokoll.clear();
+
+    s.weiter();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Ausnahme);
+    QCOMPARE(s.meldungen.liste[0].second, QStringLiteral("Bild kaputt."));
+    QCOMPARE(s.protokoll, QStringList({"rendere"}));
+    QCOMPARE(s.st.VerdecktZahl, 20);
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(s.st.Verdeckt[i]);
+    QVERIFY(!s.anzeige.punkteLabelSichtbar);
+    QCOMPARE(s.st.AktiveGruppe, 1);   // still no claims
+
+    // The next click renders again.
+    s.protokoll.clear();
+    s.zufall.erwarte(20, 3);
+    s.weiter();
+    QCOMPARE(s.protokoll, QStringList({"rendere", "ganz", "abdeckung"}));
+    QCOMPARE(s.st.VerdecktZahl, 19);
+    QVERIFY(!s.st.Verdeckt[3]);
+    QCOMPARE(s.st.AktiveGruppe, -1);
+}
+
+void TestSpiel::testmodus_data()
+{
+    QTest::addColumn<bool>("jede");
+    QTest::addColumn<QList<Zahlen>>("sichtbar");   // answer buttons after each picture
+    QTest::newRow("eine Gruppe tippt")
+        << false << QList<Zahlen>({Zahlen({0}), Zahlen({0, 1}), Zahlen({0, 1, 2})});
+    QTest::newRow("jede Gruppe tippt")
+        << true << QList<Zahlen>({Zahlen({0, 1, 2}), Zahlen({0, 1, 2}), Zahlen({0, 1, 2})});
+}
+
+void TestSpiel::testmodus()
+{
+    QFETCH(bool, jede);
+    QFETCH(QList<Zahlen>, sichtbar);
+
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2", "b3"});
+    s.st.Testmodus = true;
+    s.anzeige.jede = jede;
+    s.starten();
+
+    for (int bild = 0; bild < 3; ++bild) {
+        if (!jede)
+            s.zufall.erwarte(3 - bild, 0);   // the pool shrinks by one per picture
+        s.protokoll.clear();
+        if (bild == 0)
+            s.ok();
+        else
+            s.neuesBild();
+        QCOMPARE(s.meldungen.texte(), QStringList());
+        QVERIFY(s.protokoll.contains(QStringLiteral("rendere")));   // shown at once
+        QCOMPARE(s.st.VerdecktZahl, 0);
+        for (int i = 0; i < 20; ++i)
+            QVERIFY(!s.st.Verdeckt[i]);
+        QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
+        QVERIFY(s.anzeige.istAktiv(Knopf::NeuesBild));
+        QCOMPARE(s.anzeige.istSichtbar(Knopf::NeuesBild), bild < 2);
+        QCOMPARE(s.anzeige.sichtbareAntworten(), sichtbar[bild]);
+        QCOMPARE(s.st.AktiveGruppe, 1);
+
+        // Claims are never accepted.
+        const int vorher = s.anzeige.aenderungen;
+        s.antwort(0);
+        QCOMPARE(s.anzeige.aenderungen, vorher);
+        QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
+    }
+}
+
+void TestSpiel::testmodusLadefehler()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1"});
+    s.st.Testmodus = true;
+    s.anzeige.jede = true;
+    s.starten();
+    s.bild.ladefehler = 1;
+    s.ok();
+    QCOMPARE(s.meldungen.texte(), QStringList({"Bild kaputt."}));
+    // The picture was set up all the same.
+    QCOMPARE(s.st.AktiveGruppe, 1);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0, 1}));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::NeuesBild));
+}
+
+void TestSpiel::anspruchIgnoriert()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+
+    // Before the first reveal.
+    int vorher = s.anzeige.aenderungen;
+    s.antwort(0);
+    QCOMPARE(s.anzeige.aenderungen, vorher);
+    QVERIFY(s.anzeige.istAktiv(Knopf::Weiter));
+    QCOMPARE(s.st.AktiveGruppe, 1);
+
+    // While another group answers.
+    s.aufdecken(19);
+    s.antwort(2);
+    QCOMPARE(s.st.AktiveGruppe, 2);
+    vorher = s.anzeige.aenderungen;
+    s.antwort(0);
+    QCOMPARE(s.anzeige.aenderungen, vorher);
+    QCOMPARE(s.st.AktiveGruppe, 2);
+    QCOMPARE(s.anzeige.farben(), Farben({K, K, H}));
+    QCOMPARE(s.meldungen.texte(), QStringList());
+}
+
+void TestSpiel::falscherTag_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::newRow("99") << 99;
+    QTest::newRow("103") << 103;
+    QTest::newRow("0") << 0;
+}
+
+void TestSpiel::falscherTag()
+{
+    QFETCH(int, tag);
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+    s.aufdecken(19);
+
+    s.ereignis([&] { s.spiel.BAntwortClick(tag); });
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].second, QStringLiteral("BBantwortClick(): Falscher Tag"));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::Falsch));
+    QCOMPARE(s.st.AktiveGruppe, -1);
+    QCOMPARE(s.anzeige.farben(), Farben({K, K, K}));
+}
+
+void TestSpiel::eineGruppeEinzelmodusFalsch()
+{
+    Welt& s = *w;
+    s.einrichten(1, {"b1", "b2"});
+    s.starten();
+    s.zufall.erwarte(1, 0);
+    s.ok();
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0}));
+    QCOMPARE(s.anzeige.farben(), Farben({H}));
+    s.aufdecken(19);
+    s.antwort(0);
+    s.falsch();   // no draw: nobody is left to take the turn
+    QCOMPARE(s.st.Punktestand[0], -2);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
+    QCOMPARE(s.st.ImSpielZahl, 0);
+    QCOMPARE(s.dran(), Zahlen({1}));
+    QCOMPARE(s.anzeige.farben(), Farben({S}));
+    QVERIFY(s.anzeige.gezeigt(Knopf::Weiter));
+    QCOMPARE(s.st.AktiveGruppe, -1);
+    QCOMPARE(s.meldungen.texte(), QStringList());
+
+    // The quiz master reveals on to the end.
+    s.aufdecken(0);
+    QVERIFY(s.anzeige.gezeigt(Knopf::NeuesBild));
+    QCOMPARE(s.st.Punktestand[0], -2);
+}
+
+void TestSpiel::gruppeNichtImSpiel()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2"});
+    s.starten();
+    s.zufall.erwarte(3, 0);
+    s.ok();
+    s.aufdecken(19);
+    s.antwort(0);
+    s.st.ImSpiel[0] = 1;
+    s.st.ImSpiel[1] = 2;
+    s.st.ImSpielZahl = 2;
+
+    s.zufall.erwarte(2, 1);
+    s.falsch();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].second,
+             QStringLiteral("Fehler: Gruppennummer nicht erkannt (nicht ImSpiel)!"));
+    QCOMPARE(s.imSpiel(), Zahlen({1, 2}));   // nothing removed
+    QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
+    QCOMPARE(s.dran(), Zahlen({1, 0, 1}));
+    QCOMPARE(s.anzeige.farben(), Farben({S, K, H}));
+    QCOMPARE(s.st.Punktestand[0], -2);
+    QCOMPARE(s.st.AktiveGruppe, -1);
+}
+
+void TestSpiel::fehlgeschlagenesBildAendertNichts()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "fehlt", "b3"}, {}, {"fehlt"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+    s.aufdecken(19);
+    s.antwort(0);
+    s.richtig();
+    const int aenderungen = s.anzeige.aenderungen;
+
+    s.neuesBild();
+    QCOMPARE(s.meldungen.texte(), QStringList({QStringLiteral("Datei ") + s.dir.path()
+                                               + QStringLiteral("/fehlt.jpg nicht gefunden!")}));
+    QCOMPARE(s.anzeige.aenderungen, aenderungen);
+    QCOMPARE(s.st.VerdecktZahl, 0);
+    QCOMPARE(s.st.AktiveGruppe, -1);
+
+    s.neuesBild();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.st.VerdecktZahl, 20);
+    QVERIFY(s.st.BildDatei.endsWith(QStringLiteral("b3.jpg")));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::NeuesBild));
+}
+
+void TestSpiel::handkorrektur_data()
+{
+    QTest::addColumn<QString>("feld");
+    QTest::addColumn<int>("wert");
+    QTest::addColumn<QString>("meldung");   // empty: accepted
+
+    QTest::newRow("minus") << QStringLiteral("-5") << -5 << QString();
+    QTest::newRow("Blank davor") << QStringLiteral(" 7") << 7 << QString();
+    QTest::newRow("hex") << QStringLiteral("$1F") << 31 << QString();
+    QTest::newRow("Blank danach") << QStringLiteral("7 ") << 0
+                                  << QStringLiteral("'7 ' ist kein gültiger Integerwert.");
+    QTest::newRow("Wort") << QStringLiteral("sieben") << 0
+                          << QStringLiteral("'sieben' ist kein gültiger Integerwert.");
+    QTest::newRow("leer") << QString() << 0
+                          << QStringLiteral("'' ist kein gültiger Integerwert.");
+}
+
+void TestSpiel::handkorrektur()
+{
+    QFETCH(QString, feld);
+    QFETCH(int, wert);
+    QFETCH(QString, meldung);
+
+    Welt& s = *w;
+    s.einrichten(2, {"b1"});
+    s.st.Punktestand[0] = 10;
+    s.st.Punktestand[1] = 20;
+
+    s.punkte();
+    QCOMPARE(s.anzeige.eingabe[0], QStringLiteral("10"));
+    QCOMPARE(s.anzeige.eingabe[1], QStringLiteral("20"));
+    QVERIFY(s.anzeige.eingabeSichtbar[0] && s.anzeige.eingabeSichtbar[1]);
+    QVERIFY(s.anzeige.istSichtbar(Knopf::EingabeFertig));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+
+    s.anzeige.eingabe[0] = feld;
+    s.anzeige.eingabe[1] = QStringLiteral("3");
+    s.punkte();
+    if (meldung.isEmpty()) {
+        QCOMPARE(s.meldungen.texte(), QStringList());
+        QCOMPARE(s.st.Punktestand[0], wert);
+        QCOMPARE(s.anzeige.punkteText[0], QString::number(wert) + QStringLiteral(" Punkte"));
+        QCOMPARE(s.st.Punktestand[1], 3);
+        QVERIFY(!s.anzeige.eingabeSichtbar[0] && !s.anzeige.eingabeSichtbar[1]);
+        QVERIFY(!s.anzeige.istSichtbar(Knopf::EingabeFertig));
+        QVERIFY(s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+        return;
+    }
+
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Ausnahme);
+    QCOMPARE(s.meldungen.liste[0].second, meldung);
+    QCOMPARE(s.st.Punktestand[0], 10);
+    QCOMPARE(s.st.Punktestand[1], 20);
+    QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("0 Punkte"));   // untouched
+    QVERIFY(s.anzeige.eingabeSichtbar[0] && s.anzeige.eingabeSichtbar[1]);
+    QCOMPARE(s.anzeige.eingabe[0], feld);
+    QVERIFY(s.anzeige.istSichtbar(Knopf::EingabeFertig));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+
+    // Group 0 failed: the next click finishes over all groups again.
+    s.anzeige.eingabe[0] = QStringLiteral("1");
+    s.punkte();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.st.Punktestand[0], 1);
+    QCOMPARE(s.st.Punktestand[1], 3);
+    QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("3 Punkte"));
+    QVERIFY(!s.anzeige.eingabeSichtbar[0] && !s.anzeige.eingabeSichtbar[1]);
+    QVERIFY(s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::EingabeFertig));
+}
+
+void TestSpiel::handkorrekturSpaetereGruppeScheitert()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1"});
+    s.st.Punktestand[0] = 10;
+    s.st.Punktestand[1] = 20;
+    s.st.Punktestand[2] = 30;
+    s.punkte();
+    s.anzeige.eingabe[0] = QStringLiteral("4");
+    s.anzeige.eingabe[1] = QStringLiteral("x");
+    s.anzeige.eingabe[2] = QStringLiteral("9");
+    s.punkte();
+    QCOMPARE(s.meldungen.texte(), QStringList({"'x' ist kein gültiger Integerwert."}));
+    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({4, 20, 30}));
+    QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("4 Punkte"));
+    QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("0 Punkte"));
+    QVERIFY(!s.anzeige.eingabeSichtbar[0]);
+    QVERIFY(s.anzeige.eingabeSichtbar[1] && s.anzeige.eingabeSichtbar[2]);
+    QCOMPARE(s.anzeige.eingabe[1], QStringLiteral("x"));
+    QCOMPARE(s.anzeige.eingabe[2], QStringLiteral("9"));
+    QVERIFY(s.anzeige.istSichtbar(Knopf::EingabeFertig));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+
+    // Group 0's field is hidden, so the next click starts a new correction.
+    s.punkte();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.anzeige.eingabe[0], QStringLiteral("4"));
+    QCOMPARE(s.anzeige.eingabe[1], QStringLiteral("20"));
+    QCOMPARE(s.anzeige.eingabe[2], QStringLiteral("30"));
+    QVERIFY(s.anzeige.eingabeSichtbar[0] && s.anzeige.eingabeSichtbar[1]
+            && s.anzeige.eingabeSichtbar[2]);
+    QVERIFY(s.anzeige.istSichtbar(Knopf::EingabeFertig));
+    QVERIFY(!s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+
+    // Finishing unchanged rewrites every label with the same scores.
+    s.punkte();
+    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({4, 20, 30}));
+    QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("20 Punkte"));
+    QCOMPARE(s.anzeige.punkteText[2], QStringLiteral("30 Punkte"));
+    QVERIFY(!s.anzeige.eingabeSichtbar[2]);
+    QVERIFY(s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+}
+
+void TestSpiel::urteilWaehrendKorrektur()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.starten();
+    s.ok();
+    s.aufdecken(19);
+    s.punkte();
+    s.antwort(0);
+    s.richtig();
+    QCOMPARE(s.st.Punktestand[0], 18);
+    QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("18 Punkte"));
+    QCOMPARE(s.anzeige.eingabe[0], QStringLiteral("0"));
+    QVERIFY(s.anzeige.eingabeSichtbar[0]);
+
+    s.punkte();
+    QCOMPARE(s.st.Punktestand[0], 0);
+    QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("0 Punkte"));
+}
+
+void TestSpiel::korrekturOhneGruppen()
+{
+    Welt& s = *w;
+    s.einrichten(0, {});
+    s.punkte();
+    s.punkte();
+    QCOMPARE(s.anzeige.aenderungen, 0);
+    QCOMPARE(s.meldungen.texte(), QStringList());
+    QVERIFY(s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+}
+
+void TestSpiel::saettigung_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<bool>("richtig");
+    QTest::addColumn<QString>("strafe");
+    QTest::addColumn<int>("ende");
+
+    QTest::newRow("Gewinn an INT_MAX") << INT_MAX - 3 << true << QStringLiteral("2") << INT_MAX;
+    QTest::newRow("Strafe an INT_MIN") << INT_MIN + 1 << false << QStringLiteral("5") << INT_MIN;
+    QTest::newRow("riesige Strafe") << -5 << false << QStringLiteral("2147483647") << INT_MIN;
+    QTest::newRow("Strafe 0 an INT_MAX") << INT_MAX << false << QStringLiteral("0") << INT_MAX;
+    QTest::newRow("Gewinn bis knapp INT_MAX") << INT_MAX - 18 << true << QStringLiteral("2")
+                                              << INT_MAX;
+}
+
+void TestSpiel::saettigung()
+{
+    QFETCH(int, start);
+    QFETCH(bool, richtig);
+    QFETCH(QString, strafe);
+    QFETCH(int, ende);
+
+    Welt& s = *w;
+    s.einrichten(1, {"b1"});
+    s.anzeige.jede = true;
+    s.anzeige.straf = strafe;
+    s.starten();
+    s.ok();
+    s.st.Punktestand[0] = start;
+    s.aufdecken(19);
+    s.antwort(0);
+    if (richtig)
+        s.richtig();
+    else
+        s.falsch();
+    QCOMPARE(s.st.Punktestand[0], ende);
+    QCOMPARE(s.anzeige.punkteText[0], QString::number(ende) + QStringLiteral(" Punkte"));
+}
+
+void TestSpiel::panelPruefung_data()
+{
+    QTest::addColumn<QString>("strafe");
+    QTest::addColumn<QString>("sektoren");
+    QTest::addColumn<QString>("meldung");   // empty: any refusal
+
+    const QString strafFehler = QStringLiteral("Fehler bei der Eingabe der Strafpunkte!");
+    const auto t = [](const char* text) { return QString::fromUtf8(text); };
+    QTest::newRow("beide falsch") << t("x") << t("y") << strafFehler;
+    QTest::newRow("Strafe mit Blank danach") << t("2 ") << t("20") << strafFehler;
+    QTest::newRow("Strafe negativ") << t("-1") << t("y")
+                                    << QStringLiteral("Die Strafpunkte müssen positiv sein!");
+    QTest::newRow("Sektoren keine Zahl")
+        << t("0") << t("") << QStringLiteral("Fehler bei der Eingabe der Anzahl der Sektoren!");
+    QTest::newRow("Sektoren 0") << t("0") << t("0")
+                                << QStringLiteral("Die Anzahl der Sektoren muss positiv sein!");
+    QTest::newRow("Sektoren negativ")
+        << t("0") << t("-3") << QStringLiteral("Die Anzahl der Sektoren muss positiv sein!");
+    QTest::newRow("Sektoren zu viele") << t("0") << t("1002") << QString();
+}
+
+void TestSpiel::panelPruefung()
+{
+    QFETCH(QString, strafe);
+    QFETCH(QString, sektoren);
+    QFETCH(QString, meldung);
+
+    Welt& s = *w;
+    s.einrichten(2, {"b1"});
+    s.anzeige.jede = true;
+    s.anzeige.straf = strafe;
+    s.anzeige.sektoren = sektoren;
+    s.starten();
+    s.ok();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
+    if (!meldung.isEmpty())
+        QCOMPARE(s.meldungen.liste[0].second, meldung);
+    QVERIFY(s.anzeige.einstellungenSichtbar);
+    QCOMPARE(s.anzeige.verborgen, 0);
+    QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild));
+    QCOMPARE(s.st.Einstellungsdatei.gelesenZeilen(), 0);
+    QCOMPARE(s.st.VerdecktZahl, 0);
+    QCOMPARE(s.st.AktiveGruppe, 0);
+
+    // Corrected fields: OK starts the game.
+    s.anzeige.straf = QStringLiteral("0");
+    s.anzeige.sektoren = QStringLiteral("1001");
+    s.ok();
+    QCOMPARE(s.meldungen.liste.size(), 1);
+    QCOMPARE(s.anzeige.verborgen, 1);
+    QCOMPARE(s.st.VerdecktZahl, 1001);
+    QCOMPARE(s.st.AktiveGruppe, 1);
+}
+
+void TestSpiel::startFehlerSchliesst()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1"});
+    s.st.StartFehler = true;
+    s.st.StartpoolZahl = 2;
+    s.st.DranZaehler[1] = 4;
+    s.anzeige.einstellungenSichtbar = false;
+    s.starten();
+    QCOMPARE(s.protokoll, QStringList({"schliesse"}));
+    QVERIFY(s.fenster.geschlossen);
+    QCOMPARE(s.zufall.gesaet, 0);
+    QCOMPARE(s.fenster.aussen, QSize(520, 498));
+    QCOMPARE(s.st.StartpoolZahl, 2);
+    QCOMPARE(s.st.DranZaehler[1], 4);
+    QCOMPARE(s.anzeige.symbolGesetzt, 0);
+    QCOMPARE(s.anzeige.verborgen, 0);
+    QCOMPARE(s.st.Einstellungsdatei.gelesenZeilen(), 0);
+}
+
+void TestSpiel::fenstergroesse_data()
+{
+    QTest::addColumn<int>("breite");
+    QTest::addColumn<int>("hoehe");
+    QTest::addColumn<QSize>("groesse");
+    QTest::addColumn<int>("fensterHoehe");
+    QTest::addColumn<QStringList>("ablauf");
+
+    QTest::newRow("max") << -1 << 498 << QSize(1920, 1050) << 1050
+                         << QStringList({"saeen", "maximiere", "formResize", "layout 1920x1050",
+                                         "abdeckung", "symbol"});
+    QTest::newRow("1024x768") << 1024 << 768 << QSize(1024, 768) << 768
+                              << QStringList({"saeen", "breite 1024", "formResize", "hoehe 600",
+                                              "formResize", "layout 1024x600", "abdeckung",
+                                              "hoehe 768", "formResize", "layout 1024x768",
+                                              "abdeckung", "oben-links", "symbol"});
+    QTest::newRow("640x480") << 640 << 480 << QSize(800, 600) << 600
+                             << QStringList({"saeen", "breite 640", "formResize", "breite 800",
+                                             "formResize", "hoehe 600", "formResize",
+                                             "layout 800x600", "abdeckung", "hoehe 480",
+                                             "formResize", "hoehe 600", "formResize",
+                                             "layout 800x600", "abdeckung", "oben-links",
+                                             "symbol"});
+    QTest::newRow("1024x600") << 1024 << 600 << QSize(1024, 600) << 0
+                              << QStringList({"saeen", "breite 1024", "formResize", "hoehe 600",
+                                              "formResize", "layout 1024x600", "abdeckung",
+                                              "oben-links", "symbol"});
+    QTest::newRow("Entwurfsgroesse") << 520 << 498 << QSize(800, 600) << 600
+                                     << QStringList({"saeen", "oben-links", "formResize",
+                                                     "breite 800", "formResize", "hoehe 600",
+                                                     "formResize", "layout 800x600", "abdeckung",
+                                                     "symbol"});
+}
+
+void TestSpiel::fenstergroesse()
+{
+    QFETCH(int, breite);
+    QFETCH(int, hoehe);
+    QFETCH(QSize, groesse);
+    QFETCH(int, fensterHoehe);
+    QFETCH(QStringList, ablauf);
+
+    Welt& s = *w;
+    s.einrichten(2, {"b1"});
+    s.st.FensterBreite = breite;
+    s.st.FensterHoehe = hoehe;
+    s.starten();
+    QCOMPARE(s.protokoll, ablauf);
+    QCOMPARE(s.fenster.aussen, groesse);
+    QCOMPARE(s.st.FensterHoehe, fensterHoehe);
+    QCOMPARE(s.fenster.maximiert, breite == -1);
+    QCOMPARE(s.fenster.position, breite == -1 ? QPoint(100, 100) : QPoint(0, 0));
+    QVERIFY(s.bild.layouts >= 1);
+    QVERIFY(s.st.BildBreite > 0 && s.st.BildHoehe > 0);
+    QCOMPARE(s.zufall.gesaet, 1);
+    QCOMPARE(s.meldungen.texte(), QStringList());
+}
+
+void TestSpiel::zaehlerZurueckgesetzt()
+{
+    Welt& s = *w;
+    s.einrichten(3, {"b1"});
+    s.st.StartpoolZahl = 2;
+    s.st.DranZaehler[0] = 4;
+    s.st.DranZaehler[1] = 5;
+    s.st.DranZaehler[2] = 6;
+    s.starten();
+    QCOMPARE(s.st.StartpoolZahl, 0);
+    QCOMPARE(s.dran(), Zahlen({0, 0, 0}));
+    QCOMPARE(s.anzeige.symbolGesetzt, 1);
+}
+
+void TestSpiel::autoOk_data()
+{
+    QTest::addColumn<bool>("panelSichtbar");
+    QTest::addColumn<QString>("sektoren");
+    QTest::addColumn<bool>("gestartet");
+    QTest::newRow("Panel sichtbar") << true << QStringLiteral("20") << false;
+    QTest::newRow("Panel verborgen") << false << QStringLiteral("20") << true;
+    QTest::newRow("Panel verborgen, Werte falsch") << false << QStringLiteral("??") << false;
+}
+
+void TestSpiel::autoOk()
+{
+    QFETCH(bool, panelSichtbar);
+    QFETCH(QString, sektoren);
+    QFETCH(bool, gestartet);
+
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.anzeige.einstellungenSichtbar = panelSichtbar;
+    s.anzeige.sektoren = sektoren;
+    s.starten();
+    QCOMPARE(s.st.Einstellungsdatei.gelesenZeilen(), gestartet ? 1 : 0);
+    QCOMPARE(s.st.VerdecktZahl, gestartet ? 20 : 0);
+    QCOMPARE(s.anzeige.istAktiv(Knopf::Weiter), gestartet);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), gestartet ? Zahlen({0, 1}) : Zahlen());
+    QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild));
+    QCOMPARE(s.anzeige.verborgen, gestartet ? 1 : 0);
+    QCOMPARE(s.anzeige.einstellungenSichtbar, panelSichtbar);
+    if (!panelSichtbar && !gestartet)
+        QCOMPARE(s.meldungen.texte(),
+                 QStringList({"Fehler bei der Eingabe der Anzahl der Sektoren!"}));
+    else
+        QCOMPARE(s.meldungen.texte(), QStringList());
+    // The picture begins after the size and the counters are set.
+    if (gestartet)
+        QVERIFY(s.protokoll.indexOf(QStringLiteral("symbol"))
+                < s.protokoll.lastIndexOf(QStringLiteral("formResize")));
+}
+
+void TestSpiel::startschritteNurEinmal()
+{
+    Welt& s = *w;
+    s.einrichten(2, {"b1", "b2"});
+    s.anzeige.jede = true;
+    s.anzeige.einstellungenSichtbar = false;
+    s.starten();
+    s.aufdecken(18);
+    const QStringList protokoll = s.protokoll;
+    const Spielstand vorher = s.st;
+
+    s.starten();
+    QCOMPARE(s.protokoll, protokoll);
+    QCOMPARE(s.zufall.gesaet, 1);
+    QCOMPARE(s.st.VerdecktZahl, 18);
+    QCOMPARE(s.st.Einstellungsdatei.gelesenZeilen(), 1);
+    QCOMPARE(s.st.FensterBreite, vorher.FensterBreite);
+    QCOMPARE(s.st.FensterHoehe, vorher.FensterHoehe);
+    QCOMPARE(s.anzeige.verborgen, 1);
+}
+
+QTEST_GUILESS_MAIN(TestSpiel)
+#include "tst_game.moc"
