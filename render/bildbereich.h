@@ -30,6 +30,16 @@ public:
     void fuelleGrau() override;
     QSize missBild(const QString& pfad) override;
 
+    // Renders the file pfad with the positioning code into ziel, fitted to
+    // ziel's size (BildDarstellung). Throws VarnoFehler when loading fails.
+    void BildDarstellung(QImage& ziel, const QString& pfad, const QString& code);
+
+    // How many times a picture file has been decoded; the decoded picture of
+    // the current file is kept while the file stays unchanged.
+    int dekodierZaehler() const;
+    // Drops the kept picture, so that the next use decodes the file again.
+    void vergissBild();
+
 private:
     struct Daten;
     std::unique_ptr<Daten> d;

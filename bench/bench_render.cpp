@@ -1,0 +1,398 @@
+// Rendering costs side by side, reported as ratios:
+//  1. rendering a 24-megapixel JPEG into 1400 x 1000 against a bare libjpeg decode;
+//  2. one reveal with 1000 covered sectors against one with 4, on 1920 x 1080;
+//  3. a resize during play (the decoded picture kept) against the first render.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+
+#include "core/meldungen.h"
+#include "core/spielstand.h"
+#include "render/bildbereich.h"
+#include "render/fenster.h"
+#include "render/skalierer.h"
+#include "testbilder.h"
+
+namespace {
+
+class StilleMeldungen : public Meldungen {
+public:
+    void zeige(Meldungsart, const QString&) override {}
+};
+
+class BenchFenster : public Fenster {
+public:
+    Bildflaeche* bereich = nullptr;
+    QSize innen{1910, 1040};
+    QRect m_rahmen{18, 18, 10, 10};
+    QSize aussenGroesse() const override { return innen + QSize(16, 39); }
+    QSize innenGroesse() const override { return innen; }
+    void setzeAussenBreite(int b) override { innen.setWidth(b - 16); bereich->formResize(); }
+    void setzeAussenHoehe(int h) override { innen.setHeight(h - 39); bereich->formResize(); }
+    void maximiere() override {}
+    void bewegeNachObenLinks() override {}
+    void schliesse() override {}
+    void setzeRahmen(const QRect& r) override { m_rahmen = r; }
+    QRect rahmen() const override { return m_rahmen; }
+    bool einstellungenSichtbar() const override { return false; }
+    QSize einstellungenGroesse() const override { return {401, 305}; }
+    void setzeEinstellungenPosition(const QPoint&) override {}
+    void bildGeaendert(const QRect&) override {}
+};
+
+struct Umgebung {
+    Spielstand st;
+    BenchFenster fenster;
+    StilleMeldungen meldungen;
+    Bildbereich bereich{st, fenster, meldungen};
+    Umgebung() { fenster.bereich = &bereich; }
+    void flaeche(QSize groesse, int sx, int sy)
+    {
+        st.SeitenX = sx;
+        st.SeitenY = sy;
+        fenster.innen = groesse + QSize(510, 40);
+        st.FensterBreite = 0;
+        bereich.formResize();
+    }
+    void sektoren(int n, int aufgedeckt)
+    {
+        st.Sektorenzahl = n;
+        st.Verdeckt.fill(false);
+        for (int k = 0; k < n; ++k)
+            st.Verdeckt[size_t(k)] = k >= aufgedeckt;
+        st.VerdecktZahl = n - aufgedeckt;
+    }
+};
+
+QTemporaryDir* verzeichnis = nullptr;
+QString grossesJpeg;   // 6000 x 4000
+QString fullHdBmp;     // 1920 x 1080
+
+// Something like a photograph for the decoder: smooth shapes plus fine noise.
+QImage fotoAehnlich(int breite, int hoehe)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    std::mt19937 zufall(7);
+    for (int y = 0; y < hoehe; ++y) {
+        auto* z = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < breite; ++x) {
+            const unsigned rauschen = zufall() & 15;
+            z[x] = qRgb(int((x * 255 / breite + rauschen) & 255), int(((x ^ y) / 16 + rauschen) & 255),
+                        int((y * 255 / hoehe + (x / 37) * 9) & 255));
+        }
+    }
+    return bild;
+}
+
+void bereiteBilder()
+{
+    verzeichnis = new QTemporaryDir;
+    grossesJpeg = verzeichnis->filePath(QStringLiteral("gross.jpg"));
+    schreibeDatei(grossesJpeg, jpegDaten(fotoAehnlich(6000, 4000), 90));
+    fullHdBmp = verzeichnis->filePath(QStringLiteral("fullhd.bmp"));
+    fotoAehnlich(1920, 1080).save(fullHdBmp, "BMP");
+}
+
+// libjpeg-turbo alone: full scale into a fresh 32-bit buffer, as the render does.
+void dekodiereNur(const QByteArray& name)
+{
+    {
+        std::FILE* f = std::fopen(name.constData(), "rb");
+        jpeg_decompress_struct info;
+        jpeg_error_mgr fehler;
+        info.err = jpeg_std_error(&fehler);
+        jpeg_create_decompress(&info);
+        jpeg_stdio_src(&info, f);
+        jpeg_read_header(&info, TRUE);
+        info.out_color_space = JCS_EXT_BGRA;
+        jpeg_start_decompress(&info);
+        const size_t abstand = size_t(info.output_width) * 4;
+        std::unique_ptr<unsigned char[]> puffer(new unsigned char[abstand * info.output_height]);
+        while (info.output_scanline < info.output_height) {
+            JSAMPROW zeilen[4];
+            JDIMENSION n = 0;
+            for (; n < 4 && info.output_scanline + n < info.output_height; ++n)
+                zeilen[n] = puffer.get() + abstand * (info.output_scanline + n);
+            jpeg_read_scanlines(&info, zeilen, n);
+        }
+        jpeg_finish_decompress(&info);
+        jpeg_destroy_decompress(&info);
+        std::fclose(f);
+        benchmark::DoNotOptimize(puffer.get());
+    }
+}
+
+void BM_NurDekodieren(benchmark::State& state)
+{
+    const QByteArray name = QFile::encodeName(grossesJpeg);
+    for (auto _ : state)
+        dekodiereNur(name);
+}
+
+// The first render of a picture: decode and fit into 1400 x 1000.
+void BM_ErstesRendern(benchmark::State& state)
+{
+    Umgebung u;
+    u.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    u.st.BildDatei = grossesJpeg;
+    for (auto _ : state) {
+        u.bereich.vergissBild();
+        u.bereich.rendereBild();
+        benchmark::DoNotOptimize(u.bereich.iBild().constBits());
+    }
+}
+
+// A resize during play: the kept picture fitted anew, the cover redrawn.
+void BM_GroesseImSpiel(benchmark::State& state)
+{
+    Umgebung u;
+    u.st.BildDatei = grossesJpeg;
+    u.sektoren(20, 5);
+    u.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    bool breiter = false;
+    for (auto _ : state) {
+        breiter = !breiter;
+        u.fenster.innen = QSize(1910 + (breiter ? 10 : 0), 1040);
+        u.bereich.formResize();
+        benchmark::DoNotOptimize(u.bereich.sichtbaresBild().constBits());
+    }
+    if (u.bereich.dekodierZaehler() != 1)
+        state.SkipWithError("the picture was decoded again");
+}
+
+// The scaler alone: 6000 x 4000 into 1400 x 933.
+void BM_NurSkalieren(benchmark::State& state)
+{
+    const QImage quelle = fotoAehnlich(6000, 4000);
+    QImage ziel(1400, 1000, QImage::Format_RGB32);
+    for (auto _ : state) {
+        skaliereFlaeche(quelle, quelle.rect(), ziel, QRect(0, 33, 1400, 933));
+        benchmark::DoNotOptimize(ziel.constBits());
+    }
+}
+
+// The full cover redraw after a reveal, for comparison with deckeAuf().
+void BM_VolleNeuzeichnung1000(benchmark::State& state)
+{
+    Umgebung u;
+    u.flaeche(QSize(1920, 1080), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    u.st.BildDatei = fullHdBmp;
+    u.bereich.rendereBild();
+    u.sektoren(1000, 1);
+    for (auto _ : state) {
+        u.bereich.zeigeGanzesBild();
+        u.bereich.zeichneAbdeckung();
+        benchmark::DoNotOptimize(u.bereich.sichtbaresBild().constBits());
+    }
+}
+
+// One reveal with n covered sectors on 1920 x 1080.
+void aufdecken(benchmark::State& state, int n)
+{
+    Umgebung u;
+    u.flaeche(QSize(1920, 1080), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    u.st.BildDatei = fullHdBmp;
+    u.bereich.rendereBild();
+    u.sektoren(n, 0);
+    u.bereich.zeigeGanzesBild();
+    u.bereich.zeichneAbdeckung();
+    int k = 0;
+    for (auto _ : state) {
+        u.st.Verdeckt[size_t(k)] = false;
+        u.bereich.deckeAuf(k);
+        benchmark::DoNotOptimize(u.bereich.sichtbaresBild().constBits());
+        state.PauseTiming();
+        u.st.Verdeckt[size_t(k)] = true;
+        u.bereich.zeigeGanzesBild();
+        u.bereich.zeichneAbdeckung();
+        k = (k + 7) % n;
+        state.ResumeTiming();
+    }
+}
+void BM_Aufdecken4(benchmark::State& state) { aufdecken(state, 4); }
+void BM_Aufdecken1000(benchmark::State& state) { aufdecken(state, 1000); }
+
+template <class F>
+double sekunden(F&& f)
+{
+    const auto anfang = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count();
+}
+
+// Two operations timed alternately in the same loop, so that the load of a
+// shared machine weighs on both alike; the counter is the ratio of their sums.
+template <class A, class B>
+void paar(benchmark::State& state, A&& a, B&& b)
+{
+    double ta = 0, tb = 0;
+    bool aZuerst = false;
+    for (auto _ : state) {
+        aZuerst = !aZuerst;
+        if (aZuerst) {
+            ta += sekunden(a);
+            tb += sekunden(b);
+        } else {
+            tb += sekunden(b);
+            ta += sekunden(a);
+        }
+    }
+    state.counters["verhaeltnis"] = ta / tb;
+    state.counters["a_ms"] = 1000 * ta / double(state.iterations());
+    state.counters["b_ms"] = 1000 * tb / double(state.iterations());
+}
+
+void BM_Paar_RendernZuDekodieren(benchmark::State& state)
+{
+    Umgebung u;
+    u.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    u.st.BildDatei = grossesJpeg;
+    const QByteArray name = QFile::encodeName(grossesJpeg);
+    paar(
+        state,
+        [&] {
+            u.bereich.vergissBild();
+            u.bereich.rendereBild();
+        },
+        [&] { dekodiereNur(name); });
+}
+
+void BM_Paar_GroesseZuErstemRendern(benchmark::State& state)
+{
+    Umgebung spiel;
+    spiel.st.BildDatei = grossesJpeg;
+    spiel.sektoren(20, 5);
+    spiel.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    Umgebung erst;
+    erst.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+    erst.st.BildDatei = grossesJpeg;
+    bool breiter = false;
+    paar(
+        state,
+        [&] {
+            breiter = !breiter;
+            spiel.fenster.innen = QSize(1910 + (breiter ? 10 : 0), 1040);
+            spiel.bereich.formResize();
+        },
+        [&] {
+            erst.bereich.vergissBild();
+            erst.bereich.rendereBild();
+        });
+}
+
+struct Aufdecker {
+    Umgebung u;
+    int n;
+    int k = 0;
+    explicit Aufdecker(int sektoren) : n(sektoren)
+    {
+        u.flaeche(QSize(1920, 1080), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
+        u.st.BildDatei = fullHdBmp;
+        u.bereich.rendereBild();
+        u.sektoren(n, 0);
+        zuruecksetzen();
+    }
+    void aufdecken()
+    {
+        u.st.Verdeckt[size_t(k)] = false;
+        u.bereich.deckeAuf(k);
+    }
+    void zuruecksetzen()
+    {
+        u.st.Verdeckt[size_t(k)] = true;
+        u.bereich.zeigeGanzesBild();
+        u.bereich.zeichneAbdeckung();
+        k = (k + 7) % n;
+    }
+};
+
+void BM_Paar_Aufdecken1000Zu4(benchmark::State& state)
+{
+    Aufdecker viele(1000), wenige(4);
+    double ta = 0, tb = 0;
+    for (auto _ : state) {
+        ta += sekunden([&] { viele.aufdecken(); });
+        tb += sekunden([&] { wenige.aufdecken(); });
+        viele.zuruecksetzen();
+        wenige.zuruecksetzen();
+    }
+    state.counters["verhaeltnis"] = ta / tb;
+    state.counters["a_ms"] = 1000 * ta / double(state.iterations());
+    state.counters["b_ms"] = 1000 * tb / double(state.iterations());
+}
+
+BENCHMARK(BM_Paar_RendernZuDekodieren)->Unit(benchmark::kMillisecond)->Iterations(8)->Repetitions(3);
+BENCHMARK(BM_Paar_GroesseZuErstemRendern)->Unit(benchmark::kMillisecond)->Iterations(8)->Repetitions(3);
+BENCHMARK(BM_Paar_Aufdecken1000Zu4)->Unit(benchmark::kMillisecond)->Iterations(200)->Repetitions(3);
+
+// Three repetitions each; the ratios use the medians, since the machine is shared.
+BENCHMARK(BM_NurDekodieren)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2)->Repetitions(3);
+BENCHMARK(BM_ErstesRendern)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2)->Repetitions(3);
+BENCHMARK(BM_GroesseImSpiel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(3);
+BENCHMARK(BM_NurSkalieren)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(3);
+BENCHMARK(BM_VolleNeuzeichnung1000)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(3);
+BENCHMARK(BM_Aufdecken4)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(3);
+BENCHMARK(BM_Aufdecken1000)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(1)->Repetitions(3);
+
+// Keeps every run's time per iteration for the ratios at the end.
+class Sammler : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, std::vector<double>> zeiten;
+    std::map<std::string, std::vector<double>> verhaeltnisse;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && !r.error_occurred) {
+                zeiten[r.run_name.function_name].push_back(r.GetAdjustedRealTime());
+                const auto c = r.counters.find("verhaeltnis");
+                if (c != r.counters.end())
+                    verhaeltnisse[r.run_name.function_name].push_back(c->second.value);
+            }
+    }
+    static double median(const std::map<std::string, std::vector<double>>& werte, const std::string& name)
+    {
+        const auto it = werte.find(name);
+        if (it == werte.end() || it->second.empty())
+            return 0.0;
+        std::vector<double> z = it->second;
+        std::sort(z.begin(), z.end());
+        return z[z.size() / 2];
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    bereiteBilder();
+    Sammler sammler;
+    benchmark::RunSpecifiedBenchmarks(&sammler);
+    auto zeile = [&](const char* titel, const char* paarName, const char* a, const char* b, double ziel) {
+        const double gepaart = Sammler::median(sammler.verhaeltnisse, paarName);
+        const double ta = Sammler::median(sammler.zeiten, a), tb = Sammler::median(sammler.zeiten, b);
+        std::printf("%-54s %6.3f   separate runs %6.3f   (aim <= %.2f)\n", titel, gepaart,
+                    tb > 0 ? ta / tb : 0.0, ziel);
+    };
+    std::printf("\nRatios (median of 3; alternating in one loop, and of the separate runs)\n");
+    zeile("render 24 MP into 1400x1000 / bare libjpeg decode", "BM_Paar_RendernZuDekodieren",
+          "BM_ErstesRendern", "BM_NurDekodieren", 1.10);
+    zeile("reveal, 1000 sectors / reveal, 4 sectors (1920x1080)", "BM_Paar_Aufdecken1000Zu4",
+          "BM_Aufdecken1000", "BM_Aufdecken4", 1.5);
+    zeile("resize during play (kept picture) / first render", "BM_Paar_GroesseZuErstemRendern",
+          "BM_GroesseImSpiel", "BM_ErstesRendern", 0.1);
+    delete verzeichnis;
+    return 0;
+}

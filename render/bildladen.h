@@ -1,0 +1,28 @@
+#pragma once
+// Loading JPEG and BMP files into QImage::Format_RGB32 pictures.
+
+#include <QImage>
+#include <QString>
+
+namespace Bildgrenze {
+// 30000 per side and 200 megapixels admit the largest camera pictures
+// (150 megapixels) and ordinary panoramas; in the 32-bit layout the picture
+// then needs at most 800 MB.
+constexpr int MaxSeite = 30000;
+constexpr qint64 MaxPixel = 200'000'000;
+// Working memory libjpeg may take besides the picture (progressive files).
+constexpr long MaxJpegSpeicher = 1024L * 1024L * 1024L;
+}
+
+QString oeffnenFehlerText(const QString& pfad);
+
+// Throws VarnoFehler when a picture of breite x hoehe is too large to hold.
+void pruefeBildgroesse(int breite, int hoehe, const QString& anzeigePfad);
+
+// Decodes the JPEG file datei at full scale. anzeigePfad names the file in
+// messages. The buffer of wiederverwendbar is used again when it has the right
+// size and is not shared. Throws VarnoFehler.
+QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar = {});
+
+// Loads the BMP file datei with Qt's own BMP reader. Throws VarnoFehler.
+QImage ladeBmp(const QString& datei, const QString& anzeigePfad);

@@ -1,0 +1,91 @@
+#include "sektor.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "core/hilfen.h"
+
+namespace {
+
+// Half-open edge classes: 0 right, 1 bottom, 2 left, 3 top.
+int kantenklasse(double theta, double a)
+{
+    constexpr double pi = std::numbers::pi;
+    if (theta < a)
+        return 0;
+    if (theta < pi - a)
+        return 1;
+    if (theta < pi + a)
+        return 2;
+    if (theta < 2 * pi - a)
+        return 3;
+    return 0;
+}
+
+// Left and top points are computed for x = 0 and y = 0 but placed one pixel
+// outside, like the right and bottom ones, so the border outline never shows.
+QPoint randpunkt(int klasse, double theta, int cx, int cy, int w, int h)
+{
+    const double t = std::tan(theta);
+    switch (klasse) {
+    case 0:
+        return {w, rundeGerade(cy + (w - cx) * t)};
+    case 1:
+        return {rundeGerade(cx + (h - cy) / t), h};
+    case 2:
+        return {-1, rundeGerade(cy - cx * t)};
+    default:
+        return {rundeGerade(cx - cy / t), -1};
+    }
+}
+
+QPoint ecke(int klasse, int w, int h)
+{
+    switch (klasse) {
+    case 0:
+        return {w, h};
+    case 1:
+        return {-1, h};
+    case 2:
+        return {-1, -1};
+    default:
+        return {w, -1};
+    }
+}
+
+} // namespace
+
+Sektor sektorPolygon(int k, int n, int w, int h)
+{
+    Sektor s;
+    if (k < 0 || k >= n) {
+        s.status = SektorStatus::FalscherParameter;
+        return s;
+    }
+    if (w <= 0 || h <= 0) {
+        s.status = SektorStatus::LeereFlaeche;
+        return s;
+    }
+    constexpr double pi = std::numbers::pi;
+    const int cx = rundeGerade(w / 2.0);
+    const int cy = rundeGerade(h / 2.0);
+    const double theta1 = 2.0 * k * pi / n;
+    const double theta2 = 2.0 * (k + 1) * pi / n;
+    const double a = std::atan(static_cast<double>(w) / h);
+    const int c1 = kantenklasse(theta1, a);
+    const int c2 = kantenklasse(theta2, a);
+    const QPoint m(cx, cy);
+    const QPoint e1 = randpunkt(c1, theta1, cx, cy, w, h);
+    const QPoint e2 = randpunkt(c2, theta2, cx, cy, w, h);
+
+    if (c2 == c1) {
+        s.punkte = QPolygon({m, e1, e2, m});
+    } else if (c2 == (c1 + 1) % 4) {
+        s.punkte = QPolygon({m, e1, ecke(c1, w, h), e2, m});
+    } else {
+        s.status = SektorStatus::ZuWenigeSektoren;
+        return s;
+    }
+    s.status = SektorStatus::Polygon;
+    return s;
+}
