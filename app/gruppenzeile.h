@@ -1,0 +1,38 @@
+#pragma once
+// One scoreboard row: panel, name, answer button, score and score field.
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+class Bildknopf;
+
+class Gruppenzeile : public QFrame {
+    Q_OBJECT
+public:
+    // Creates the row for group `index` at `links` in the parent's coordinates;
+    // the answer button copies the template's pictures.
+    Gruppenzeile(int index, const QString& name, int links, const Bildknopf& vorlage,
+                 QWidget* eltern);
+
+    int index() const { return m_index; }
+    QLabel* nameLabel() const { return m_name; }
+    Bildknopf* antwortKnopf() const { return m_antwort; }
+    QLabel* punkteLabel() const { return m_punkte; }
+    QLineEdit* eingabe() const { return m_eingabe; }
+
+    // New score text; the label keeps its right edge and takes the text's width.
+    void setzePunkteText(const QString& text);
+    void setzeHintergrund(const QColor& farbe);
+
+signals:
+    // The answer button was clicked; carries its tag (100 + index).
+    void antwortGeklickt(int tag);
+
+private:
+    int m_index;
+    QLabel* m_name;
+    Bildknopf* m_antwort;
+    QLabel* m_punkte;
+    QLineEdit* m_eingabe;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// The four message boxes as modal QMessageBoxes.
+
+#include <QMessageBox>
+#include <QPointer>
+#include <memory>
+
+#include "core/meldungen.h"
+
+// Builds the box for one message without showing it: caption, icon, text and one OK button.
+std::unique_ptr<QMessageBox> baueMeldungsbox(Meldungsart art, const QString& text,
+                                             QWidget* eltern = nullptr);
+
+class Meldungsboxen : public Meldungen {
+public:
+    // Boxes are centred over this window once it exists.
+    void setzeEltern(QWidget* eltern) { m_eltern = eltern; }
+    void zeige(Meldungsart art, const QString& text) override;
+
+private:
+    QPointer<QWidget> m_eltern;
+};

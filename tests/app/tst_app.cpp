@@ -1,0 +1,787 @@
+// The main window on the offscreen platform: design, layout, keyboard,
+// message boxes, start-up and a short game played through the real buttons.
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "bildknopf.h"
+#include "core/zufall.h"
+#include "entwurf.h"
+#include "gruppenzeile.h"
+#include "hauptfenster.h"
+#include "meldungsboxen.h"
+
+namespace {
+
+struct Erfasser : Meldungen {
+    struct Meldung {
+        Meldungsart art;
+        QString text;
+    };
+    QList<Meldung> liste;
+    void zeige(Meldungsart art, const QString& text) override { liste.append({art, text}); }
+};
+
+// Always the first candidate, so the tests know who may claim.
+struct ErsterZufall : Zufall {
+    void saeen(std::uint64_t) override {}
+    int ziehe(int) override { return 0; }
+};
+
+struct Einstellungen {
+    QString fenster = QStringLiteral("520,498");
+    QString sektoren = QStringLiteral("20");
+    QString jede = QStringLiteral("0");
+    QString panel = QStringLiteral("1");
+    QStringList gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber & Co"),
+                           QStringLiteral("Chamäleon")};
+    QString test = QStringLiteral("0");
+};
+
+class Umgebung {
+public:
+    Umgebung()
+    {
+        // Two small pictures of their own for the picture list.
+        QImage a(80, 60, QImage::Format_RGB32);
+        a.fill(QColor(200, 30, 30));
+        a.save(m_dir.filePath(QStringLiteral("Bild01.jpg")), "JPG");
+        QImage b(60, 80, QImage::Format_RGB32);
+        b.fill(QColor(30, 30, 200));
+        b.save(m_dir.filePath(QStringLiteral("Bild02.bmp")), "BMP");
+    }
+
+    QString pfad() const { return m_dir.filePath(QStringLiteral("Varno.ini")); }
+
+    void schreibe(const Einstellungen& e) const
+    {
+        QStringList z;
+        z << "#Fenster" << e.fenster << "#Seiten" << "4:3" << "#Test" << e.test << "#Sektoren"
+          << e.sektoren << "#Jede" << e.jede << "#Strafpunkte" << "3" << "#Panel" << e.panel
+          << "#Gruppen" << QString::number(e.gruppen.size()) << "#Namen";
+        z << e.gruppen;
+        z << "#Syntax" << m_dir.filePath(QStringLiteral("Bild*")) << "#Bilder" << "01.jpg"
+          << "02.bmp";
+        QFile f(pfad());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(z.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    }
+
+    void schreibeRoh(const QByteArray& daten) const
+    {
+        QFile f(pfad());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(daten);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+Bildknopf* knopf(TForm1& f, const char* name) { return f.knopf(QLatin1String(name)); }
+QWidget* element(TForm1& f, const char* name) { return f.steuerelement(QLatin1String(name)); }
+
+QSize klient(TForm1& f) { return f.rollbereich()->viewport()->size(); }
+
+void zeigeUndStarte(TForm1& f)
+{
+    f.zeigeZentriert();
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    QTRY_VERIFY(f.startschritteGelaufen());
+    QCoreApplication::processEvents();
+}
+
+void klicke(QWidget* w)
+{
+    QVERIFY(w->isVisible());
+    QVERIFY(w->isEnabled());
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// Share of pixels matching the test; sector borders are drawn in black.
+double anteil(const QImage& bild, const std::function<bool(QColor)>& test)
+{
+    int treffer = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            treffer += test(bild.pixelColor(x, y)) ? 1 : 0;
+    return bild.isNull() ? 0.0 : double(treffer) / (bild.width() * bild.height());
+}
+
+bool istRot(QColor c) { return c.red() > 150 && c.green() < 100 && c.blue() < 100; }
+
+int sichtbareAntwort(TForm1& f)
+{
+    for (int i = 0; i < f.zeilenzahl(); ++i) {
+        if (f.zeile(i)->antwortKnopf()->isVisible())
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+class TstApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fenstertitelUndSchrift();
+    void anfangszustand_data();
+    void anfangszustand();
+    void spalteAmErstenZeilenrand();
+    void verankerung();
+    void punkteRechtsbuendig_data();
+    void punkteRechtsbuendig();
+    void dreissigGruppenRollen();
+    void gruppennameWoertlich();
+    void zugangsnamen();
+    void tabfolge();
+    void enterImEinstellungsfeld_data();
+    void enterImEinstellungsfeld();
+    void enterBeiHandeingabe();
+    void meldungsboxen_data();
+    void meldungsboxen();
+    void startfehlerSchliesst();
+    void fehlendeEinstellungsdatei();
+    void startgroesse_data();
+    void startgroesse();
+    void kurzesSpiel();
+    void sektorenhinweisFolgtDerEingabe();
+};
+
+void TstApp::fenstertitelUndSchrift()
+{
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QCOMPARE(f.windowTitle(), QStringLiteral("  \"Varno Quiz\" mit eigenen Bildern (Tamo Welkert)"));
+    QCOMPARE(f.font().pixelSize(), 11);
+    QCOMPARE(QFontInfo(knopf(f, "BBneuesBild")->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(f.zeile(0)->nameLabel()->font()).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(QFontInfo(f.font()).family(), QStringLiteral("Liberation Sans"));
+    const QFontInfo rund(knopf(f, "BBrichtig")->font());
+    QCOMPARE(rund.family(), ersatzFuerArialRounded());
+    QVERIFY(rund.bold());
+    QCOMPARE(rund.pixelSize(), 19);
+    QVERIFY(!f.windowIcon().isNull());
+    QVERIFY(m.liste.isEmpty());
+}
+
+void TstApp::anfangszustand_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("sichtbar");
+    QTest::addColumn<bool>("aktiv");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("lage");
+    QTest::addColumn<int>("pixel");
+    QTest::addColumn<bool>("fett");
+    QTest::addColumn<QColor>("farbe");
+
+    const QColor keine;
+    // Without a settings file no row exists, so every control keeps its design place.
+    QTest::newRow("LPunkte") << "LPunkte" << false << true << "Punktegutschrift:" << QRect(147, 88, -1, -1) << 24 << false << keine;
+    QTest::newRow("Panel3") << "Panel3" << true << true << "" << QRect(18, 18, 454, 604) << 11 << false << keine;
+    QTest::newRow("Panel1") << "Panel1" << true << true << "" << QRect(54, 112, 401, 305) << 11 << false << keine;
+    QTest::newRow("GroupBox2") << "GroupBox2" << true << true << " Anzahl der Sektoren: " << QRect(16, 12, 321, 85) << 11 << false << keine;
+    QTest::newRow("Edit2") << "Edit2" << true << true << "??" << QRect(16, 24, 33, 21) << 11 << false << keine;
+    QTest::newRow("Label2") << "Label2" << true << true << "Sektoren" << QRect(56, 27, -1, -1) << 11 << false << keine;
+    QTest::newRow("Label3") << "Label3" << true << true << "Es können maximal 18 Punkte pro Bild erreicht werden." << QRect(16, 56, -1, -1) << 11 << false << keine;
+    QTest::newRow("Panel2") << "Panel2" << true << true << "" << QRect(352, 16, 34, 33) << 11 << false << keine;
+    QTest::newRow("Image1") << "Image1" << true << true << "" << QRect(1, 1, 32, 32) << 11 << false << keine;
+    QTest::newRow("RadioGroup1") << "RadioGroup1" << true << true << " Tippen darf: " << QRect(16, 120, 369, 73) << 11 << false << keine;
+    QTest::newRow("GroupBox1") << "GroupBox1" << true << true << " Strafpunkte bei falscher Antwort: " << QRect(16, 220, 257, 57) << 11 << false << keine;
+    QTest::newRow("Edit1") << "Edit1" << true << true << "??" << QRect(16, 24, 33, 21) << 11 << false << keine;
+    QTest::newRow("Label1") << "Label1" << true << true << "Punkte werden abgezogen" << QRect(56, 27, -1, -1) << 11 << false << keine;
+    QTest::newRow("BitBtn1") << "BitBtn1" << true << true << "OK" << QRect(296, 240, 89, 33) << 16 << true << keine;
+    QTest::newRow("BBfalsch") << "BBfalsch" << true << false << "falsch" << QRect(344, 18, 129, 41) << 19 << true << QColor(128, 0, 0);
+    QTest::newRow("BBrichtig") << "BBrichtig" << true << false << "richtig" << QRect(190, 18, 129, 41) << 19 << true << QColor(0, 128, 0);
+    QTest::newRow("BitBtn2") << "BitBtn2" << false << true << "Tmp" << QRect(200, 88, 145, 49) << 19 << true << QColor(0, 128, 0);
+    QTest::newRow("BBneuesBild") << "BBneuesBild" << true << false << "Neues Bild" << QRect(22, 18, 154, 41) << 19 << false << QColor(0, 0, 0);
+    QTest::newRow("BBweiter") << "BBweiter" << true << false << "" << QRect(43, 76, 57, 57) << 11 << false << keine;
+    QTest::newRow("BBpunkteEingeben") << "BBpunkteEingeben" << true << true << "Punkte eingeben" << QRect(0, 168, 200, 33) << 16 << false << keine;
+    QTest::newRow("BBeingabeFertig") << "BBeingabeFertig" << false << true << "Eingabe fertig" << QRect(0, 200, 200, 33) << 16 << false << keine;
+}
+
+void TstApp::anfangszustand()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, sichtbar);
+    QFETCH(bool, aktiv);
+    QFETCH(QString, text);
+    QFETCH(QRect, lage);
+    QFETCH(int, pixel);
+    QFETCH(bool, fett);
+    QFETCH(QColor, farbe);
+
+    Umgebung u;  // no settings file written
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QWidget* w = f.steuerelement(name);
+    QVERIFY(w);
+    QCOMPARE(!w->isHidden(), sichtbar);
+    QCOMPARE(w->isEnabled(), aktiv);
+    QString gezeigt;
+    if (auto* l = qobject_cast<QLabel*>(w))
+        gezeigt = l->text();
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        gezeigt = b->text();
+    else if (auto* e = qobject_cast<QLineEdit*>(w))
+        gezeigt = e->text();
+    else if (auto* g = qobject_cast<QGroupBox*>(w))
+        gezeigt = g->title();
+    QCOMPARE(gezeigt, text);
+    QCOMPARE(w->pos(), lage.topLeft());
+    if (lage.width() >= 0)
+        QCOMPARE(w->size(), lage.size());
+    else
+        QCOMPARE(w->size(), w->sizeHint());  // sized to its text
+    QCOMPARE(QFontInfo(w->font()).pixelSize(), pixel);
+    QCOMPARE(QFontInfo(w->font()).bold(), fett);
+    if (farbe.isValid())
+        QCOMPARE(w->palette().color(QPalette::Active, QPalette::ButtonText), farbe);
+    if (name == QLatin1String("Panel3"))
+        QCOMPARE(w->palette().color(QPalette::Window), QColor(Qt::black));
+    if (name.startsWith(QLatin1String("Panel"))) {
+        QVERIFY(w->autoFillBackground());
+        if (name != QLatin1String("Panel3"))
+            QCOMPARE(w->palette().color(QPalette::Window), f.palette().color(QPalette::Button));
+    }
+    if (name == QLatin1String("RadioGroup1")) {
+        auto* r0 = f.findChild<QRadioButton*>(QStringLiteral("RadioGroup1_0"));
+        auto* r1 = f.findChild<QRadioButton*>(QStringLiteral("RadioGroup1_1"));
+        QCOMPARE(r0->text(), QStringLiteral("immer nur eine (zufällig ermittelte) Gruppe"));
+        QCOMPARE(r1->text(), QStringLiteral("jede Gruppe, die noch im Spiel ist"));
+        QVERIFY(r0->isChecked());
+        QVERIFY(!r1->isChecked());
+    }
+    if (auto* b = qobject_cast<Bildknopf*>(w)) {
+        const bool standard = name == "BitBtn1" || name == "BBrichtig" || name == "BBweiter"
+            || name == "BBpunkteEingeben" || name == "BBeingabeFertig";
+        QCOMPARE(b->istStandard(), standard);
+        QVERIFY(!b->aktivBild().isNull());
+        // Picture right of the caption: 20 pixels apart (10 for "Punkte eingeben"), centred together.
+        const QRect t = b->textRechteck();
+        const QRect bild = b->bildRechteck();
+        if (!text.isEmpty())
+            QCOMPARE(bild.left() - t.right() - 1, name == "BBpunkteEingeben" ? 10 : 20);
+        const int links = text.isEmpty() ? bild.left() : t.left();
+        QVERIFY(qAbs(links - (b->width() - bild.right() - 1)) <= 1);
+    }
+}
+
+void TstApp::spalteAmErstenZeilenrand()
+{
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    QVERIFY(m.liste.isEmpty());
+
+    const int kb = klient(f).width();
+    const int kh = klient(f).height();
+    const int L = kb - 470;
+    QCOMPARE(f.zeilenzahl(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const QRect r = f.zeile(i)->geometry();
+        QCOMPARE(r, QRect(L, 150 + 50 * i, 450, 45));
+        QCOMPARE(kb - (r.right() + 1), 20);
+    }
+    struct Soll {
+        const char* name;
+        int links, oben, rechts;
+    };
+    const Soll soll[] = {
+        {"BBneuesBild", L, 18, L + 154},
+        {"BBrichtig", L + 173, 18, L + 302},
+        {"BBfalsch", L + 321, 18, L + 450},
+        {"BBweiter", L, 76, L + 57},
+        {"BBpunkteEingeben", L + 250, kh - 51, L + 450},
+        {"BBeingabeFertig", L + 250, kh - 51, L + 450},
+    };
+    for (const Soll& s : soll) {
+        const QRect r = element(f, s.name)->geometry();
+        QVERIFY2(r.left() == s.links && r.top() == s.oben && r.right() + 1 == s.rechts, s.name);
+    }
+    QCOMPARE(element(f, "LPunkte")->pos(), QPoint(L + 100, 88));
+}
+
+void TstApp::verankerung()
+{
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+
+    const char* namen[] = {"BBneuesBild", "BBrichtig", "BBfalsch", "BBweiter", "LPunkte",
+                           "BBpunkteEingeben", "BBeingabeFertig", "Panel1", "BitBtn2"};
+    QHash<QString, QPoint> vorher;
+    for (const char* n : namen)
+        vorher.insert(QLatin1String(n), element(f, n)->pos());
+    QList<QPoint> zeilen;
+    for (int i = 0; i < f.zeilenzahl(); ++i)
+        zeilen << f.zeile(i)->pos();
+    const QSize k = klient(f);
+
+    f.resize(f.size() + QSize(200, 0));
+    QTRY_COMPARE(klient(f), k + QSize(200, 0));
+    for (int i = 0; i < f.zeilenzahl(); ++i)
+        QCOMPARE(f.zeile(i)->pos(), zeilen[i] + QPoint(200, 0));
+    for (const char* n : {"BBneuesBild", "BBrichtig", "BBfalsch", "BBweiter", "LPunkte",
+                          "BBpunkteEingeben", "BBeingabeFertig"})
+        QCOMPARE(element(f, n)->pos(), vorher.value(QLatin1String(n)) + QPoint(200, 0));
+    QCOMPARE(element(f, "BitBtn2")->pos(), vorher.value("BitBtn2"));
+
+    f.resize(f.size() + QSize(0, 100));
+    QTRY_COMPARE(klient(f), k + QSize(200, 100));
+    for (int i = 0; i < f.zeilenzahl(); ++i)
+        QCOMPARE(f.zeile(i)->pos(), zeilen[i] + QPoint(200, 0));
+    for (const char* n : {"BBneuesBild", "BBrichtig", "BBfalsch", "BBweiter", "LPunkte"})
+        QCOMPARE(element(f, n)->pos(), vorher.value(QLatin1String(n)) + QPoint(200, 0));
+    for (const char* n : {"BBpunkteEingeben", "BBeingabeFertig"})
+        QCOMPARE(element(f, n)->pos(), vorher.value(QLatin1String(n)) + QPoint(200, 100));
+    // The score-entry buttons keep their 18 pixels from the bottom edge.
+    QCOMPARE(element(f, "BBpunkteEingeben")->geometry().bottom() + 1, klient(f).height() - 18);
+}
+
+void TstApp::punkteRechtsbuendig_data()
+{
+    QTest::addColumn<int>("punkte");
+    QTest::newRow("0") << 0;
+    QTest::newRow("1234") << 1234;
+    QTest::newRow("-5") << -5;
+    QTest::newRow("1") << 1;
+}
+
+void TstApp::punkteRechtsbuendig()
+{
+    QFETCH(int, punkte);
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QLabel* l = f.zeile(1)->punkteLabel();
+    QCOMPARE(l->text(), QStringLiteral("0 Punkte"));
+    const int nullBreite = l->width();
+    f.setzePunkteText(1, QString::number(punkte) + QStringLiteral(" Punkte"));
+    QCOMPARE(l->geometry().right() + 1, 440);
+    const int breite = QFontMetrics(l->font()).horizontalAdvance(l->text());
+    QCOMPARE(l->width(), breite);
+    if (punkte == 1234)
+        QVERIFY(l->width() > nullBreite);
+    QCOMPARE(l->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    QCOMPARE(QFontInfo(l->font()).pixelSize(), 24);
+}
+
+void TstApp::dreissigGruppenRollen()
+{
+    Umgebung u;
+    Einstellungen e;
+    e.gruppen.clear();
+    for (int i = 1; i <= 30; ++i)
+        e.gruppen << QStringLiteral("Gruppe %1").arg(i);
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    QVERIFY(m.liste.isEmpty());
+    QCOMPARE(f.zeilenzahl(), 30);
+    QCOMPARE(f.zeile(29)->geometry().bottom() + 1, 1645);
+    QCOMPARE(f.zeile(29)->y(), 1600);
+
+    QScrollBar* leiste = f.rollbereich()->verticalScrollBar();
+    QTRY_VERIFY(leiste->isVisible());
+    QVERIFY(leiste->maximum() + f.rollbereich()->viewport()->height() >= 1645);
+    QCOMPARE(f.inhalt()->height(), 1645);
+    // Rows keep 20 pixels to the visible client edge, scroll bar excluded.
+    QCOMPARE(klient(f).width() - (f.zeile(0)->geometry().right() + 1), 20);
+
+    leiste->setValue(leiste->maximum());
+    const QPoint imFenster = f.zeile(29)->mapTo(&f, QPoint(0, 44));
+    QVERIFY(f.rect().contains(imFenster));
+}
+
+void TstApp::gruppennameWoertlich()
+{
+    Umgebung u;
+    Einstellungen e;
+    e.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")};
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QCOMPARE(f.zeilenzahl(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QLabel* l = f.zeile(i)->nameLabel();
+        QCOMPARE(l->text(), e.gruppen[i]);
+        QVERIFY(!l->buddy());
+        QCOMPARE(l->textFormat(), Qt::PlainText);
+        // The ampersand is drawn, not taken as a mnemonic: the label is as wide as the whole text.
+        QCOMPARE(l->sizeHint().width(), QFontMetrics(l->font()).horizontalAdvance(e.gruppen[i]));
+        QCOMPARE(l->pos(), QPoint(8, 8));
+        QCOMPARE(l->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+}
+
+void TstApp::zugangsnamen()
+{
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QCOMPARE(element(f, "BBweiter")->accessibleName(), QStringLiteral("Aufdecken"));
+    QCOMPARE(element(f, "Image3")->accessibleName(), QStringLiteral("Bild"));
+    QCOMPARE(element(f, "BBneuesBild")->accessibleName(), QStringLiteral("Neues Bild"));
+    QCOMPARE(element(f, "BitBtn1")->accessibleName(), QStringLiteral("OK"));
+    QCOMPARE(element(f, "LPunkte")->accessibleName(), QStringLiteral("Punktegutschrift:"));
+    QCOMPARE(f.zeile(1)->antwortKnopf()->accessibleName(), QStringLiteral("Antwort: Biber & Co"));
+    QCOMPARE(f.zeile(2)->eingabe()->accessibleName(), QStringLiteral("Punkte: Chamäleon"));
+    QCOMPARE(f.zeile(2)->nameLabel()->accessibleName(), QStringLiteral("Chamäleon"));
+    QCOMPARE(f.zeile(0)->punkteLabel()->accessibleName(), QStringLiteral("0 Punkte"));
+    f.setzePunkteText(0, QStringLiteral("7 Punkte"));
+    QCOMPARE(f.zeile(0)->punkteLabel()->accessibleName(), QStringLiteral("7 Punkte"));
+    f.setzeSektorenText(QStringLiteral("5"));
+    QCOMPARE(element(f, "Label3")->accessibleName(),
+             QStringLiteral("Es können maximal 3 Punkte pro Bild erreicht werden."));
+    // Every button and edit field of the window has a name.
+    for (QWidget* w : f.findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+    }
+}
+
+void TstApp::tabfolge()
+{
+    Umgebung u;
+    Einstellungen e;
+    e.gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber")};
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+
+    // The focus chain as designed, hidden and disabled controls included.
+    const QStringList soll = {"BBweiter", "RadioGroup1_0", "RadioGroup1_1", "Edit1", "Edit2",
+                              "BitBtn1", "BBfalsch", "BBrichtig", "BitBtn2", "BBneuesBild",
+                              "BBpunkteEingeben", "BBeingabeFertig", "BBantwort0",
+                              "EGruppenPunkte0", "BBantwort1", "EGruppenPunkte1"};
+    QStringList kette;
+    QWidget* w = element(f, "BBweiter");
+    for (int n = 0; n < 200 && kette.size() < soll.size(); ++n, w = w->nextInFocusChain()) {
+        if (soll.contains(w->objectName()) && !kette.contains(w->objectName()))
+            kette << w->objectName();
+    }
+    QCOMPARE(kette, soll);
+
+    // Tab skips the disabled and hidden ones.
+    zeigeUndStarte(f);
+    element(f, "Edit1")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), element(f, "Edit1"));
+    QStringList besucht;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        besucht << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(besucht, QStringList({"Edit2", "BitBtn1", "BBpunkteEingeben", "RadioGroup1_0"}));
+}
+
+void TstApp::enterImEinstellungsfeld_data()
+{
+    QTest::addColumn<QString>("fokus");
+    QTest::addColumn<QString>("geklickt");
+    QTest::newRow("Strafpunkte") << "Edit1" << "BitBtn1";
+    QTest::newRow("Sektoren") << "Edit2" << "BitBtn1";
+    QTest::newRow("Radio") << "RadioGroup1_0" << "BitBtn1";
+    QTest::newRow("Knopf mit Fokus") << "BBpunkteEingeben" << "BBpunkteEingeben";
+}
+
+void TstApp::enterImEinstellungsfeld()
+{
+    QFETCH(QString, fokus);
+    QFETCH(QString, geklickt);
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    QSignalSpy ok(knopf(f, "BitBtn1"), &QAbstractButton::clicked);
+    QSignalSpy eingeben(knopf(f, "BBpunkteEingeben"), &QAbstractButton::clicked);
+    QWidget* ziel = f.findChild<QWidget*>(fokus);
+    ziel->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), ziel);
+    QTest::keyClick(ziel, Qt::Key_Return);
+    QCOMPARE(ok.count(), geklickt == "BitBtn1" ? 1 : 0);
+    QCOMPARE(eingeben.count(), geklickt == "BBpunkteEingeben" ? 1 : 0);
+    if (geklickt == "BitBtn1") {
+        // OK ran: the panel is gone and the first picture is announced.
+        QVERIFY(element(f, "Panel1")->isHidden());
+        QVERIFY(knopf(f, "BBweiter")->isEnabled());
+    }
+}
+
+void TstApp::enterBeiHandeingabe()
+{
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    klicke(knopf(f, "BitBtn1"));
+    QVERIFY(m.liste.isEmpty());
+    QVERIFY(knopf(f, "BBweiter")->isEnabled());
+
+    klicke(knopf(f, "BBpunkteEingeben"));
+    QVERIFY(f.zeile(0)->eingabe()->isVisible());
+    QVERIFY(knopf(f, "BBeingabeFertig")->isVisible());
+    QLineEdit* feld = f.zeile(1)->eingabe();
+    feld->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), feld);
+
+    QSignalSpy weiter(knopf(f, "BBweiter"), &QAbstractButton::clicked);
+    QSignalSpy richtig(knopf(f, "BBrichtig"), &QAbstractButton::clicked);
+    QSignalSpy fertig(knopf(f, "BBeingabeFertig"), &QAbstractButton::clicked);
+
+    // Only the reveal button is enabled: Enter reveals.
+    QTest::keyClick(feld, Qt::Key_Return);
+    QCOMPARE(weiter.count(), 1);
+    QCOMPARE(richtig.count() + fertig.count(), 0);
+    QVERIFY(f.zeile(0)->eingabe()->isVisible());
+
+    // A claim enables "richtig", which Enter now prefers.
+    const int g = sichtbareAntwort(f);
+    QVERIFY(g >= 0);
+    klicke(f.zeile(g)->antwortKnopf());
+    QVERIFY(knopf(f, "BBrichtig")->isEnabled());
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_Enter);
+    QCOMPARE(richtig.count(), 1);
+    QCOMPARE(weiter.count(), 1);
+    QCOMPARE(f.zeile(g)->punkteLabel()->text(), QStringLiteral("18 Punkte"));
+
+    // Neither is enabled any more: Enter ends the hand entry.
+    QVERIFY(!knopf(f, "BBweiter")->isEnabled());
+    QTest::keyClick(feld, Qt::Key_Return);
+    QCOMPARE(fertig.count(), 1);
+    QVERIFY(f.zeile(0)->eingabe()->isHidden());
+    QVERIFY(!knopf(f, "BBeingabeFertig")->isVisible());
+    // The field still held the score from the start of the entry, which wins.
+    QCOMPARE(f.zeile(g)->punkteLabel()->text(), QStringLiteral("0 Punkte"));
+    QVERIFY(m.liste.isEmpty());
+}
+
+void TstApp::meldungsboxen_data()
+{
+    QTest::addColumn<int>("art");
+    QTest::addColumn<QString>("titel");
+    QTest::addColumn<int>("symbol");
+    QTest::newRow("Hinweis") << int(Meldungsart::Hinweis) << "Varno Quiz" << int(QMessageBox::NoIcon);
+    QTest::newRow("Warnung") << int(Meldungsart::Warnung) << "Warnung" << int(QMessageBox::Warning);
+    QTest::newRow("Fehler") << int(Meldungsart::Fehler) << "Fehler" << int(QMessageBox::Critical);
+    QTest::newRow("Ausnahme") << int(Meldungsart::Ausnahme) << "Varno Quiz" << int(QMessageBox::Critical);
+}
+
+void TstApp::meldungsboxen()
+{
+    QFETCH(int, art);
+    QFETCH(QString, titel);
+    QFETCH(int, symbol);
+    const QString text = QStringLiteral("Fehler in der Datei \"Varno.ini\":\n\rZeile <b>zwei</b>");
+    auto box = baueMeldungsbox(static_cast<Meldungsart>(art), text);
+    QCOMPARE(box->windowTitle(), titel);
+    QCOMPARE(int(box->icon()), symbol);
+    QCOMPARE(box->text(), QStringLiteral("Fehler in der Datei \"Varno.ini\":\nZeile <b>zwei</b>"));
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box->buttons().size(), 1);
+    QCOMPARE(box->button(QMessageBox::Ok)->text().remove(QLatin1Char('&')), QStringLiteral("OK"));
+}
+
+void TstApp::startfehlerSchliesst()
+{
+    Umgebung u;
+    Einstellungen e;
+    e.test = QStringLiteral("2");
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QCOMPARE(m.liste.size(), 1);
+    QCOMPARE(m.liste[0].art, Meldungsart::Fehler);
+    QVERIFY(f.spielstand().StartFehler);
+    f.zeigeZentriert();
+    QTRY_VERIFY(f.startschritteGelaufen());
+    QTRY_VERIFY(!f.isVisible());
+    QCOMPARE(f.frameGeometry().size(), QSize(520, 498));
+    QCOMPARE(m.liste.size(), 1);
+}
+
+void TstApp::fehlendeEinstellungsdatei()
+{
+    Umgebung u;
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    QCOMPARE(m.liste.size(), 1);
+    QCOMPARE(m.liste[0].art, Meldungsart::Hinweis);
+    QCOMPARE(m.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
+    QCOMPARE(f.zeilenzahl(), 0);
+    zeigeUndStarte(f);
+    QVERIFY(f.isVisible());
+    QVERIFY(!element(f, "Panel1")->isHidden());
+    // The first layout enforces the minimum size.
+    QCOMPARE(f.aussenGroesse(), QSize(800, 600));
+    // No rows: "Punkte eingeben" must stay harmless.
+    klicke(knopf(f, "BBpunkteEingeben"));
+    QCOMPARE(m.liste.size(), 1);
+    QVERIFY(knopf(f, "BBpunkteEingeben")->isVisible());
+}
+
+void TstApp::startgroesse_data()
+{
+    QTest::addColumn<QString>("einstellung");
+    QTest::addColumn<QSize>("groesse");
+    QTest::addColumn<bool>("maximiert");
+    QTest::newRow("1024x768") << "1024,768" << QSize(1024, 768) << false;
+    QTest::newRow("640x480") << "640,480" << QSize(800, 600) << false;
+    QTest::newRow("1024x600") << "1024,600" << QSize(1024, 600) << false;
+    QTest::newRow("max") << " MAX " << QSize() << true;
+}
+
+void TstApp::startgroesse()
+{
+    QFETCH(QString, einstellung);
+    QFETCH(QSize, groesse);
+    QFETCH(bool, maximiert);
+    Umgebung u;
+    Einstellungen e;
+    e.fenster = einstellung;
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    QVERIFY(m.liste.isEmpty());
+    if (maximiert) {
+        QVERIFY(f.windowState() & Qt::WindowMaximized);
+        const QSize frei = f.screen()->availableGeometry().size();
+        QTRY_COMPARE(f.aussenGroesse(), frei);
+        QCOMPARE(f.spielstand().FensterBreite, frei.width());
+    } else {
+        QTRY_COMPARE(f.frameGeometry().size(), groesse);
+        QCOMPARE(f.aussenGroesse(), groesse);
+        QCOMPARE(f.frameGeometry().topLeft(), QPoint(0, 0));
+    }
+    // The picture area was laid out for the final client size.
+    QCOMPARE(f.spielstand().BildBreite, klient(f).width() - 510);
+    // The column follows the right edge.
+    QCOMPARE(klient(f).width() - (f.zeile(0)->geometry().right() + 1), 20);
+    QCOMPARE(element(f, "BBpunkteEingeben")->geometry().bottom() + 1, klient(f).height() - 18);
+}
+
+void TstApp::kurzesSpiel()
+{
+    Umgebung u;
+    Einstellungen e;
+    e.sektoren = QStringLiteral("4");
+    e.fenster = QStringLiteral("900,650");
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    QCOMPARE(element(f, "Label3")->property("text").toString(),
+             QStringLiteral("Es können maximal 2 Punkte pro Bild erreicht werden."));
+
+    klicke(knopf(f, "BitBtn1"));
+    QVERIFY(m.liste.isEmpty());
+    QVERIFY(element(f, "Panel1")->isHidden());
+    QVERIFY(!knopf(f, "BBneuesBild")->isEnabled());
+    const int g = sichtbareAntwort(f);
+    QVERIFY(g >= 0);
+    QCOMPARE(f.zeile(g)->palette().color(QPalette::Window), QColor(255, 255, 200));
+    const QImage& bild = f.bildbereich().sichtbaresBild();
+    QVERIFY(!bild.isNull());
+    QVERIFY(anteil(bild, [](QColor c) { return c == QColor(128, 128, 128); }) > 0.9);  // fully covered
+
+    klicke(knopf(f, "BBweiter"));
+    QVERIFY(element(f, "LPunkte")->isVisible());
+    QCOMPARE(qobject_cast<QLabel*>(element(f, "LPunkte"))->text(),
+             QStringLiteral("Hierfür gibt es 2 Punkte."));
+
+    klicke(f.zeile(g)->antwortKnopf());
+    QVERIFY(knopf(f, "BBrichtig")->isEnabled());
+    QVERIFY(knopf(f, "BBfalsch")->isEnabled());
+    QVERIFY(!knopf(f, "BBweiter")->isEnabled());
+
+    klicke(knopf(f, "BBrichtig"));
+    QCOMPARE(f.zeile(g)->punkteLabel()->text(), QStringLiteral("2 Punkte"));
+    QCOMPARE(f.zeile(g)->punkteLabel()->geometry().right() + 1, 440);
+    QVERIFY(knopf(f, "BBneuesBild")->isEnabled());
+    QVERIFY(!f.zeile(g)->antwortKnopf()->isVisible());
+    // The whole red picture shows now.
+    QVERIFY(anteil(f.bildbereich().sichtbaresBild(), istRot) > 0.9);
+    // What the window shows is that picture.
+    const QImage gezeigt = element(f, "Image3")->grab().toImage();
+    QCOMPARE(gezeigt.size(), f.bildbereich().sichtbaresBild().size());
+    QVERIFY(anteil(gezeigt, istRot) > 0.9);
+
+    // The second picture is the last: "Neues Bild" disappears.
+    klicke(knopf(f, "BBneuesBild"));
+    QVERIFY(m.liste.isEmpty());
+    QVERIFY(knopf(f, "BBneuesBild")->isHidden());
+    QVERIFY(knopf(f, "BBweiter")->isEnabled());
+    QVERIFY(!element(f, "BitBtn2")->isVisible());
+    QVERIFY(!element(f, "BitBtn2")->isVisibleTo(&f));
+}
+
+void TstApp::sektorenhinweisFolgtDerEingabe()
+{
+    Umgebung u;
+    u.schreibe({});
+    Erfasser m;
+    ErsterZufall z;
+    TForm1 f(m, z, u.pfad());
+    auto* edit2 = qobject_cast<QLineEdit*>(element(f, "Edit2"));
+    auto* label3 = qobject_cast<QLabel*>(element(f, "Label3"));
+    QCOMPARE(edit2->text(), QStringLiteral("20"));
+    QCOMPARE(f.spielstand().Sektorenzahl, 20);
+    edit2->setText(QStringLiteral("7"));
+    QCOMPARE(label3->text(), QStringLiteral("Es können maximal 5 Punkte pro Bild erreicht werden."));
+    QCOMPARE(label3->size(), label3->sizeHint());
+    edit2->setText(QStringLiteral("1"));
+    QCOMPARE(label3->text(), QString());
+    QCOMPARE(f.spielstand().Sektorenzahl, 1);
+    // The reader setting the same text again still runs the update.
+    f.spielstand().Sektorenzahl = 0;
+    f.setzeSektorenText(QStringLiteral("1"));
+    QCOMPARE(f.spielstand().Sektorenzahl, 1);
+}
+
+QTEST_MAIN(TstApp)
+#include "tst_app.moc"
