@@ -222,6 +222,8 @@ void TForm1::baueSteuerelemente()
             w->hide();
         if (e.rechtsVerankert || e.untenVerankert)
             m_anker.push_back({w, e.rechtsVerankert, e.untenVerankert});
+        if (e.untenVerankert)
+            m_untenAnkerY.insert(w, w->y());
         if (eltern == m_inhalt)
             beobachte(w);
         m_elemente.insert(QLatin1String(e.name), w);
@@ -397,10 +399,25 @@ void TForm1::platziereSpalte()
     richtig->move(neuesBild->x() + neuesBild->width() + rundeGerade(luecke / 2.0), richtig->y());
     eingeben->move(falsch->x() + falsch->width() - eingeben->width(), eingeben->y());
     fertig->move(eingeben->x(), fertig->y());
-    eingeben->move(eingeben->x(), m_klient.height() - eingeben->height() - 18);
-    fertig->move(fertig->x(), eingeben->y());
+    m_untenAnkerY[eingeben] = m_klient.height() - eingeben->height() - 18;
+    m_untenAnkerY[fertig] = m_untenAnkerY[eingeben];
     punkte->move(L + 100, punkte->y());
+    haltePunkteknoepfeSichtbar();
     aktualisiereInhalt();
+}
+
+// The score-entry buttons keep 18 pixels to the bottom edge; with many groups
+// on a low window the rows would reach over them and hide them for good, so
+// they then sit 18 pixels below the last row and scroll with the rows.
+void TForm1::haltePunkteknoepfeSichtbar()
+{
+    const Gruppenzeile* letzte = zeile(zeilenzahl() - 1);
+    for (auto it = m_untenAnkerY.cbegin(); it != m_untenAnkerY.cend(); ++it) {
+        int y = it.value();
+        if (letzte)
+            y = std::max(y, letzte->geometry().bottom() + 1 + 18);
+        it.key()->move(it.key()->x(), y);
+    }
 }
 
 // ---- control states --------------------------------------------------------
@@ -624,10 +641,11 @@ void TForm1::uebernehmeKlientgroesse(QSize neu)
         QPoint p = a.element->pos();
         if (a.rechts)
             p.rx() += dx;
-        if (a.unten)
-            p.ry() += dy;
         a.element->move(p);
+        if (a.unten)
+            m_untenAnkerY[a.element] += dy;
     }
+    haltePunkteknoepfeSichtbar();
     aktualisiereInhalt();
 }
 

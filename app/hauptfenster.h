@@ -147,4 +147,6 @@ private:
     bool m_inAktualisierung = false;
     bool m_nochmal = false;
     bool m_erzwingeLayout = false;
+    QHash<QWidget*, int> m_untenAnkerY;  // anchored top of the bottom-anchored controls
+    void haltePunkteknoepfeSichtbar();
 };
