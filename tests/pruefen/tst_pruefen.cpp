@@ -1,0 +1,495 @@
+// The checker: whole game folders in, report lines and exit status out.
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+#include "core/hilfen.h"
+#include "core/meldungen.h"
+#include "core/spielstand.h"
+#include "pruefen/pruefung.h"
+#include "render/bildbereich.h"
+#include "render/fenster.h"
+
+namespace {
+
+// The settings file of a clean game; a case replaces single lines (1-based).
+QStringList grundIni()
+{
+    return {
+        QStringLiteral("#Fenstergröße"),           // 1
+        QStringLiteral("1024,768"),                // 2
+        QStringLiteral("#Seitenverhältnis"),       // 3
+        QStringLiteral("4:3"),                     // 4
+        QStringLiteral("#Testmodus"),              // 5
+        QStringLiteral("0"),                       // 6
+        QStringLiteral("#Sektoren"),               // 7
+        QStringLiteral("20"),                      // 8
+        QStringLiteral("#Jede Gruppe darf tippen"),// 9
+        QStringLiteral("0"),                       // 10
+        QStringLiteral("#Strafpunkte"),            // 11
+        QStringLiteral("2"),                       // 12
+        QStringLiteral("#Einstellungsfenster"),    // 13
+        QStringLiteral("1"),                       // 14
+        QStringLiteral("#Anzahl der Gruppen"),     // 15
+        QStringLiteral("2"),                       // 16
+        QStringLiteral("#Namen"),                  // 17
+        QStringLiteral("Adler"),                   // 18
+        QStringLiteral("Chamäleon"),               // 19
+        QStringLiteral("#Syntax der Bildnamen"),   // 20
+        QStringLiteral("Bilder/*"),                // 21
+        QStringLiteral("#Bilder"),                 // 22
+    };
+}
+
+// Lines of the basic file, with "<line>=<text>" replacements, then the entries.
+QStringList ini(const QStringList& ersatz, const QStringList& eintraege)
+{
+    QStringList zeilen = grundIni();
+    for (const QString& e : ersatz) {
+        const qsizetype gleich = e.indexOf(QLatin1Char('='));
+        zeilen[e.left(gleich).toInt() - 1] = e.mid(gleich + 1);
+    }
+    return zeilen + eintraege;
+}
+
+QImage testbild(int breite, int hoehe)
+{
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(Qt::darkCyan);
+    QPainter p(&bild);
+    p.fillRect(0, 0, breite / 2, hoehe / 2, Qt::yellow);
+    return bild;
+}
+
+// "<path>=jpg:WxH", "<path>=bmp:WxH" or "<path>=text:<content>".
+void legeDateiAn(const QString& ordner, const QString& spez)
+{
+    const qsizetype gleich = spez.indexOf(QLatin1Char('='));
+    const QString pfad = ordner + QLatin1Char('/') + spez.left(gleich);
+    const QString art = spez.mid(gleich + 1).section(QLatin1Char(':'), 0, 0);
+    const QString wert = spez.mid(gleich + 1).section(QLatin1Char(':'), 1);
+    QVERIFY(QDir().mkpath(QFileInfo(pfad).path()));
+    if (art == QLatin1String("text")) {
+        QFile f(pfad);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(wert.toUtf8());
+        return;
+    }
+    const QStringList masse = wert.split(QLatin1Char('x'));
+    QVERIFY(testbild(masse[0].toInt(), masse[1].toInt()).save(pfad, art == QLatin1String("jpg") ? "JPEG" : "BMP"));
+}
+
+struct Ergebnis {
+    int status = -1;
+    QStringList zeilen;
+    QString text;
+};
+
+Ergebnis pruefeOrdner(const QString& ordner)
+{
+    QString text;
+    QTextStream aus(&text);
+    Ergebnis e;
+    e.status = pruefe(ordner, aus);
+    aus.flush();
+    e.text = text;
+    e.zeilen = text.split(QLatin1Char('\n'));
+    return e;
+}
+
+// Sizes the window as the game's window does: a change runs the layout at once.
+class TestFenster : public Fenster {
+public:
+    QSize groesse;
+    QRect rahmenRechteck{18, 18, 454, 604};
+    Bildbereich* bereich = nullptr;
+    QSize aussenGroesse() const override { return groesse; }
+    QSize innenGroesse() const override { return groesse; }
+    void setzeAussenBreite(int breite) override
+    {
+        groesse.setWidth(breite);
+        bereich->formResize();
+    }
+    void setzeAussenHoehe(int hoehe) override
+    {
+        groesse.setHeight(hoehe);
+        bereich->formResize();
+    }
+    void maximiere() override {}
+    void bewegeNachObenLinks() override {}
+    void schliesse() override {}
+    void setzeRahmen(const QRect& r) override { rahmenRechteck = r; }
+    QRect rahmen() const override { return rahmenRechteck; }
+    bool einstellungenSichtbar() const override { return false; }
+    QSize einstellungenGroesse() const override { return {401, 305}; }
+    void setzeEinstellungenPosition(const QPoint&) override {}
+    void bildGeaendert(const QRect&) override {}
+};
+
+class KeineMeldungen : public Meldungen {
+public:
+    void zeige(Meldungsart, const QString& text) override { QFAIL(qPrintable(text)); }
+};
+
+} // namespace
+
+class TstPruefen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ordner_data();
+    void ordner();
+    void kodierung_data();
+    void kodierung();
+    void ohneEinstellungsdatei();
+    void ordnerBleibt();
+    void bildflaecheWieImSpiel_data();
+    void bildflaecheWieImSpiel();
+};
+
+void TstPruefen::ordner_data()
+{
+    QTest::addColumn<QStringList>("iniZeilen");
+    QTest::addColumn<QStringList>("dateien");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("erwartet");
+
+    const QString haus = QStringLiteral("Bilder/Haus.jpg=jpg:1600x1200");
+    const QString hoch = QStringLiteral("Bilder/Hoch.bmp=bmp:600x800");
+
+    QTest::newRow("sauber") << ini({}, {QStringLiteral("Haus.jpg"), QStringLiteral("  # Kommentar"),
+                                        QStringLiteral("Hoch.bmp ?o")})
+                            << QStringList{haus, hoch} << 0
+                            << QStringList{
+                                   QStringLiteral("  Fenstergröße: 1024 × 768 Pixel"),
+                                   QStringLiteral("  Seitenverhältnis: 4:3"),
+                                   QStringLiteral("  Sektoren: 20"),
+                                   QStringLiteral("    Es können maximal 18 Punkte pro Bild erreicht werden."),
+                                   QStringLiteral("  Gruppen: 2"),
+                                   QStringLiteral("    1. Adler"),
+                                   QStringLiteral("    2. Chamäleon"),
+                                   QStringLiteral("  Bildnamen: \"Bilder/\" + Eintrag + \"\""),
+                                   QStringLiteral("  Zeile 23: Haus.jpg"),
+                                   QStringLiteral("    Datei Bilder/Haus.jpg: JPEG, 1600 × 1200 Pixel"),
+                                   // room 514 x 728; 3 * 514 / 4 = 385.5 rounds to 386
+                                   QStringLiteral("    Bildbereich 514 × 386 Pixel, Rahmen bei (18, 189)"),
+                                   QStringLiteral("    Ganzes Bild skaliert nach (0, 0, 514, 386), füllt den Bildbereich."),
+                                   QStringLiteral("  Zeile 25: Hoch.bmp ?o"),
+                                   QStringLiteral("    Datei Bilder/Hoch.bmp: BMP, 600 × 800 Pixel"),
+                                   // top part: 600 * 386 / 514 = 450.6 rows
+                                   QStringLiteral("    Ausschnitt (0, 0, 600, 451) skaliert nach (0, 0, 514, 386), füllt den Bildbereich."),
+                                   QStringLiteral("  2 Gruppen, 2 Bildeinträge, davon fehlerfrei: 2"),
+                                   QStringLiteral("  0 Probleme, 0 Hinweise"),
+                                   QStringLiteral("  Das Spiel läuft mit dieser Einstellungsdatei sauber."),
+                               };
+
+    QTest::newRow("jedes Bild eigenes Format, maximiert")
+        << ini({QStringLiteral("2=MAX"), QStringLiteral("4=*")}, {QStringLiteral("Hoch.bmp?l")})
+        << QStringList{hoch} << 0
+        << QStringList{
+               QStringLiteral("  Fenstergröße: maximiert"),
+               QStringLiteral("  Seitenverhältnis: * (jedes Bild behält sein eigenes)"),
+               QStringLiteral("Bildbereich für ein maximiertes Fenster, angenommen 1920 × 1080 Pixel groß; "
+                              "das Fenster innen so groß wie außen gerechnet."),
+               // room 1410 x 1040 at the picture's own 3:4
+               QStringLiteral("    Bildbereich 780 × 1040 Pixel, Rahmen bei (333, 18)"),
+               QStringLiteral("    Ganzes Bild skaliert nach (0, 0, 780, 1040), füllt den Bildbereich."),
+               QStringLiteral("    HINWEIS: Der Code ?l wirkt bei diesem Bild nicht; es wird ganz gezeigt."),
+               QStringLiteral("  0 Probleme, 1 Hinweis"),
+           };
+
+    QTest::newRow("kleines Fenster, Testmodus")
+        << ini({QStringLiteral("2=640, 480"), QStringLiteral("6=1")}, {QStringLiteral("Haus.jpg?n")})
+        << QStringList{haus} << 0
+        << QStringList{
+               QStringLiteral("Das Spiel vergrößert das Fenster auf mindestens 800 × 600 Pixel."),
+               QStringLiteral("  HINWEIS: Der Testmodus ist eingeschaltet: Jedes Bild erscheint sofort ganz. "
+                              "Für das Spiel die dritte Einstellung auf 0 setzen."),
+               // room 290 x 560: 290 x 218 (217.5 to even)
+               QStringLiteral("    Bildbereich 290 × 218 Pixel, Rahmen bei (18, 189)"),
+               QStringLiteral("    HINWEIS: Der Code ?n wirkt bei diesem Bild nicht; es wird ganz gezeigt."),
+           };
+
+    QTest::newRow("E1a Komma") << ini({QStringLiteral("2=1024x768")}, {QStringLiteral("Haus.jpg")})
+                               << QStringList{haus} << 1
+                               << QStringList{
+                                      QStringLiteral("Zeile 2:"),
+                                      QStringLiteral("  FEHLER: Fehler bei der ersten Einstellung in der Datei \"Varno.ini\":"),
+                                      QStringLiteral("          Die Einstellung für die Fenstergröße muss ein Komma enthalten."),
+                                      QStringLiteral("  Das Spiel liest die Datei nur bis hierher und beendet sich gleich nach dem Start."),
+                                      QStringLiteral("Die Bilderliste wurde nicht erreicht; die Bilder sind nicht geprüft."),
+                                      QStringLiteral("  1 Problem. Das Spiel startet so nicht."),
+                                  };
+
+    QTest::newRow("E8b nach den Werten, Namen teilweise")
+        << ini({QStringLiteral("16=31")}, {}) << QStringList{} << 1
+        << QStringList{
+               QStringLiteral("Zeile 16:"),
+               QStringLiteral("          Die Anzahl der Gruppen muss zwischen 1 und 30 liegen."),
+           };
+
+    QTest::newRow("E9 zu wenige Namen") << QStringList(grundIni().mid(0, 15)) + QStringList{
+                                               QStringLiteral("3"), QStringLiteral("#Namen"), QStringLiteral("Adler")}
+                                        << QStringList{} << 1
+                                        << QStringList{
+                                               QStringLiteral("  FEHLER: Fehler in der Datei \"Varno.ini\":"),
+                                               QStringLiteral("          Es sind nicht genügend Gruppennamen eingetragen."),
+                                               QStringLiteral("  Gruppen: 1"),
+                                               QStringLiteral("    1. Adler"),
+                                           };
+
+    QTest::newRow("E11 Muster ohne Stern, Bilder trotzdem geprüft")
+        << ini({QStringLiteral("21=Bilder/Haus")}, {QStringLiteral(".jpg")}) << QStringList{haus} << 1
+        << QStringList{
+               QStringLiteral("Zeile 21:"),
+               QStringLiteral("          Die Standard-Syntax für die Bildnamen (Bilder/Haus) enthält keinen *."),
+               QStringLiteral("  Das Spiel liest weiter, beendet sich aber gleich nach dem Start."),
+               QStringLiteral("    FEHLER: Datei .jpgBilder/Haus nicht gefunden!"),
+           };
+
+    QTest::newRow("Einstellungsfenster-Werte")
+        << ini({QStringLiteral("8=zwanzig"), QStringLiteral("14=0")}, {QStringLiteral("Haus.jpg")})
+        << QStringList{haus} << 1
+        << QStringList{
+               QStringLiteral("Zeile 8:"),
+               QStringLiteral("  FEHLER: Fehler bei der Eingabe der Anzahl der Sektoren!"),
+               QStringLiteral("  Das Einstellungsfenster ist abgeschaltet: Das Spiel beginnt so nicht."),
+           };
+
+    QTest::newRow("Strafpunkte negativ")
+        << ini({QStringLiteral("12=-1")}, {QStringLiteral("Haus.jpg")}) << QStringList{haus} << 1
+        << QStringList{
+               QStringLiteral("Zeile 12:"),
+               QStringLiteral("  FEHLER: Die Strafpunkte müssen positiv sein!"),
+               QStringLiteral("  Das Einstellungsfenster meldet dies beim OK; der Wert muss dort korrigiert werden."),
+           };
+
+    QTest::newRow("alle Bildfehler auf einmal")
+        << ini({}, {QStringLiteral("Haus.jpg?x"), QStringLiteral("Fehlt.jpg"), QStringLiteral("kaputt.jpg"),
+                    QStringLiteral("kaputt.bmp"), QStringLiteral("Bild.gif"), QStringLiteral("HAUS.JPG?m")})
+        << QStringList{haus, QStringLiteral("Bilder/kaputt.jpg=text:kein JPEG"),
+                       QStringLiteral("Bilder/kaputt.bmp=text:BM kein Bitmap"), QStringLiteral("Bilder/Bild.gif=text:GIF89a")}
+        << 1
+        << QStringList{
+               QStringLiteral("  Zeile 23: Haus.jpg?x"),
+               QStringLiteral("    FEHLER: Fehler beim Bild-Eintrag \"Haus.jpg?x\":"),
+               QStringLiteral("            Falscher Eintrag für die Positionierung des Bildes (x)!"),
+               QStringLiteral("  Zeile 24: Fehlt.jpg"),
+               QStringLiteral("    FEHLER: Datei Bilder/Fehlt.jpg nicht gefunden!"),
+               QStringLiteral("  Zeile 25: kaputt.jpg"),
+               // libjpeg's JERR_NO_SOI
+               QStringLiteral("    FEHLER: JPEG-Fehlernr. 53."),
+               QStringLiteral("  Zeile 26: kaputt.bmp"),
+               QStringLiteral("    FEHLER: Bitmap ist ungültig."),
+               QStringLiteral("  Zeile 27: Bild.gif"),
+               QStringLiteral("    FEHLER: Fehler: Das Bild \"Bilder/Bild.gif\" kann nicht dargestellt werden."),
+               QStringLiteral("            Es sind nur die Bildformate JPG oder BMP möglich."),
+               // letter case resolved as the game resolves it
+               QStringLiteral("  Zeile 28: HAUS.JPG?m"),
+               QStringLiteral("    Datei Bilder/HAUS.JPG (gefunden als Bilder/Haus.jpg): JPEG, 1600 × 1200 Pixel"),
+               QStringLiteral("  2 Gruppen, 6 Bildeinträge, davon fehlerfrei: 1"),
+               QStringLiteral("  5 Probleme, 0 Hinweise"),
+               QStringLiteral("  Bitte beheben Sie die Probleme vor dem Spiel."),
+           };
+
+    QTest::newRow("Backslash im Muster") << ini({QStringLiteral("21=bilder\\*")}, {QStringLiteral("haus.jpg")})
+                                         << QStringList{haus} << 0
+                                         << QStringList{
+                                                QStringLiteral("    Datei bilder\\haus.jpg (gefunden als Bilder/Haus.jpg): "
+                                                               "JPEG, 1600 × 1200 Pixel"),
+                                            };
+
+    QTest::newRow("falsches Format beim Vermessen")
+        << ini({QStringLiteral("4=*")}, {QStringLiteral("Bild.gif"), QStringLiteral("kaputt.jpg")})
+        << QStringList{QStringLiteral("Bilder/Bild.gif=text:GIF89a"), QStringLiteral("Bilder/kaputt.jpg=text:x")}
+        << 1
+        << QStringList{
+               QStringLiteral("    FEHLER: Fehler: Das Bild \"Bilder/Bild.gif\" kann nicht dargestellt werden."),
+               QStringLiteral("    FEHLER: JPEG-Fehlernr. 53."),
+               QStringLiteral("  2 Probleme, 0 Hinweise"),
+           };
+
+    QTest::newRow("zu wenige Sektoren") << ini({QStringLiteral("8=2")}, {QStringLiteral("Haus.jpg")})
+                                        << QStringList{haus} << 1
+                                        << QStringList{
+                                               QStringLiteral("    FEHLER: Beim Abdecken meldet das Spiel: "
+                                                              "FEHLER: Zu wenige Sektoren eingestellt!"),
+                                           };
+
+    QTest::newRow("leere Bilderliste, Kommentar danach")
+        << ini({}, {QStringLiteral("# nichts")}) << QStringList{} << 1
+        << QStringList{
+               QStringLiteral("  FEHLER: Die Liste der Bilder ist leer; schon beim ersten Bild meldet das Spiel "
+                              "\"Dateiende erreicht!\"."),
+               QStringLiteral("  2 Gruppen, 0 Bildeinträge, davon fehlerfrei: 0"),
+           };
+
+    QTest::newRow("Kommentar nach dem letzten Bild")
+        << ini({}, {QStringLiteral("Haus.jpg"), QStringLiteral("#Ende")}) << QStringList{haus} << 0
+        << QStringList{
+               QStringLiteral("  HINWEIS: Nach dem letzten Bild folgen noch Kommentar- oder Leerzeilen: "
+                              "\"Neues Bild\" bleibt dann sichtbar und meldet \"Dateiende erreicht!\"."),
+           };
+}
+
+void TstPruefen::ordner()
+{
+    QFETCH(QStringList, iniZeilen);
+    QFETCH(QStringList, dateien);
+    QFETCH(int, status);
+    QFETCH(QStringList, erwartet);
+
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    {
+        QFile f(tmp.filePath(QStringLiteral("Varno.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(nachWindows1252(iniZeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    }
+    for (const QString& d : dateien) {
+        legeDateiAn(tmp.path(), d);
+        if (QTest::currentTestFailed())
+            return;
+    }
+
+    const Ergebnis e = pruefeOrdner(tmp.path());
+    for (const QString& zeile : erwartet)
+        QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
+    QCOMPARE(e.status, status);
+}
+
+void TstPruefen::kodierung_data()
+{
+    QTest::addColumn<QByteArray>("daten");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("erwartet");
+
+    const QString text = grundIni().join(QStringLiteral("\r\n")) + QStringLiteral("\r\nHaus.jpg\r\n");
+    QString nurLf = text;
+    nurLf.remove(QLatin1Char('\r'));
+    QTest::newRow("nur LF") << nachWindows1252(nurLf) << 1
+                            << QStringList{
+                                   QStringLiteral("  HINWEIS: Die Datei hat Unix-Zeilenenden (nur LF); das Spiel liest sie "
+                                                  "als eine einzige Zeile. Bitte mit Windows-Zeilenenden (CR LF) speichern."),
+                                   QStringLiteral("Zeile 1:"),
+                               };
+    // Only the names look wrong: the game runs.
+    QTest::newRow("UTF-8") << text.toUtf8() << 0
+                           << QStringList{
+                                  QStringLiteral("  HINWEIS: Die Datei ist offenbar in UTF-8 gespeichert; Umlaute erscheinen "
+                                                 "im Spiel falsch (z. B. „Ã¤“). Bitte in Windows-1252 speichern."),
+                                  QStringLiteral("    2. ChamÃ¤leon"),
+                              };
+    // The first comment line is no comment any more: E1a.
+    QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << 1
+                                   << QStringList{
+                                          QStringLiteral("  HINWEIS: Die Datei beginnt mit einer UTF-8-Kennung (BOM); sie "
+                                                         "gehört für das Spiel zur ersten Zeile. Bitte in Windows-1252 "
+                                                         "speichern."),
+                                      };
+    QTest::newRow("leer") << QByteArray() << 1
+                          << QStringList{
+                                 QStringLiteral("Am Dateianfang:"),
+                                 QStringLiteral("          Die Datei endet vor der ersten Einstellung."),
+                             };
+}
+
+void TstPruefen::kodierung()
+{
+    QFETCH(QByteArray, daten);
+    QFETCH(int, status);
+    QFETCH(QStringList, erwartet);
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    QFile f(tmp.filePath(QStringLiteral("Varno.ini")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(daten);
+    f.close();
+    legeDateiAn(tmp.path(), QStringLiteral("Bilder/Haus.jpg=jpg:40x30"));
+    const Ergebnis e = pruefeOrdner(tmp.path());
+    for (const QString& zeile : erwartet)
+        QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
+    QCOMPARE(e.status, status);
+}
+
+void TstPruefen::ohneEinstellungsdatei()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    Ergebnis e = pruefeOrdner(tmp.path());
+    QCOMPARE(e.status, 1);
+    QVERIFY2(e.zeilen.contains(QStringLiteral("FEHLER: Ini-Datei Varno.ini nicht gefunden.")), qPrintable(e.text));
+
+    e = pruefeOrdner(tmp.filePath(QStringLiteral("gibt es nicht")));
+    QCOMPARE(e.status, 1);
+    QVERIFY2(e.zeilen.contains(QStringLiteral("FEHLER: Den Ordner gibt es nicht.")), qPrintable(e.text));
+
+    // The name is found regardless of letter case, as by the game.
+    QFile f(tmp.filePath(QStringLiteral("VARNO.INI")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(nachWindows1252(grundIni().join(QStringLiteral("\r\n"))));
+    f.close();
+    e = pruefeOrdner(tmp.path());
+    QVERIFY2(e.zeilen.contains(QStringLiteral("Einstellungsdatei: VARNO.INI")), qPrintable(e.text));
+}
+
+void TstPruefen::ordnerBleibt()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QString vorher = QDir::currentPath();
+    pruefeOrdner(tmp.path());
+    QCOMPARE(QDir::currentPath(), vorher);
+}
+
+void TstPruefen::bildflaecheWieImSpiel_data()
+{
+    QTest::addColumn<QSize>("fenster");
+    QTest::addColumn<int>("seitenX");
+    QTest::addColumn<int>("seitenY");
+    QTest::addColumn<QSize>("flaeche");
+    QTest::addColumn<QPoint>("rahmen");
+
+    QTest::newRow("1000x700 4:3") << QSize(1000, 700) << 4 << 3 << QSize(490, 368) << QPoint(18, 164);
+    QTest::newRow("1000x700 3:4") << QSize(1000, 700) << 3 << 4 << QSize(490, 653) << QPoint(18, 22);
+    QTest::newRow("1400x700 4:3") << QSize(1400, 700) << 4 << 3 << QSize(880, 660) << QPoint(23, 18);
+    QTest::newRow("1400x700 16:9") << QSize(1400, 700) << 16 << 9 << QSize(890, 501) << QPoint(18, 98);
+    QTest::newRow("picture size") << QSize(1280, 800) << 1600 << 1200 << QSize(770, 578) << QPoint(18, 109);
+    QTest::newRow("below minimum") << QSize(640, 480) << 4 << 3 << QSize(290, 218) << QPoint(18, 189);
+    QTest::newRow("no aspect") << QSize(1024, 768) << KeinSeitenverhaeltnis << KeinSeitenverhaeltnis
+                               << QSize(514, 728) << QPoint(18, 18);
+}
+
+// The checker's formula against the game's own layout handler.
+void TstPruefen::bildflaecheWieImSpiel()
+{
+    QFETCH(QSize, fenster);
+    QFETCH(int, seitenX);
+    QFETCH(int, seitenY);
+    QFETCH(QSize, flaeche);
+    QFETCH(QPoint, rahmen);
+
+    const Bildbereichsmass b = berechneBildflaeche(fenster, seitenX, seitenY);
+    QCOMPARE(b.groesse, flaeche);
+    QCOMPARE(b.rahmenLinksOben, rahmen);
+
+    auto st = std::make_unique<Spielstand>();
+    st->SeitenX = seitenX;
+    st->SeitenY = seitenY;
+    TestFenster f;
+    KeineMeldungen meldungen;
+    Bildbereich bereich(*st, f, meldungen);
+    f.bereich = &bereich;
+    f.groesse = fenster;
+    bereich.formResize();
+    QCOMPARE(QSize(st->BildBreite, st->BildHoehe), b.groesse);
+    QCOMPARE(f.rahmenRechteck.topLeft(), b.rahmenLinksOben);
+}
+
+QTEST_GUILESS_MAIN(TstPruefen)
+#include "tst_pruefen.moc"
