@@ -244,26 +244,13 @@ void berichteEinstellungsfehler(Bericht& b, const Meldung& m)
 
 Bildbereichsmass berechneBildflaeche(QSize fenster, int seitenX, int seitenY)
 {
-    // The game raises the width first, then the height, and lays out only then.
-    const int breiteFenster = std::max(fenster.width(), 800);
-    const int hoeheFenster = std::max(fenster.height(), 600);
-    const int aw = std::max(0, breiteFenster - 510);
-    const int ah = std::max(0, hoeheFenster - 40);
-    Bildbereichsmass f;
-    f.rahmenLinksOben = QPoint(18, 18);
-    int breite = aw;
-    int hoehe = ah;
-    if (seitenX == KeinSeitenverhaeltnis || seitenX <= 0 || seitenY <= 0) {
-        // the whole room
-    } else if (qint64(aw) * seitenY > qint64(ah) * seitenX) {
-        breite = rundeGerade(double(qint64(seitenX) * hoehe) / seitenY);
-        f.rahmenLinksOben = QPoint(rundeGerade((aw - breite) / 2.0) + 18, 18);
-    } else {
-        hoehe = rundeGerade(double(qint64(seitenY) * breite) / seitenX);
-        f.rahmenLinksOben = QPoint(18, rundeGerade((ah - hoehe) / 2.0) + 18);
-    }
-    f.groesse = QSize(std::max(breite, 0), std::max(hoehe, 0));
-    return f;
+    // The game raises the width first, then the height, and lays out only then;
+    // the frame starts at (18, 18).
+    const QSize innen(std::max(fenster.width(), 800), std::max(fenster.height(), 600));
+    Bildbereichsmass m = berechneBildbereich(innen, seitenX, seitenY);
+    if (!m.rahmenLinksOben)
+        m.rahmenLinksOben = QPoint(18, 18);
+    return m;
 }
 
 int pruefe(const QString& ordner, QTextStream& aus)
@@ -481,8 +468,8 @@ int pruefe(const QString& ordner, QTextStream& aus)
                 const Einpassung e = berechneEinpassung(groesse.width(), groesse.height(), t.width(), t.height(), code);
                 b.zeile(QStringLiteral("    Bildbereich %1 Pixel, Rahmen bei (%2, %3)")
                             .arg(masse(t))
-                            .arg(flaeche.rahmenLinksOben.x())
-                            .arg(flaeche.rahmenLinksOben.y()));
+                            .arg(flaeche.rahmenLinksOben->x())
+                            .arg(flaeche.rahmenLinksOben->y()));
                 b.zeile(QStringLiteral("    ") + einpassungText(e, groesse, t));
                 if (!code.isEmpty() && e.art != Einpassung::Art::Kopie) {
                     const Einpassung ohne = berechneEinpassung(groesse.width(), groesse.height(), t.width(),

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include "render/einpassung.h"
+
 class QTextStream;
 
 // Checks the game in the folder ordner and writes the report to aus.
@@ -17,11 +19,6 @@ int pruefe(const QString& ordner, QTextStream& aus);
 // Window size assumed for a maximised window.
 constexpr int AngenommeneBildschirmBreite = 1920;
 constexpr int AngenommeneBildschirmHoehe = 1080;
-
-struct Bildbereichsmass {
-    QSize groesse;         // BildBreite x BildHoehe
-    QPoint rahmenLinksOben; // top left of the black frame around it
-};
 
 // The picture area the game lays out for a window of the given outer size,
 // taking the client area as large as the window. Sizes below 800 x 600 are

@@ -413,28 +413,10 @@ void Bildbereich::formResize()
         return;
     }
 
-    const QSize innen = fenster.innenGroesse();
-    const int aw = std::max(0, innen.width() - 510);
-    const int ah = std::max(0, innen.height() - 40);
-    QPoint linksOben = fenster.rahmen().topLeft();
-    int breite = aw;
-    int hoehe = ah;
-    if (st.SeitenX == KeinSeitenverhaeltnis) {
-        // no aspect: the whole room, the frame stays where it is
-    } else if (st.SeitenX <= 0 || st.SeitenY <= 0) {
-        // An unusable aspect shows the picture in the whole room.
-        linksOben = QPoint(18, 18);
-    } else if (qint64(aw) * st.SeitenY > qint64(ah) * st.SeitenX) {
-        hoehe = ah;
-        breite = rundeGerade(double(qint64(st.SeitenX) * hoehe) / st.SeitenY);
-        linksOben = QPoint(rundeGerade((aw - breite) / 2.0) + 18, 18);
-    } else {
-        breite = aw;
-        hoehe = rundeGerade(double(qint64(st.SeitenY) * breite) / st.SeitenX);
-        linksOben = QPoint(18, rundeGerade((ah - hoehe) / 2.0) + 18);
-    }
-    st.BildBreite = std::max(breite, 0);
-    st.BildHoehe = std::max(hoehe, 0);
+    const Bildbereichsmass mass = berechneBildbereich(fenster.innenGroesse(), st.SeitenX, st.SeitenY);
+    const QPoint linksOben = mass.rahmenLinksOben.value_or(fenster.rahmen().topLeft());
+    st.BildBreite = mass.groesse.width();
+    st.BildHoehe = mass.groesse.height();
 
     d->stand = Daten::Stand::Unbekannt;
     setzeGroesse(d->iBild, st.BildBreite, st.BildHoehe);

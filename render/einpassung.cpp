@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/hilfen.h"
+#include "core/spielstand.h"
 
 Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& code)
 {
@@ -77,4 +78,27 @@ Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& cod
     e.quelle = QRect(sx, sy, sw, sh);
     e.art = (dw > 0 && dh > 0) ? Einpassung::Art::Skaliert : Einpassung::Art::Schwarz;
     return e;
+}
+
+Bildbereichsmass berechneBildbereich(QSize innen, int seitenX, int seitenY)
+{
+    const int aw = std::max(0, innen.width() - 510);
+    const int ah = std::max(0, innen.height() - 40);
+    Bildbereichsmass m;
+    int breite = aw;
+    int hoehe = ah;
+    if (seitenX == KeinSeitenverhaeltnis) {
+        // no aspect: the whole room, the frame stays where it is
+    } else if (seitenX <= 0 || seitenY <= 0) {
+        // An unusable aspect shows the picture in the whole room.
+        m.rahmenLinksOben = QPoint(18, 18);
+    } else if (qint64(aw) * seitenY > qint64(ah) * seitenX) {
+        breite = rundeGerade(double(qint64(seitenX) * hoehe) / seitenY);
+        m.rahmenLinksOben = QPoint(rundeGerade((aw - breite) / 2.0) + 18, 18);
+    } else {
+        hoehe = rundeGerade(double(qint64(seitenY) * breite) / seitenX);
+        m.rahmenLinksOben = QPoint(18, rundeGerade((ah - hoehe) / 2.0) + 18);
+    }
+    m.groesse = QSize(std::max(breite, 0), std::max(hoehe, 0));
+    return m;
 }

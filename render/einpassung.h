@@ -1,8 +1,11 @@
 #pragma once
 // Where a picture of pw x ph goes in an area of tw x th for a positioning code.
 
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QString>
+#include <optional>
 
 struct Einpassung {
     enum class Art {
@@ -17,3 +20,13 @@ struct Einpassung {
 };
 
 Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& code);
+
+// The picture area for a client area of the given size and the aspect
+// seitenX:seitenY: the room is the client area less 510 by 40 pixels, and the
+// area is as large as the room allows at that aspect, centred in it.
+struct Bildbereichsmass {
+    QSize groesse;                          // BildBreite x BildHoehe
+    std::optional<QPoint> rahmenLinksOben;  // frame's top left; none: it keeps its place
+};
+
+Bildbereichsmass berechneBildbereich(QSize innen, int seitenX, int seitenY);
