@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds, plays and tests Varno Quiz on Debian 12.
 #   ./varno.sh play   install what is missing, build, start the demo game
-#   ./varno.sh test   install what is missing, build, run every test
+#   ./varno.sh test   install what is missing, build, run every test, then
+#                     again under AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,6 +37,10 @@ case "${1:-}" in
         install_packages
         build
         ctest --preset release -j "$(nproc)"
+        # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+        cmake --preset asan >/dev/null
+        cmake --build --preset asan -j "$(nproc)"
+        ctest --preset asan -j "$(nproc)"
         ;;
     *)
         echo "usage: $0 play|test" >&2

@@ -43,7 +43,8 @@ void sucheOhneGrossKlein(const QString& basis, const QStringList& teile, int ind
 
 QString findeDatei(const QString& pfad)
 {
-    if (pfad.isEmpty())
+    // No file name holds a NUL; the file system would see a shorter name.
+    if (pfad.isEmpty() || pfad.contains(QChar(0)))
         return QString();
     QString normal = pfad;
     normal.replace(QLatin1Char('\\'), QLatin1Char('/'));
