@@ -86,36 +86,6 @@ QByteArray bmpDaten(const QImage& bild)
     return daten;
 }
 
-// The same picture with another size written into its header.
-QByteArray mitKopfgroesse(QByteArray daten, bool jpeg, int breite, int hoehe)
-{
-    if (jpeg) {
-        const qsizetype sof = daten.indexOf(QByteArray("\xff\xc0", 2));
-        daten[sof + 5] = char(hoehe >> 8);
-        daten[sof + 6] = char(hoehe & 255);
-        daten[sof + 7] = char(breite >> 8);
-        daten[sof + 8] = char(breite & 255);
-    } else {
-        for (int i = 0; i < 4; ++i) {
-            daten[18 + i] = char((breite >> (8 * i)) & 255);
-            daten[22 + i] = char((hoehe >> (8 * i)) & 255);
-        }
-    }
-    return daten;
-}
-
-qint64 statusWert(const char* feld)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& zeile : f.readAll().split('\n')) {
-        if (zeile.startsWith(feld))
-            return zeile.mid(qstrlen(feld)).trimmed().split(' ').first().toLongLong();
-    }
-    return -1;
-}
-
 } // namespace
 
 class TstFeindlich : public QObject {
@@ -516,7 +486,7 @@ void TstFeindlich::riesigerKopf()
         if (QTest::currentTestFailed())
             return;
         w.st.StandardSeitenX = w.st.StandardSeitenY = KeinSeitenverhaeltnis;
-        const qint64 spitzeVorher = statusWert("VmHWM:");
+        const qint64 spitzeVorher = statusKb("VmHWM:");
         const Schnappschuss vorher(w);
         w.neuesBild();
         QCOMPARE(w.meldungen.texte(), QStringList{zuGross});
@@ -525,8 +495,8 @@ void TstFeindlich::riesigerKopf()
         QCOMPARE(w.anzeige.sichtbar, vorher.sichtbar);
         QCOMPARE(w.anzeige.aktiv, vorher.aktiv);
         // Refused from the header: the picture's memory (GBs) was never taken.
-        QVERIFY2(statusWert("VmHWM:") - spitzeVorher < 64 * 1024,
-                 qPrintable(QStringLiteral("%1 kB mehr").arg(statusWert("VmHWM:") - spitzeVorher)));
+        QVERIFY2(statusKb("VmHWM:") - spitzeVorher < 64 * 1024,
+                 qPrintable(QStringLiteral("%1 kB mehr").arg(statusKb("VmHWM:") - spitzeVorher)));
     }
     // Rendered at the first reveal with a fixed aspect.
     {

@@ -100,3 +100,16 @@ struct Schnappschuss {
         return {};
     }
 };
+
+// A field of /proc/self/status in kB ("VmHWM:", "VmRSS:"), or -1.
+inline qint64 statusKb(const char* feld)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& zeile : f.readAll().split('\n')) {
+        if (zeile.startsWith(feld))
+            return zeile.mid(qstrlen(feld)).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}

@@ -62,3 +62,21 @@ inline QImage verlauf(int breite, int hoehe)
     }
     return bild;
 }
+
+// The same JPEG (baseline) or BMP with another size written into its header.
+inline QByteArray mitKopfgroesse(QByteArray daten, bool jpeg, int breite, int hoehe)
+{
+    if (jpeg) {
+        const qsizetype sof = daten.indexOf(QByteArray("\xff\xc0", 2));
+        daten[sof + 5] = char(hoehe >> 8);
+        daten[sof + 6] = char(hoehe & 255);
+        daten[sof + 7] = char(breite >> 8);
+        daten[sof + 8] = char(breite & 255);
+    } else {
+        for (int i = 0; i < 4; ++i) {
+            daten[18 + i] = char((breite >> (8 * i)) & 255);
+            daten[22 + i] = char((hoehe >> (8 * i)) & 255);
+        }
+    }
+    return daten;
+}

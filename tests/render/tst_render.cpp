@@ -859,23 +859,6 @@ void TstRender::abgeschnittenesJpeg()
     QVERIFY(nahe(ziel.pixel(128, 250), qRgb(128, 128, 128), 2));
 }
 
-// A valid small file whose header announces another size.
-static QByteArray mitGroesse(QByteArray daten, bool istJpeg, int breite, int hoehe)
-{
-    if (istJpeg) {
-        const qsizetype sof = daten.indexOf(QByteArray("\xff\xc0", 2));
-        daten[sof + 5] = char(hoehe >> 8);
-        daten[sof + 6] = char(hoehe & 255);
-        daten[sof + 7] = char(breite >> 8);
-        daten[sof + 8] = char(breite & 255);
-    } else {
-        for (int i = 0; i < 4; ++i) {
-            daten[18 + i] = char((breite >> (8 * i)) & 255);
-            daten[22 + i] = char((hoehe >> (8 * i)) & 255);
-        }
-    }
-    return daten;
-}
 
 void TstRender::zuGrossAbgelehnt_data()
 {
@@ -911,7 +894,7 @@ void TstRender::zuGrossAbgelehnt()
         klein = f.readAll();
     }
     const QString datei = pfad(name);
-    QVERIFY(schreibeDatei(datei, mitGroesse(klein, istJpeg, breite, hoehe)));
+    QVERIFY(schreibeDatei(datei, mitKopfgroesse(klein, istJpeg, breite, hoehe)));
     Aufbau a;
     try {
         a.bereich.missBild(datei);
