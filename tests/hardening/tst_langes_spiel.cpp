@@ -99,6 +99,80 @@ public:
 
 } // namespace
 
+// What the script below needs of a game: the logic with its fakes, or the window.
+class Spieler {
+public:
+    virtual ~Spieler() = default;
+    virtual bool aufdecken() = 0;
+    virtual int verdeckt() const = 0;
+    // The group whose answer button was clicked, -1 if none was shown.
+    virtual int anspruch() = 0;
+    virtual bool falsch() = 0;
+    virtual bool richtig() = 0;
+    // What a right answer earns now, -1 if it cannot be told.
+    virtual int punkteJetzt() const = 0;
+    // Replaces the scores by hand; an error text, empty on success.
+    virtual QString korrigiere(const std::array<int, Gruppen>& alt, const std::array<int, Gruppen>& neu) = 0;
+    // An error text when a group's score is not its tally.
+    virtual QString pruefePunkte(int bild, const std::array<int, Gruppen>& tally) const = 0;
+};
+
+// One picture of the long game: reveals, nobody knowing it, a correction by
+// hand, a wrong answer and a right one, by the picture's number. Keeps the
+// tally; returns an error text, empty when all went as expected.
+QString spieleBild(Spieler& s, int bild, std::array<int, Gruppen>& tally)
+{
+    auto fehler = [bild](const QString& was) { return QStringLiteral("Bild %1: ").arg(bild) + was; };
+    if (s.verdeckt() != Sektoren)
+        return fehler(QStringLiteral("beginnt nicht verdeckt"));
+    const int aufgedeckt = 1 + bild % 5;
+    for (int k = 0; k < aufgedeckt; ++k) {
+        if (!s.aufdecken())
+            return fehler(QStringLiteral("nicht aufdeckbar"));
+    }
+    if (s.verdeckt() != Sektoren - aufgedeckt)
+        return fehler(QStringLiteral("falsch gezählt"));
+
+    switch (bild % 10) {
+    case 6:
+    case 7:   // nobody knows it: revealed to the end
+        while (s.verdeckt() > 0) {
+            if (!s.aufdecken())
+                return fehler(QStringLiteral("nicht bis zum Ende aufdeckbar"));
+        }
+        break;
+    case 9: {   // corrected by hand first
+        std::array<int, Gruppen> neu{};
+        for (int g = 0; g < Gruppen; ++g)
+            neu[g] = (bild * 37 + g * 101) % 400 - 200;
+        if (const QString f = s.korrigiere(tally, neu); !f.isEmpty())
+            return fehler(f);
+        tally = neu;
+        if (const QString f = s.pruefePunkte(bild, tally); !f.isEmpty())
+            return f;
+        [[fallthrough]];
+    }
+    default: {
+        if (bild % 3 == 0) {   // a wrong answer first
+            const int falsch = s.anspruch();
+            if (falsch < 0 || !s.falsch())
+                return fehler(QStringLiteral("keine falsche Antwort möglich"));
+            tally[falsch] -= Strafe;
+            if (!s.aufdecken())
+                return fehler(QStringLiteral("nach falscher Antwort nicht aufdeckbar"));
+        }
+        const int punkte = s.punkteJetzt();
+        if (punkte <= 0)
+            return fehler(QStringLiteral("kein Punktesatz"));
+        const int g = s.anspruch();
+        if (g < 0 || !s.richtig())
+            return fehler(QStringLiteral("keine richtige Antwort möglich"));
+        tally[g] += punkte;
+    }
+    }
+    return s.pruefePunkte(bild, tally);
+}
+
 class TstLangesSpiel : public QObject {
     Q_OBJECT
 
@@ -131,67 +205,52 @@ void TstLangesSpiel::fuenfhundertBilder()
     w.anzeige.jede = false;
 
     auto ereignis = [&w](auto f) { alsEreignis(w.meldungen, f); };
-    std::array<int, Gruppen> tally{};
-    auto pruefePunkte = [&](int bild) {
-        for (int g = 0; g < Gruppen; ++g) {
-            if (w.st.Punktestand[g] != tally[g] || w.anzeige.punkteText[g] != punkteText(tally[g]))
-                return QStringLiteral("Bild %1, Gruppe %2: %3 statt %4")
-                    .arg(bild).arg(g).arg(w.st.Punktestand[g]).arg(tally[g]);
+    struct Regeln : Spieler {
+        EchteWelt& w;
+        Spiel& spiel;
+        Regeln(EchteWelt& welt, Spiel& s) : w(welt), spiel(s) {}
+        void ereignis(const std::function<void()>& f) { alsEreignis(w.meldungen, f); }
+        bool aufdecken() override { ereignis([&] { spiel.BWeiterClick(); }); return true; }
+        int verdeckt() const override { return w.st.VerdecktZahl; }
+        int anspruch() override
+        {
+            const QList<int> offen = w.anzeige.sichtbareAntworten();
+            if (offen.isEmpty())
+                return -1;
+            const int g = offen.first();
+            ereignis([&] { spiel.BAntwortClick(100 + g); });
+            return g;
         }
-        return QString();
-    };
-    auto aufdecken = [&] { ereignis([&] { spiel.BWeiterClick(); }); };
-    auto anspruch = [&]() -> int {
-        const QList<int> offen = w.anzeige.sichtbareAntworten();
-        if (offen.isEmpty())
-            return -1;
-        const int g = offen.first();
-        ereignis([&] { spiel.BAntwortClick(100 + g); });
-        return g;
-    };
+        bool falsch() override { ereignis([&] { spiel.BFalschClick(); }); return true; }
+        bool richtig() override { ereignis([&] { spiel.BRichtigClick(); }); return true; }
+        int punkteJetzt() const override { return w.st.VerdecktZahl - 1; }
+        QString korrigiere(const std::array<int, Gruppen>&, const std::array<int, Gruppen>& neu) override
+        {
+            ereignis([&] { spiel.BPunkteEingebenClick(); });
+            for (int g = 0; g < Gruppen; ++g)
+                w.anzeige.eingabe[g] = QString::number(neu[g]);
+            ereignis([&] { spiel.BPunkteEingebenClick(); });
+            return QString();
+        }
+        QString pruefePunkte(int bild, const std::array<int, Gruppen>& tally) const override
+        {
+            for (int g = 0; g < Gruppen; ++g) {
+                if (w.st.Punktestand[g] != tally[g] || w.anzeige.punkteText[g] != punkteText(tally[g]))
+                    return QStringLiteral("Bild %1, Gruppe %2: %3 statt %4")
+                        .arg(bild).arg(g).arg(w.st.Punktestand[g]).arg(tally[g]);
+            }
+            return QString();
+        }
+    } regeln(w, spiel);
+    std::array<int, Gruppen> tally{};
 
     ereignis([&] { spiel.startschritte(); });   // hidden panel: OK runs, the first picture begins
     QCOMPARE(w.meldungen.texte(), QStringList());
 
     qint64 heap50 = 0, rss50 = 0, hwm50 = 0;
     for (int bild = 0; bild < Bilder; ++bild) {
-        QVERIFY2(w.st.VerdecktZahl == Sektoren, qPrintable(QStringLiteral("Bild %1 beginnt nicht verdeckt").arg(bild)));
-        const int aufgedeckt = 1 + bild % 5;
-        for (int k = 0; k < aufgedeckt; ++k)
-            aufdecken();
-        QCOMPARE(w.st.VerdecktZahl, Sektoren - aufgedeckt);
-
-        switch (bild % 10) {
-        case 6:
-        case 7:   // nobody knows it: revealed to the end
-            while (w.st.VerdecktZahl > 0)
-                aufdecken();
-            break;
-        case 9: {   // corrected by hand first
-            ereignis([&] { spiel.BPunkteEingebenClick(); });
-            for (int g = 0; g < Gruppen; ++g) {
-                tally[g] = (bild * 37 + g * 101) % 400 - 200;
-                w.anzeige.eingabe[g] = QString::number(tally[g]);
-            }
-            ereignis([&] { spiel.BPunkteEingebenClick(); });
-            QVERIFY2(pruefePunkte(bild).isEmpty(), qPrintable(pruefePunkte(bild)));
-            [[fallthrough]];
-        }
-        default: {
-            if (bild % 3 == 0) {   // a wrong answer first
-                const int falsch = anspruch();
-                QVERIFY(falsch >= 0);
-                ereignis([&] { spiel.BFalschClick(); });
-                tally[falsch] -= Strafe;
-                aufdecken();
-            }
-            const int g = anspruch();
-            QVERIFY(g >= 0);
-            tally[g] += w.st.VerdecktZahl - 1;
-            ereignis([&] { spiel.BRichtigClick(); });
-        }
-        }
-        QVERIFY2(pruefePunkte(bild).isEmpty(), qPrintable(pruefePunkte(bild)));
+        const QString fehler = spieleBild(regeln, bild, tally);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QVERIFY2(w.meldungen.liste.isEmpty(), qPrintable(w.meldungen.texte().join(QLatin1Char('|'))));
         QVERIFY(!w.bild.iBild().isNull());
         QVERIFY(w.anzeige.istAktiv(Knopf::NeuesBild));
@@ -249,82 +308,67 @@ void TstLangesSpiel::fuenfhundertBilderImFenster()
     QCOMPARE(f.zeilenzahl(), Gruppen);
 
     auto knopf = [&f](const char* name) { return f.knopf(QLatin1String(name)); };
-    auto klicke = [](QAbstractButton* b) {
-        if (!b->isVisible() || !b->isEnabled())
-            return false;
-        QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
-        return true;
-    };
-    auto aufdecken = [&] { return klicke(knopf("BBweiter")); };
-    auto anspruch = [&]() -> int {
-        for (int g = 0; g < Gruppen; ++g) {
-            if (f.zeile(g)->antwortKnopf()->isVisible())
-                return klicke(f.zeile(g)->antwortKnopf()) ? g : -1;
+    struct Maus : Spieler {
+        TForm1& f;
+        // What a right answer earns now, as the points label shows it.
+        const QRegularExpression punkteSatz{QStringLiteral("^Hierfür gibt es (\\d+) Punkte?\\.$")};
+        explicit Maus(TForm1& fenster) : f(fenster) {}
+        static bool klicke(QAbstractButton* b)
+        {
+            if (!b->isVisible() || !b->isEnabled())
+                return false;
+            QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+            return true;
         }
-        return -1;
-    };
-    // What a right answer earns now, as the points label shows it.
-    const QRegularExpression punkteSatz(QStringLiteral("^Hierfür gibt es (\\d+) Punkte?\\.$"));
-    auto angezeigtePunkte = [&]() -> int {
-        const auto* label = qobject_cast<QLabel*>(f.steuerelement(QStringLiteral("LPunkte")));
-        const auto treffer = punkteSatz.match(label->text());
-        return label->isVisible() && treffer.hasMatch() ? treffer.captured(1).toInt() : -1;
-    };
-
-    std::array<int, Gruppen> tally{};
-    auto pruefePunkte = [&](int bild) {
-        for (int g = 0; g < Gruppen; ++g) {
-            if (f.zeile(g)->punkteLabel()->text() != punkteText(tally[g]))
-                return QStringLiteral("Bild %1, Gruppe %2: \"%3\" statt %4")
-                    .arg(bild).arg(g).arg(f.zeile(g)->punkteLabel()->text()).arg(tally[g]);
-        }
-        return QString();
-    };
-
-    qint64 heap50 = 0;
-    for (int bild = 0; bild < Bilder; ++bild) {
-        const int aufgedeckt = 1 + bild % 5;
-        for (int k = 0; k < aufgedeckt; ++k)
-            QVERIFY2(aufdecken(), qPrintable(QStringLiteral("Bild %1: nicht aufdeckbar").arg(bild)));
-
-        switch (bild % 10) {
-        case 6:
-        case 7:   // nobody knows it: revealed to the end
-            while (aufdecken()) {
+        bool klicke(const char* name) { return klicke(f.knopf(QLatin1String(name))); }
+        bool aufdecken() override { return klicke("BBweiter"); }
+        int verdeckt() const override { return f.spielstand().VerdecktZahl; }
+        int anspruch() override
+        {
+            for (int g = 0; g < Gruppen; ++g) {
+                if (f.zeile(g)->antwortKnopf()->isVisible())
+                    return klicke(f.zeile(g)->antwortKnopf()) ? g : -1;
             }
-            QCOMPARE(f.spielstand().VerdecktZahl, 0);
-            break;
-        case 9: {   // corrected by hand first
-            QVERIFY(klicke(knopf("BBpunkteEingeben")));
+            return -1;
+        }
+        bool falsch() override { return klicke("BBfalsch"); }
+        bool richtig() override { return klicke("BBrichtig"); }
+        int punkteJetzt() const override
+        {
+            const auto* label = qobject_cast<QLabel*>(f.steuerelement(QStringLiteral("LPunkte")));
+            const auto treffer = punkteSatz.match(label->text());
+            return label->isVisible() && treffer.hasMatch() ? treffer.captured(1).toInt() : -1;
+        }
+        QString korrigiere(const std::array<int, Gruppen>& alt, const std::array<int, Gruppen>& neu) override
+        {
+            if (!klicke("BBpunkteEingeben"))
+                return QStringLiteral("\"Punkte eingeben\" nicht klickbar");
             for (int g = 0; g < Gruppen; ++g) {
                 QLineEdit* feld = f.zeile(g)->eingabe();
-                QVERIFY(feld->isVisible());
-                QCOMPARE(feld->text(), QString::number(tally[g]));
-                tally[g] = (bild * 37 + g * 101) % 400 - 200;
-                feld->setText(QString::number(tally[g]));
+                if (!feld->isVisible() || feld->text() != QString::number(alt[g]))
+                    return QStringLiteral("Punktefeld %1 zeigt \"%2\"").arg(g).arg(feld->text());
+                feld->setText(QString::number(neu[g]));
             }
-            QVERIFY(klicke(knopf("BBeingabeFertig")));
-            QVERIFY(!f.zeile(0)->eingabe()->isVisible());
-            QVERIFY2(pruefePunkte(bild).isEmpty(), qPrintable(pruefePunkte(bild)));
-            [[fallthrough]];
+            if (!klicke("BBeingabeFertig") || f.zeile(0)->eingabe()->isVisible())
+                return QStringLiteral("Eingabe nicht beendet");
+            return QString();
         }
-        default: {
-            if (bild % 3 == 0) {   // a wrong answer first
-                const int falsch = anspruch();
-                QVERIFY(falsch >= 0);
-                QVERIFY(klicke(knopf("BBfalsch")));
-                tally[falsch] -= Strafe;
-                QVERIFY(aufdecken());
+        QString pruefePunkte(int bild, const std::array<int, Gruppen>& tally) const override
+        {
+            for (int g = 0; g < Gruppen; ++g) {
+                if (f.zeile(g)->punkteLabel()->text() != punkteText(tally[g]))
+                    return QStringLiteral("Bild %1, Gruppe %2: \"%3\" statt %4")
+                        .arg(bild).arg(g).arg(f.zeile(g)->punkteLabel()->text()).arg(tally[g]);
             }
-            const int punkte = angezeigtePunkte();
-            QVERIFY2(punkte > 0, qPrintable(QStringLiteral("Bild %1: kein Punktesatz").arg(bild)));
-            const int g = anspruch();
-            QVERIFY(g >= 0);
-            QVERIFY(klicke(knopf("BBrichtig")));
-            tally[g] += punkte;
+            return QString();
         }
-        }
-        QVERIFY2(pruefePunkte(bild).isEmpty(), qPrintable(pruefePunkte(bild)));
+    } maus(f);
+
+    std::array<int, Gruppen> tally{};
+    qint64 heap50 = 0;
+    for (int bild = 0; bild < Bilder; ++bild) {
+        const QString fehler = spieleBild(maus, bild, tally);
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QVERIFY2(meldungen.liste.isEmpty(), qPrintable(meldungen.texte().join(QLatin1Char('|'))));
         if (bild % 50 == 0) {
             // What the window shows is the uncovered picture.
@@ -336,7 +380,7 @@ void TstLangesSpiel::fuenfhundertBilderImFenster()
             heap50 = belegterSpeicher();
         QCoreApplication::processEvents();   // paints and posted events, as between clicks
         if (bild + 1 < Bilder)
-            QVERIFY2(klicke(knopf("BBneuesBild")), qPrintable(QStringLiteral("Bild %1: kein neues Bild").arg(bild)));
+            QVERIFY2(maus.klicke("BBneuesBild"), qPrintable(QStringLiteral("Bild %1: kein neues Bild").arg(bild)));
     }
     QVERIFY(knopf("BBneuesBild")->isHidden());
     QCOMPARE(f.bildbereich().dekodierZaehler(), Bilder);
