@@ -6,12 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# install_packages LIST...: installs what the package lists name and is missing.
 install_packages() {
     local missing=()
     while read -r pkg; do
         [[ -z "$pkg" || "$pkg" == \#* ]] && continue
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
-    done < debian-packages.txt
+    done < <(cat "$@")
     if ((${#missing[@]})); then
         local sudo=""
         [[ $(id -u) -ne 0 ]] && sudo="sudo"
@@ -28,13 +29,13 @@ build() {
 
 case "${1:-}" in
     play)
-        install_packages
+        install_packages debian-packages.txt
         build
         cd demo
         exec ../build/release/app/varno-quiz
         ;;
     test)
-        install_packages
+        install_packages debian-packages.txt debian-packages-test.txt
         build
         ctest --preset release -j "$(nproc)"
         # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -7,10 +7,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScopedValueRollback>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
@@ -19,6 +17,7 @@
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "entwurf.h"
+#include "fenstergroesse.h"
 #include "gruppenzeile.h"
 #include "settings/einstellungspanel.h"
 
@@ -119,6 +118,12 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
     m_inhalt->resize(m_klient);
     m_rollbereich->setWidget(m_inhalt);
     m_rollbereich->viewport()->installEventFilter(this);
+    m_groesse = std::make_unique<Fenstergroesse>(
+        *this, m_st,
+        Fenstergroesse::Handler{
+            [this] { m_bildbereich.formResize(); },
+            [this] { return m_bildbereich.layoutLaeuft(); },
+            [this](const std::function<void()>& handler) { ereignis(handler); }});
 
     baueSteuerelemente();
     baueTabfolge();
@@ -308,16 +313,7 @@ Gruppenzeile* TForm1::zeile(int i) const
 
 void TForm1::zeigeZentriert()
 {
-    resize(Fensterentwurf::Breite, Fensterentwurf::Hoehe);
-    if (QScreen* bildschirm = screen()) {
-        const QRect frei = bildschirm->availableGeometry();
-        move(frei.center() - QPoint(Fensterentwurf::Breite / 2, Fensterentwurf::Hoehe / 2));
-    }
-    show();
-    // The design size is the outer size; the frame is known only once shown.
-    const QSize zugabe = rahmenzugabe();
-    if (zugabe != QSize(0, 0))
-        resize(QSize(Fensterentwurf::Breite, Fensterentwurf::Hoehe) - zugabe);
+    m_groesse->zeigeZentriert(QSize(Fensterentwurf::Breite, Fensterentwurf::Hoehe));
 }
 
 // ---- settings reader -------------------------------------------------------
@@ -527,83 +523,25 @@ void TForm1::setzeAnwendungsSymbol() { QApplication::setWindowIcon(windowIcon())
 
 // ---- window size and the picture frame --------------------------------------
 
-QSize TForm1::rahmenzugabe() const
-{
-    if (!isVisible())
-        return {0, 0};
-    return frameGeometry().size() - geometry().size();
-}
-
-QSize TForm1::aussenGroesse() const
-{
-    if (!m_angefordert.isEmpty())
-        return m_angefordert.last();
-    return frameGeometry().size();
-}
-
-QSize TForm1::geschaetzterKlient(QSize fenster) const
-{
-    const QScrollBar* leiste = m_rollbereich->verticalScrollBar();
-    if (isVisible() && leiste->isVisible())
-        fenster.rwidth() -= leiste->width();
-    return fenster.expandedTo(QSize(0, 0));
-}
-
-void TForm1::setzeAussenGroesse(QSize neu)
-{
-    neu = neu.expandedTo(QSize(1, 1));
-    if (neu == aussenGroesse())
-        return;
-    const QSize zugabe = rahmenzugabe();
-    // A visible window may report its new size only later (X11); until then
-    // the requested size counts, and its late report changes nothing.
-    if (isVisible())
-        m_angefordert.append(neu);
-    {
-        QScopedValueRollback<bool> eigen(m_eigeneAenderung, true);
-        resize(neu - zugabe);
-    }
-    uebernehmeKlientgroesse(geschaetzterKlient(neu - zugabe));
-    m_bildbereich.formResize();
-}
+QSize TForm1::aussenGroesse() const { return m_groesse->aussenGroesse(); }
 
 void TForm1::setzeAussenBreite(int breite)
 {
-    setzeAussenGroesse(QSize(breite, aussenGroesse().height()));
+    m_groesse->setzeAussenGroesse(QSize(breite, aussenGroesse().height()));
 }
 
 void TForm1::setzeAussenHoehe(int hoehe)
 {
-    setzeAussenGroesse(QSize(aussenGroesse().width(), hoehe));
+    m_groesse->setzeAussenGroesse(QSize(aussenGroesse().width(), hoehe));
 }
 
-void TForm1::maximiere()
-{
-    const QSize zugabe = rahmenzugabe();
-    QRect frei(pos(), size() + zugabe);
-    if (QScreen* bildschirm = screen())
-        frei = bildschirm->availableGeometry();
-    const QSize ziel = frei.size();
-    if (isVisible() && ziel != aussenGroesse())
-        m_angefordert.append(ziel);
-    {
-        QScopedValueRollback<bool> eigen(m_eigeneAenderung, true);
-        // Without a window manager maximising does nothing; covering the free
-        // screen area first gives the same result there.
-        move(frei.topLeft());
-        resize(ziel - zugabe);
-        showMaximized();
-    }
-    // Without a window manager nothing may happen; lay out for the screen at once.
-    uebernehmeKlientgroesse(geschaetzterKlient(ziel - zugabe));
-    m_bildbereich.formResize();
-}
+void TForm1::maximiere() { m_groesse->maximiere(); }
 
-void TForm1::bewegeNachObenLinks() { move(0, 0); }
+void TForm1::bewegeNachObenLinks() { m_groesse->bewegeNachObenLinks(); }
 
 void TForm1::schliesse()
 {
-    m_geschlossen = true;
+    m_groesse->schliesse();
     close();
 }
 
@@ -697,33 +635,15 @@ void TForm1::starteEinmal()
     if (m_gestartet)
         return;
     m_gestartet = true;
+    m_groesse->startBeginnt();
     ereignis([this] { m_spiel.startschritte(); });
+    m_groesse->startEndet();
 }
 
 void TForm1::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    {
-        QScopedValueRollback<bool> fenster(m_inFensterResize, true);
-        m_rollbereich->setGeometry(rect());
-    }
-    const QSize aussen = frameGeometry().size();
-    if (m_eigeneAenderung) {
-        m_angefordert.removeOne(aussen);
-        return;
-    }
-    const qsizetype stelle = m_angefordert.indexOf(aussen);
-    if (stelle >= 0) {
-        const bool veraltet = stelle < m_angefordert.size() - 1;
-        m_angefordert.remove(0, stelle + 1);
-        if (veraltet)
-            return;  // a late report of an earlier request; a newer one is on its way
-    } else {
-        m_angefordert.clear();
-    }
-    if (!m_gestartet || m_geschlossen)
-        return;
-    ereignis([this] { m_bildbereich.formResize(); });
+    m_groesse->fensterGemeldet([this] { m_rollbereich->setGeometry(rect()); });
 }
 
 bool TForm1::eventFilter(QObject* objekt, QEvent* e)
@@ -732,14 +652,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e)
         if (e->type() == QEvent::Resize) {
             const QSize vorher = m_klient;
             uebernehmeKlientgroesse(m_rollbereich->viewport()->size());
-            // The scroll bar came or went while the window kept its size: the
-            // picture area needs a layout for the new client width all the same.
-            if (m_gestartet && !m_inFensterResize && !m_eigeneAenderung && !m_erzwingeLayout
-                && vorher != m_klient && !m_geschlossen) {
-                QScopedValueRollback<bool> sperre(m_erzwingeLayout, true);
-                m_st.FensterBreite = 0;
-                ereignis([this] { m_bildbereich.formResize(); });
-            }
+            if (vorher != m_klient)
+                m_groesse->klientGemeldet();
         }
         return false;
     }

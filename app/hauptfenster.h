@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "core/spielstand.h"
@@ -22,6 +23,7 @@ class QLineEdit;
 class QRadioButton;
 class QScrollArea;
 class Bildknopf;
+class Fenstergroesse;
 class Gruppenzeile;
 class Meldungen;
 class Zufall;
@@ -116,9 +118,6 @@ private:
     template <class Handler>
     void ereignis(Handler&& handler);
     void aktualisiereSektorenhinweis(const QString& text);
-    void setzeAussenGroesse(QSize neu);
-    QSize rahmenzugabe() const;
-    QSize geschaetzterKlient(QSize fenster) const;
     void uebernehmeKlientgroesse(QSize neu);
     void aktualisiereInhalt();
     bool kannEnterNehmen(QWidget* knopf) const;
@@ -138,15 +137,11 @@ private:
     QWidget* m_letzterTab = nullptr;
 
     QSize m_klient;                 // client area (the scroll area's viewport)
-    QList<QSize> m_angefordert;     // outer sizes requested but not yet reported back
-    bool m_eigeneAenderung = false; // inside a size change of our own
-    bool m_inFensterResize = false;
+    std::unique_ptr<Fenstergroesse> m_groesse;
     bool m_gestartet = false;
     bool m_startGeplant = false;
-    bool m_geschlossen = false;
     bool m_inAktualisierung = false;
     bool m_nochmal = false;
-    bool m_erzwingeLayout = false;
     QHash<QWidget*, int> m_untenAnkerY;  // anchored top of the bottom-anchored controls
     void haltePunkteknoepfeSichtbar();
 };

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QRegion>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -116,6 +117,7 @@ struct Bildbereich::Daten {
         bool gueltig = false;
     } vorrat;
     int dekodiert = 0;
+    int layouts = 0;   // runs of formResize() under way, nested ones included
 
     // What Image3 is known to show, so that a reveal may repaint only the
     // uncovered sector's surroundings.
@@ -725,8 +727,12 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
     schwarzAussen(ziel, e.art == Einpassung::Art::Schwarz ? QRect() : e.ziel);
 }
 
+bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }
+
 void Bildbereich::formResize()
 {
+    ++d->layouts;
+    const auto ende = qScopeGuard([this] { --d->layouts; });
     Spielstand& st = d->st;
     Fenster& fenster = d->fenster;
     const QSize aussen = fenster.aussenGroesse();

@@ -23,6 +23,8 @@ public:
     void DrawEck(int k);
 
     void formResize() override;
+    // A run of formResize() is under way (it may be showing a message box).
+    bool layoutLaeuft() const;
     void rendereBild() override;
     void zeigeGanzesBild() override;
     void zeichneAbdeckung() override;

@@ -642,7 +642,7 @@ void TstApp::startfehlerSchliesst()
     f.zeigeZentriert();
     QTRY_VERIFY(f.startschritteGelaufen());
     QTRY_VERIFY(!f.isVisible());
-    QCOMPARE(f.frameGeometry().size(), QSize(520, 498));
+    QCOMPARE(f.aussenGroesse(), QSize(520, 498));
     QCOMPARE(m.liste.size(), 1);
 }
 

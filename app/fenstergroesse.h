@@ -1,0 +1,95 @@
+#pragma once
+// The main window's size protocol. The rules ask for sizes as if the window
+// system answered at once (set the width, the resize handler runs nested, go
+// on); on X11 a window manager answers later, may adjust or refuse, and frames
+// the window only after it is mapped. This class makes both agree: it sends a
+// request, waits (bounded) for the window manager's answer, and runs the
+// resize handler for the size the window really got. It also decides which
+// reported sizes run the handler, and tells the window manager the minimum.
+// States and transitions: docs/architecture.md.
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+#include <functional>
+#include <memory>
+
+class QWidget;
+struct Spielstand;
+namespace x11 {
+class Beobachter;
+}
+
+class Fenstergroesse {
+public:
+    enum class Phase {
+        VorDemStart,  // created and shown; reports change nothing
+        Start,        // the start-up steps run; sizes change only by our requests
+        Wartet,       // a request is out; reports are taken as its answer
+        Bereit,       // every report of a new size runs the resize handler
+        Geschlossen,  // the window is closing; nothing runs any more
+    };
+
+    // How long a request waits for the window manager at most.
+    static constexpr int HoechsteWartezeitMs = 1000;
+
+    struct Handler {
+        // The resize handler itself; errors it raises reach the caller.
+        std::function<void()> formResize;
+        // Whether a run of it is under way (showing a message box, say).
+        std::function<bool()> layoutLaeuft;
+        // Runs a handler as an event of its own, showing its errors.
+        std::function<void(const std::function<void()>&)> alsEreignis;
+    };
+
+    Fenstergroesse(QWidget& fenster, Spielstand& st, Handler handler);
+    ~Fenstergroesse();
+
+    Phase phase() const { return m_phase; }
+
+    // First show: the outer size `aussen` (frame included), centred on the screen.
+    void zeigeZentriert(QSize aussen);
+    // The start-up steps begin and end.
+    void startBeginnt();
+    void startEndet();
+    void schliesse();
+
+    // Outer size (frame included) and the frame's margins as they are now.
+    QSize aussenGroesse() const;
+    QMargins rahmen() const;
+
+    // Requests of the rules: each returns once the window manager has
+    // answered, and runs the resize handler nested if the size really changed.
+    void setzeAussenGroesse(QSize aussen);
+    void maximiere();
+    void bewegeNachObenLinks();
+
+    // Reports from the window. fensterGemeldet: the window's size changed;
+    // `folgen` lets the client area follow first. klientGemeldet: the client
+    // area changed on its own (the scroll bar came or went).
+    void fensterGemeldet(const std::function<void()>& folgen);
+    void klientGemeldet();
+
+private:
+    void warte(const std::function<bool()>& erfuellt);
+    void holeQtEin();
+    void laufe(bool erzwingen);
+    void plane(bool erzwingen);
+    void holeNach();
+    void setzeMinimum();
+
+    QWidget& m_fenster;
+    Spielstand& m_st;
+    Handler m_handler;
+    std::unique_ptr<x11::Beobachter> m_beobachter;  // only on X11
+    bool m_fenstermanager = false;
+    Phase m_phase = Phase::VorDemStart;
+    mutable QMargins m_rahmen;
+    mutable bool m_rahmenBekannt = false;
+    QMargins m_normalRahmen;     // frame of the unmaximised window, for the minimum size
+    bool m_imBericht = false;    // the client area follows a reported window size
+    bool m_nachholen = false;    // a report could not be laid out when it came
+    bool m_erzwingen = false;    // ... and it was the client area alone that changed
+    bool m_geplant = false;
+    bool m_minimumGesetzt = false;
+};

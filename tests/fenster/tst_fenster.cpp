@@ -1,0 +1,413 @@
+// The real game under a real X server, with or without a window manager
+// (VARNO_FENSTERMANAGER), observed only from outside with the X tools: the
+// window's outer geometry and state, the size hints, and the picture frame
+// and button column as they appear on the screen.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+QString werkzeug(const QString& programm, const QStringList& argumente, int ms = 5000)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    if (!p.waitForFinished(ms)) {
+        p.kill();
+        p.waitForFinished();
+        return {};
+    }
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int zahl(const QString& text, const QString& muster)
+{
+    const auto m = QRegularExpression(muster).match(text);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// What the X server and the window manager say of a window.
+struct Blick {
+    QRect innen;          // client area in root coordinates
+    QMargins rahmen;      // _NET_FRAME_EXTENTS (0 without a manager)
+    bool maximiert = false;
+    QSize minimum;        // WM_NORMAL_HINTS, client size
+    QString titel;
+
+    QRect aussen() const { return innen.marginsAdded(rahmen); }
+};
+
+Blick blick(const QString& id)
+{
+    Blick b;
+    const QString info = werkzeug(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    b.innen = QRect(zahl(info, QStringLiteral("Absolute upper-left X:\\s+(-?\\d+)")),
+                    zahl(info, QStringLiteral("Absolute upper-left Y:\\s+(-?\\d+)")),
+                    zahl(info, QStringLiteral("Width:\\s+(\\d+)")),
+                    zahl(info, QStringLiteral("Height:\\s+(\\d+)")));
+    const QString prop = werkzeug(QStringLiteral("xprop"),
+                                  {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS"),
+                                   QStringLiteral("_NET_WM_STATE"), QStringLiteral("WM_NORMAL_HINTS"),
+                                   QStringLiteral("_NET_WM_NAME")});
+    const auto r = QRegularExpression(QStringLiteral("_NET_FRAME_EXTENTS\\(CARDINAL\\) = (\\d+), (\\d+), (\\d+), (\\d+)"))
+                       .match(prop);
+    if (r.hasMatch())
+        b.rahmen = QMargins(r.captured(1).toInt(), r.captured(3).toInt(), r.captured(2).toInt(),
+                            r.captured(4).toInt());
+    b.maximiert = prop.contains(QStringLiteral("_NET_WM_STATE_MAXIMIZED_VERT"))
+        && prop.contains(QStringLiteral("_NET_WM_STATE_MAXIMIZED_HORZ"));
+    const auto m = QRegularExpression(QStringLiteral("minimum size: (\\d+) by (\\d+)")).match(prop);
+    if (m.hasMatch())
+        b.minimum = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    const auto t = QRegularExpression(QStringLiteral("_NET_WM_NAME\\(UTF8_STRING\\) = \"(.*)\"\\n")).match(prop);
+    if (t.hasMatch())
+        b.titel = t.captured(1).replace(QStringLiteral("\\\""), QStringLiteral("\""));
+    return b;
+}
+
+// Waits until the window has kept its geometry and state for a while.
+Blick ruhigerBlick(const QString& id, int ruheMs = 600)
+{
+    QElapsedTimer uhr, ruhe;
+    uhr.start();
+    ruhe.start();
+    Blick vorher = blick(id);
+    while (uhr.elapsed() < 15000 && ruhe.elapsed() < ruheMs) {
+        QThread::msleep(50);
+        const Blick jetzt = blick(id);
+        if (jetzt.aussen() != vorher.aussen() || jetzt.maximiert != vorher.maximiert) {
+            vorher = jetzt;
+            ruhe.restart();
+        }
+    }
+    return blick(id);
+}
+
+QString fensterMitTitel(const QString& muster, qint64 pid)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 15000) {
+        const QString ids = werkzeug(QStringLiteral("xdotool"),
+                                     {QStringLiteral("search"), QStringLiteral("--all"),
+                                      QStringLiteral("--pid"), QString::number(pid),
+                                      QStringLiteral("--onlyvisible"), QStringLiteral("--name"), muster});
+        if (!ids.trimmed().isEmpty())
+            return ids.split(QLatin1Char('\n')).first().trimmed();
+        QThread::msleep(50);
+    }
+    return {};
+}
+
+QImage aufnahme(const QString& id)
+{
+    QProcess p;
+    p.start(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("png:-")});
+    p.waitForFinished(10000);
+    return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+long rss(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return zahl(QString::fromLatin1(f.readAll()), QStringLiteral("VmRSS:\\s+(\\d+) kB"));
+}
+
+long cpuTicks(qint64 pid)
+{
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(f.readAll());
+    const QStringList teile = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
+    return teile.value(11).toLong() + teile.value(12).toLong();  // utime + stime
+}
+
+bool schwarz(QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; }
+bool grau(QRgb c) { return std::abs(qRed(c) - 128) < 12 && std::abs(qGreen(c) - 128) < 12 && std::abs(qBlue(c) - 128) < 12; }
+// The test pictures are this green.
+const QColor Bildgruen(20, 160, 60);
+bool bildfarbe(QRgb c) { return std::abs(qRed(c) - 20) < 16 && std::abs(qGreen(c) - 160) < 16 && std::abs(qBlue(c) - 60) < 16; }
+bool hellgelb(QRgb c) { return qRed(c) > 245 && qGreen(c) > 245 && std::abs(qBlue(c) - 200) < 12; }
+
+// The picture frame where the layout rule puts it for this client size:
+// the room is the client area less 510 × 40; 4:3 pictures, or the whole room
+// while no aspect is known.
+QRect erwarteterRahmen(QSize klient, bool mitSeiten)
+{
+    const int aw = klient.width() - 510, ah = klient.height() - 40;
+    if (!mitSeiten)
+        return QRect(18, 18, aw + 4, ah + 4);
+    if (static_cast<qint64>(aw) * 3 > static_cast<qint64>(ah) * 4) {
+        const int bw = static_cast<int>(std::nearbyint(4.0 * ah / 3.0));
+        return QRect(static_cast<int>(std::nearbyint((aw - bw) / 2.0)) + 18, 18, bw + 4, ah + 4);
+    }
+    const int bh = static_cast<int>(std::nearbyint(3.0 * aw / 4.0));
+    return QRect(18, static_cast<int>(std::nearbyint((ah - bh) / 2.0)) + 18, aw + 4, bh + 4);
+}
+
+// The frame's corners: black 2-pixel border, the window's face outside, the
+// grey area (cover or settings background) or the uncovered picture inside. Without a settings file
+// the column keeps its design place over the frame's right corners.
+void pruefeRahmen(const QImage& bild, const QRect& rahmen, bool nurLinks = false)
+{
+    const QPoint ecken[4] = {rahmen.topLeft(), rahmen.bottomLeft(), rahmen.topRight(), rahmen.bottomRight()};
+    for (const QPoint& e : ecken) {
+        if (nurLinks && e.x() != rahmen.left())
+            continue;
+        const int sx = e.x() == rahmen.left() ? 1 : -1;
+        const int sy = e.y() == rahmen.top() ? 1 : -1;
+        const QPoint aussen = e - QPoint(sx, sy), rand = e + QPoint(sx, sy), innen = e + 2 * QPoint(sx, sy);
+        QVERIFY2(bild.rect().contains(aussen) && bild.rect().contains(innen),
+                 qPrintable(QStringLiteral("frame corner %1,%2 outside the window").arg(e.x()).arg(e.y())));
+        QVERIFY2(!schwarz(bild.pixel(aussen)) && schwarz(bild.pixel(e)) && schwarz(bild.pixel(rand))
+                     && (grau(bild.pixel(innen)) || bildfarbe(bild.pixel(innen))),
+                 qPrintable(QStringLiteral("no frame corner at %1,%2").arg(e.x()).arg(e.y())));
+    }
+}
+
+// The row of the group whose turn it is is light yellow; its right edge lies
+// 20 pixels (and its bevel) left of the client area's right edge.
+void pruefeSpalte(const QImage& bild)
+{
+    int rechts = -1;
+    for (int y = 150; y < std::min(bild.height(), 350); ++y)
+        for (int x = bild.width() - 1; x > rechts; --x)
+            if (hellgelb(bild.pixel(x, y))) {
+                rechts = x;
+                break;
+            }
+    QVERIFY2(rechts > 0, "no row of the group whose turn it is");
+    const int abstand = bild.width() - 1 - rechts;
+    QVERIFY2(abstand >= 20 && abstand <= 22, qPrintable(QStringLiteral("row ends %1 px from the right edge").arg(abstand)));
+}
+
+class Spielordner {
+public:
+    explicit Spielordner(const QString& fenster, bool panel = false)
+    {
+        QImage bild(400, 300, QImage::Format_RGB32);
+        bild.fill(Bildgruen);
+        bild.save(m_dir.filePath(QStringLiteral("Bild1.jpg")), "JPG");
+        bild.save(m_dir.filePath(QStringLiteral("Bild2.jpg")), "JPG");
+        if (fenster.isEmpty())
+            return;  // no settings file
+        const QStringList zeilen = {"#Fenster", fenster, "#Seiten", "4:3", "#Test", "0", "#Sektoren", "4",
+                                    "#Jede", "0", "#Strafpunkte", "2", "#Panel", panel ? "1" : "0",
+                                    "#Gruppen", "4", "#Namen", "Adler", "Biber", "Dachs", "Eule",
+                                    "#Syntax", "Bild*.jpg", "#Bilder", "1", "2"};
+        QFile f(m_dir.filePath(QStringLiteral("Varno.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(zeilen.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    }
+    QString pfad() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The game started in a folder, as a quiz master starts it.
+class Spiel {
+public:
+    explicit Spiel(const Spielordner& ordner)
+    {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_prozess.setProcessEnvironment(umgebung);
+        m_prozess.setWorkingDirectory(ordner.pfad());
+        m_prozess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_prozess.start(qEnvironmentVariable("VARNO_SPIEL"), {});
+        m_prozess.waitForStarted();
+    }
+    ~Spiel()
+    {
+        m_prozess.kill();
+        m_prozess.waitForFinished();
+    }
+    qint64 pid() const { return m_prozess.processId(); }
+    bool laeuft() const { return m_prozess.state() == QProcess::Running; }
+    QString fenster() { return fensterMitTitel(QStringLiteral("mit eigenen Bildern"), pid()); }
+    QString meldung() { return fensterMitTitel(QStringLiteral("^Varno Quiz$"), pid()); }
+
+private:
+    QProcess m_prozess;
+};
+
+bool mitManager() { return qEnvironmentVariable("VARNO_FENSTERMANAGER") != QLatin1String("bare"); }
+
+QSize bildschirm()
+{
+    const QString info = werkzeug(QStringLiteral("xwininfo"), {QStringLiteral("-root")});
+    return QSize(zahl(info, QStringLiteral("Width:\\s+(\\d+)")), zahl(info, QStringLiteral("Height:\\s+(\\d+)")));
+}
+
+void xdotool(const QStringList& argumente) { werkzeug(QStringLiteral("xdotool"), argumente); }
+
+}  // namespace
+
+class TstFenster : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startgroesse_data();
+    void startgroesse();
+    void wiederherstellenNachMax();
+    void kleinerZiehen();
+    void groessensturm();
+};
+
+void TstFenster::initTestCase()
+{
+    QVERIFY2(QFile::exists(qEnvironmentVariable("VARNO_SPIEL")), "VARNO_SPIEL names no game");
+    qInfo("window manager: %s", qPrintable(qEnvironmentVariable("VARNO_FENSTERMANAGER")));
+}
+
+void TstFenster::startgroesse_data()
+{
+    QTest::addColumn<QString>("einstellung");
+    QTest::addColumn<QRect>("aussen");   // empty: maximised
+    QTest::newRow("1024,768") << "1024,768" << QRect(0, 0, 1024, 768);
+    QTest::newRow("640,480") << "640,480" << QRect(0, 0, 800, 600);
+    QTest::newRow("1024,600") << "1024,600" << QRect(0, 0, 1024, 600);
+    QTest::newRow("1280,800") << "1280,800" << QRect(0, 0, 1280, 800);
+    QTest::newRow("max") << "max" << QRect();
+    QTest::newRow("keine Varno.ini") << "" << QRect(0, 0, 800, 600);
+}
+
+void TstFenster::startgroesse()
+{
+    QFETCH(QString, einstellung);
+    QFETCH(QRect, aussen);
+    Spielordner ordner(einstellung);
+    Spiel spiel(ordner);
+    const bool ohneDatei = einstellung.isEmpty();
+    if (ohneDatei) {
+        // "Ini-Datei Varno.ini nicht gefunden." comes before the window.
+        const QString box = spiel.meldung();
+        QVERIFY(!box.isEmpty());
+        xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), box});
+        xdotool({QStringLiteral("key"), QStringLiteral("--window"), box, QStringLiteral("Return")});
+    }
+    const QString id = spiel.fenster();
+    QVERIFY(!id.isEmpty());
+    const Blick b = ruhigerBlick(id);
+    const QRect a = b.aussen();
+    qInfo("outer %d,%d %dx%d, frame %d,%d,%d,%d%s", a.x(), a.y(), a.width(), a.height(), b.rahmen.left(),
+          b.rahmen.right(), b.rahmen.top(), b.rahmen.bottom(), b.maximiert ? ", maximised" : "");
+    QCOMPARE(b.titel, QStringLiteral("  \"Varno Quiz\" mit eigenen Bildern (Tamo Welkert)"));
+    if (aussen.isNull()) {
+        QCOMPARE(b.maximiert, mitManager());
+        // The whole screen (a manager may keep its own panels free; these have none).
+        QCOMPARE(b.aussen(), QRect(QPoint(0, 0), bildschirm()));
+    } else {
+        QCOMPARE(b.aussen(), aussen);
+        QVERIFY(!b.maximiert);
+    }
+    // The minimum, as a client size; a maximised window gets it once restored.
+    if (!b.maximiert)
+        QCOMPARE(b.minimum, QSize(800, 600).shrunkBy(b.rahmen));
+    else
+        QVERIFY(!b.minimum.isValid());
+    const QImage bild = aufnahme(id);
+    QCOMPARE(bild.size(), b.innen.size());
+    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), !ohneDatei), ohneDatei);
+    if (!ohneDatei)
+        pruefeSpalte(bild);
+}
+
+// The title bar's button gives the maximised window back its place and size
+// from before; the layout follows the size it then has.
+void TstFenster::wiederherstellenNachMax()
+{
+    if (!mitManager())
+        QSKIP("nothing to restore without a window manager");
+    Spielordner ordner(QStringLiteral("max"));
+    Spiel spiel(ordner);
+    const QString id = spiel.fenster();
+    QVERIFY(ruhigerBlick(id).maximiert);
+    werkzeug(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-r"), id, QStringLiteral("-b"),
+                                        QStringLiteral("remove,maximized_vert,maximized_horz")});
+    const Blick b = ruhigerBlick(id);
+    QVERIFY(!b.maximiert);
+    // Not moved to 0,0 before maximising: the window comes back where it was
+    // first shown, centred at its design size (and then at least the minimum).
+    const QSize schirm = bildschirm();
+    const QPoint entwurf((schirm.width() - 520) / 2, (schirm.height() - 498) / 2);
+    QVERIFY2((b.aussen().topLeft() - entwurf).manhattanLength() < 40,
+             qPrintable(QStringLiteral("restored at %1,%2").arg(b.aussen().x()).arg(b.aussen().y())));
+    QVERIFY(b.aussen().width() >= 800 && b.aussen().height() >= 600);
+    QCOMPARE(b.minimum, QSize(800, 600).shrunkBy(b.rahmen));
+    const QImage bild = aufnahme(id);
+    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true));
+    pruefeSpalte(bild);
+}
+
+// Dragged below the minimum, the window ends at 800 × 600, laid out for it.
+void TstFenster::kleinerZiehen()
+{
+    Spielordner ordner(QStringLiteral("1024,768"));
+    Spiel spiel(ordner);
+    const QString id = spiel.fenster();
+    ruhigerBlick(id);
+    xdotool({QStringLiteral("windowsize"), id, QStringLiteral("500"), QStringLiteral("400")});
+    const Blick b = ruhigerBlick(id);
+    QCOMPARE(b.aussen().size(), QSize(800, 600));
+    const QImage bild = aufnahme(id);
+    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true));
+    pruefeSpalte(bild);
+}
+
+// 200 size changes in a few seconds during play: the layout ends right for
+// the last size, the program stays responsive and quiet, its memory returns.
+void TstFenster::groessensturm()
+{
+    Spielordner ordner(QStringLiteral("1024,768"));
+    Spiel spiel(ordner);
+    const QString id = spiel.fenster();
+    ruhigerBlick(id);
+    // Enter reveals (the default button of play): the picture is rendered from now on.
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Return")});
+    QThread::msleep(300);
+    const long vorher = rss(spiel.pid());
+    QRandomGenerator zufall(11);
+    QElapsedTimer uhr;
+    uhr.start();
+    for (int i = 0; i < 200; ++i) {
+        xdotool({QStringLiteral("windowsize"), id, QString::number(zufall.bounded(600, 1500)),
+                 QString::number(zufall.bounded(450, 1100))});
+    }
+    xdotool({QStringLiteral("windowsize"), id, QStringLiteral("1100"), QStringLiteral("760")});
+    const Blick b = ruhigerBlick(id, 1000);
+    qInfo("200 size changes sent in %lld ms", uhr.elapsed());
+    QVERIFY(spiel.laeuft());
+    QCOMPARE(b.innen.size(), QSize(1100, 760));
+    const QImage bild = aufnahme(id);
+    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true));
+    pruefeSpalte(bild);
+    // No loop of resize events left running.
+    const long ticks = cpuTicks(spiel.pid());
+    QThread::msleep(1000);
+    QVERIFY2(cpuTicks(spiel.pid()) - ticks < 10, "still busy after the storm");
+    const long nachher = rss(spiel.pid());
+    qInfo("resident memory %ld kB before, %ld kB after", vorher, nachher);
+    if (qEnvironmentVariableIsSet("VARNO_SANITIZER"))
+        QSKIP("AddressSanitizer holds freed memory in quarantine; memory is judged in the normal build");
+    QVERIFY2(nachher < vorher + 4 * 1024, "memory grew by the storm");
+}
+
+QTEST_GUILESS_MAIN(TstFenster)
+#include "tst_fenster.moc"
