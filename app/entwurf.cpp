@@ -4,15 +4,14 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "steuerelemente.h"
+
 namespace {
 
-constexpr int Geerbt = -1;
-constexpr int Marineblau = 0x000080;
 constexpr int Kastanienbraun = 0x800000;
 constexpr int Gruen = 0x008000;
 constexpr int Schwarz = 0x000000;
 
-constexpr Schrift Geerbte{};
 constexpr Schrift Arial24{"Arial", 24, false};
 constexpr Schrift Arial19{"Arial", 19, false};
 constexpr Schrift Arial16{"Arial", 16, false};
@@ -22,55 +21,60 @@ constexpr Schrift SansSerif19Fett{"MS Sans Serif", 19, true};
 
 using A = Elementart;
 using K = Knopfbild;
+using S = Steuerelemente;
 
-// name, kind, parent, text, font, colour, left, top, width, height, anchored right,
-// anchored bottom, visible, enabled, tab order, picture, picture gap, default button,
-// accessible name, bevel, background
 const std::vector<Elemententwurf> entwurf = {
-    {"LPunkte", A::Label, nullptr, "Punktegutschrift:", Arial24, Geerbt,
-     147, 88, 0, 0, true, false, false, true, -1, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"Panel3", A::Panel, nullptr, "", Geerbte, Geerbt,
-     18, 18, 454, 604, false, false, true, true, 2, K::Keins, 0, false, "Bildrahmen", Bevel::Keiner, Schwarz},
-    {"Image3", A::Anzeige, "Panel3", "", Geerbte, Geerbt,
-     2, 2, 450, 600, false, false, true, true, -1, K::Keins, 0, false, "Bild", Bevel::Keiner, Geerbt},
-    {"Panel1", A::Panel, nullptr, "", Geerbte, Geerbt,
-     54, 112, 401, 305, false, false, true, true, 1, K::Keins, 0, false, "Einstellungen", Bevel::DoppeltErhoeht, Geerbt},
-    {"GroupBox2", A::GroupBox, "Panel1", " Anzahl der Sektoren: ", Geerbte, Geerbt,
-     16, 12, 321, 85, false, false, true, true, 3, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"Edit2", A::Edit, "GroupBox2", "??", Geerbte, Geerbt,
-     16, 24, 33, 21, false, false, true, true, 0, K::Keins, 0, false, "Anzahl der Sektoren", Bevel::Keiner, Geerbt},
-    {"Label2", A::Label, "GroupBox2", "Sektoren", Geerbte, Geerbt,
-     56, 27, 0, 0, false, false, true, true, -1, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"Label3", A::Label, "GroupBox2", "Es können maximal 18 Punkte pro Bild erreicht werden.", Geerbte, Geerbt,
-     16, 56, 0, 0, false, false, true, true, -1, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"Panel2", A::Panel, "Panel1", "", Geerbte, Geerbt,
-     352, 16, 34, 33, false, false, true, true, 2, K::Keins, 0, false, "Einstellungsbild", Bevel::Erhoeht, Geerbt},
-    {"Image1", A::Bild, "Panel2", "", Geerbte, Geerbt,
-     1, 1, 32, 32, false, false, true, true, -1, K::Einstellungen, 0, false, "Einstellungsbild", Bevel::Keiner, Geerbt},
-    {"RadioGroup1", A::RadioGroup, "Panel1", " Tippen darf: ", Geerbte, Geerbt,
-     16, 120, 369, 73, false, false, true, true, 0, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"GroupBox1", A::GroupBox, "Panel1", " Strafpunkte bei falscher Antwort: ", Geerbte, Geerbt,
-     16, 220, 257, 57, false, false, true, true, 1, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"Edit1", A::Edit, "GroupBox1", "??", Geerbte, Geerbt,
-     16, 24, 33, 21, false, false, true, true, 0, K::Keins, 0, false, "Strafpunkte bei falscher Antwort", Bevel::Keiner, Geerbt},
-    {"Label1", A::Label, "GroupBox1", "Punkte werden abgezogen", Geerbte, Geerbt,
-     56, 27, 0, 0, false, false, true, true, -1, K::Keins, 0, false, nullptr, Bevel::Keiner, Geerbt},
-    {"BitBtn1", A::Bildknopf, "Panel1", "OK", Arial16Fett, Geerbt,
-     296, 240, 89, 33, false, false, true, true, 4, K::Ok, 20, true, nullptr, Bevel::Keiner, Geerbt},
-    {"BBfalsch", A::Bildknopf, nullptr, "falsch", Rund19, Kastanienbraun,
-     344, 18, 129, 41, true, false, true, false, 3, K::Falsch, 20, false, nullptr, Bevel::Keiner, Geerbt},
-    {"BBrichtig", A::Bildknopf, nullptr, "richtig", Rund19, Gruen,
-     190, 18, 129, 41, true, false, true, false, 4, K::Richtig, 20, true, nullptr, Bevel::Keiner, Geerbt},
-    {"BitBtn2", A::Bildknopf, nullptr, "Tmp", SansSerif19Fett, Gruen,
-     200, 88, 145, 49, false, false, false, true, 5, K::Antwort, 20, false, nullptr, Bevel::Keiner, Geerbt},
-    {"BBneuesBild", A::Bildknopf, nullptr, "Neues Bild", Arial19, Schwarz,
-     22, 18, 154, 41, true, false, true, false, 6, K::NeuesBild, 20, false, nullptr, Bevel::Keiner, Geerbt},
-    {"BBweiter", A::Bildknopf, nullptr, "", Geerbte, Geerbt,
-     43, 76, 57, 57, true, false, true, false, 0, K::Weiter, 20, true, "Aufdecken", Bevel::Keiner, Geerbt},
-    {"BBpunkteEingeben", A::Bildknopf, nullptr, "Punkte eingeben", Arial16, Geerbt,
-     0, 168, 200, 33, true, true, true, true, 7, K::PunkteFeld, 10, true, nullptr, Bevel::Keiner, Geerbt},
-    {"BBeingabeFertig", A::Bildknopf, nullptr, "Eingabe fertig", Arial16, Geerbt,
-     0, 200, 200, 33, true, true, false, true, 8, K::Ok, 20, true, nullptr, Bevel::Keiner, Geerbt},
+    {.name = "LPunkte", .art = A::Label, .ablage = lege<&S::LPunkte>, .text = "Punktegutschrift:",
+     .schrift = Arial24, .ort = {147, 88}, .rechtsVerankert = true, .sichtbar = false},
+    {.name = "Panel3", .art = A::Panel, .ablage = lege<&S::Panel3>, .hintergrund = Schwarz,
+     .ort = {18, 18, 454, 604}, .tabfolge = 2, .zugangsname = "Bildrahmen"},
+    {.name = "Image3", .art = A::Anzeige, .ablage = lege<&S::Image3>, .eltern = "Panel3",
+     .ort = {2, 2, 450, 600}, .zugangsname = "Bild"},
+    {.name = "Panel1", .art = A::Panel, .ablage = lege<&S::Panel1>, .bevel = Bevel::DoppeltErhoeht,
+     .ort = {54, 112, 401, 305}, .tabfolge = 1, .zugangsname = "Einstellungen"},
+    {.name = "GroupBox2", .art = A::GroupBox, .ablage = lege<&S::GroupBox2>, .eltern = "Panel1",
+     .text = " Anzahl der Sektoren: ", .ort = {16, 12, 321, 85}, .tabfolge = 3},
+    {.name = "Edit2", .art = A::Edit, .ablage = lege<&S::Edit2>, .eltern = "GroupBox2", .text = "??",
+     .ort = {16, 24, 33, 21}, .tabfolge = 0, .zugangsname = "Anzahl der Sektoren"},
+    {.name = "Label2", .art = A::Label, .ablage = lege<&S::Label2>, .eltern = "GroupBox2",
+     .text = "Sektoren", .ort = {56, 27}},
+    {.name = "Label3", .art = A::Label, .ablage = lege<&S::Label3>, .eltern = "GroupBox2",
+     .text = "Es können maximal 18 Punkte pro Bild erreicht werden.", .ort = {16, 56}},
+    {.name = "Panel2", .art = A::Panel, .ablage = lege<&S::Panel2>, .eltern = "Panel1",
+     .bevel = Bevel::Erhoeht, .ort = {352, 16, 34, 33}, .tabfolge = 2, .zugangsname = "Einstellungsbild"},
+    {.name = "Image1", .art = A::Bild, .ablage = lege<&S::Image1>, .eltern = "Panel2",
+     .ort = {1, 1, 32, 32}, .bild = K::Einstellungen, .zugangsname = "Einstellungsbild"},
+    {.name = "RadioGroup1", .art = A::RadioGroup, .ablage = lege<&S::RadioGroup1>, .eltern = "Panel1",
+     .text = " Tippen darf: ", .ort = {16, 120, 369, 73}, .tabfolge = 0},
+    {.name = "GroupBox1", .art = A::GroupBox, .ablage = lege<&S::GroupBox1>, .eltern = "Panel1",
+     .text = " Strafpunkte bei falscher Antwort: ", .ort = {16, 220, 257, 57}, .tabfolge = 1},
+    {.name = "Edit1", .art = A::Edit, .ablage = lege<&S::Edit1>, .eltern = "GroupBox1", .text = "??",
+     .ort = {16, 24, 33, 21}, .tabfolge = 0, .zugangsname = "Strafpunkte bei falscher Antwort"},
+    {.name = "Label1", .art = A::Label, .ablage = lege<&S::Label1>, .eltern = "GroupBox1",
+     .text = "Punkte werden abgezogen", .ort = {56, 27}},
+    {.name = "BitBtn1", .art = A::Bildknopf, .ablage = lege<&S::BitBtn1>, .eltern = "Panel1", .text = "OK",
+     .schrift = Arial16Fett, .ort = {296, 240, 89, 33}, .tabfolge = 4, .bild = K::Ok, .standardknopf = true},
+    {.name = "BBfalsch", .art = A::Bildknopf, .ablage = lege<&S::BBfalsch>, .text = "falsch",
+     .schrift = Rund19, .farbe = Kastanienbraun, .ort = {344, 18, 129, 41}, .rechtsVerankert = true,
+     .aktiv = false, .tabfolge = 3, .bild = K::Falsch},
+    {.name = "BBrichtig", .art = A::Bildknopf, .ablage = lege<&S::BBrichtig>, .text = "richtig",
+     .schrift = Rund19, .farbe = Gruen, .ort = {190, 18, 129, 41}, .rechtsVerankert = true, .aktiv = false,
+     .tabfolge = 4, .bild = K::Richtig, .standardknopf = true},
+    {.name = "BitBtn2", .art = A::Bildknopf, .ablage = lege<&S::BitBtn2>, .text = "Tmp",
+     .schrift = SansSerif19Fett, .farbe = Gruen, .ort = {200, 88, 145, 49}, .sichtbar = false, .tabfolge = 5,
+     .bild = K::Antwort},
+    {.name = "BBneuesBild", .art = A::Bildknopf, .ablage = lege<&S::BBneuesBild>, .text = "Neues Bild",
+     .schrift = Arial19, .farbe = Schwarz, .ort = {22, 18, 154, 41}, .rechtsVerankert = true, .aktiv = false,
+     .tabfolge = 6, .bild = K::NeuesBild},
+    {.name = "BBweiter", .art = A::Bildknopf, .ablage = lege<&S::BBweiter>, .ort = {43, 76, 57, 57},
+     .rechtsVerankert = true, .aktiv = false, .tabfolge = 0, .bild = K::Weiter, .standardknopf = true,
+     .zugangsname = "Aufdecken"},
+    {.name = "BBpunkteEingeben", .art = A::Bildknopf, .ablage = lege<&S::BBpunkteEingeben>,
+     .text = "Punkte eingeben", .schrift = Arial16, .ort = {0, 168, 200, 33}, .rechtsVerankert = true,
+     .untenVerankert = true, .tabfolge = 7, .bild = K::PunkteFeld, .bildabstand = 10, .standardknopf = true},
+    {.name = "BBeingabeFertig", .art = A::Bildknopf, .ablage = lege<&S::BBeingabeFertig>,
+     .text = "Eingabe fertig", .schrift = Arial16, .ort = {0, 200, 200, 33}, .rechtsVerankert = true,
+     .untenVerankert = true, .sichtbar = false, .tabfolge = 8, .bild = K::Ok, .standardknopf = true},
 };
 
 QString gewaehlterRundersatz;

@@ -8,8 +8,11 @@
 
 #include "knopfbilder.h"
 
+struct Steuerelemente;
+class QWidget;
+
 enum class Elementart {
-    Label,       // sized to its text when width is 0
+    Label,       // sized to its text when the width is 0
     Panel,
     Bildknopf,
     GroupBox,
@@ -27,25 +30,37 @@ struct Schrift {
     bool fett = false;
 };
 
+struct Ort {
+    int links = 0, oben = 0, breite = 0, hoehe = 0;
+};
+
+constexpr int Geerbt = -1;
+
+// Where the built control goes among the window's typed controls; checks its kind.
+using Ablage = void (*)(Steuerelemente& s, QWidget* w);
+
+// One fixed control. Written with designated initializers: a row names only
+// what differs from these defaults.
 struct Elemententwurf {
     const char* name;
     Elementart art;
-    const char* eltern;     // nullptr: the window's client area
-    const char* text;       // UTF-8; caption, label text or initial edit text
-    Schrift schrift;
-    int farbe;              // 0xRRGGBB text colour; -1: inherited
-    int links, oben, breite, hoehe;
-    bool rechtsVerankert;
-    bool untenVerankert;
-    bool sichtbar;
-    bool aktiv;
-    int tabfolge;           // within the parent; -1: takes no focus
-    Knopfbild bild;
-    int bildabstand;
-    bool standardknopf;
-    const char* zugangsname;  // accessible name when it differs from the text
-    Bevel bevel;
-    int hintergrund;        // 0xRRGGBB; -1: inherited
+    Ablage ablage;
+    const char* eltern = nullptr;   // nullptr: the window's client area
+    const char* text = "";          // UTF-8; caption, label text or initial edit text
+    Schrift schrift{};
+    int farbe = Geerbt;             // 0xRRGGBB text colour
+    int hintergrund = Geerbt;       // 0xRRGGBB
+    Bevel bevel = Bevel::Keiner;
+    Ort ort{};
+    bool rechtsVerankert = false;
+    bool untenVerankert = false;
+    bool sichtbar = true;
+    bool aktiv = true;
+    int tabfolge = -1;              // within the parent; -1: takes no focus
+    Knopfbild bild = Knopfbild::Keins;
+    int bildabstand = 20;
+    bool standardknopf = false;
+    const char* zugangsname = nullptr;  // accessible name when it differs from the text
 };
 
 // Fixed controls in the order they are children of the window (parents before children).
@@ -73,8 +88,6 @@ constexpr int PunkteFarbe = 0x800000;  // maroon
 }
 
 namespace Fensterentwurf {
-constexpr int Breite = 520;
-constexpr int Hoehe = 498;
 constexpr const char* Schriftfamilie = "MS Sans Serif";
 constexpr int Schriftpixel = 11;
 QString titel();

@@ -23,7 +23,7 @@ void setzeTextfarbe(QWidget* w, int rgb)
 
 Gruppenzeile::Gruppenzeile(int index, const QString& name, int links, const Bildknopf& vorlage,
                            QWidget* eltern)
-    : QFrame(eltern), m_index(index)
+    : QFrame(eltern)
 {
     using namespace Zeilenentwurf;
     setObjectName(QStringLiteral("GruppenPanel%1").arg(index));

@@ -15,7 +15,6 @@ public:
     Gruppenzeile(int index, const QString& name, int links, const Bildknopf& vorlage,
                  QWidget* eltern);
 
-    int index() const { return m_index; }
     QLabel* nameLabel() const { return m_name; }
     Bildknopf* antwortKnopf() const { return m_antwort; }
     QLabel* punkteLabel() const { return m_punkte; }
@@ -30,7 +29,6 @@ signals:
     void antwortGeklickt(int tag);
 
 private:
-    int m_index;
     QLabel* m_name;
     Bildknopf* m_antwort;
     QLabel* m_punkte;

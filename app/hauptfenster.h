@@ -1,15 +1,10 @@
 #pragma once
 // The main window TForm1: owns the game state, the picture area and the game
-// rules, builds its controls from the design table and serves the interfaces
-// through which settings, rules and layout reach the window.
+// rules, and is the thin adapter through which settings, rules and layout
+// reach the widgets (Einstellungsziel, Spielanzeige, Fenster).
 
-#include <QHash>
-#include <QList>
-#include <QPointer>
-#include <QSize>
 #include <QWidget>
 #include <memory>
-#include <vector>
 
 #include "core/spielstand.h"
 #include "game/spiel.h"
@@ -17,15 +12,13 @@
 #include "render/bildbereich.h"
 #include "render/fenster.h"
 #include "settings/einstellungen.h"
+#include "steuerelemente.h"
 
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-class QScrollArea;
-class Bildknopf;
 class Fenstergroesse;
-class Gruppenzeile;
+class Klientbereich;
 class Meldungen;
+class Punktetafel;
+class QScrollArea;
 class Zufall;
 
 class TForm1 : public QWidget, public Einstellungsziel, public Spielanzeige, public Fenster {
@@ -40,20 +33,8 @@ public:
     // Shows the window at its design size, centred on the screen.
     void zeigeZentriert();
 
-    Spielstand& spielstand() { return m_st; }
-    Bildbereich& bildbereich() { return m_bildbereich; }
-    Spiel& spiel() { return m_spiel; }
-    // A fixed control by its design name (nullptr if unknown).
-    QWidget* steuerelement(const QString& name) const { return m_elemente.value(name); }
-    Bildknopf* knopf(const QString& name) const;
-    Gruppenzeile* zeile(int i) const;
-    int zeilenzahl() const { return static_cast<int>(m_zeilen.size()); }
-    QScrollArea* rollbereich() const { return m_rollbereich; }
-    QWidget* inhalt() const { return m_inhalt; }
-    bool startschritteGelaufen() const { return m_gestartet; }
-
     // Einstellungsziel
-    void setzeSektorenText(const QString& text) override;
+    void setzeSektorenText(const QString& text, const QString& hinweis) override;
     void setzeStrafpunkteText(const QString& text) override;
     void setzeJedeGruppeTippt(bool jede) override;
     void verbergeEinstellungen() override;  // also Spielanzeige's
@@ -82,7 +63,7 @@ public:
 
     // Fenster
     QSize aussenGroesse() const override;
-    QSize innenGroesse() const override { return m_klient; }
+    QSize innenGroesse() const override;
     void setzeAussenBreite(int breite) override;
     void setzeAussenHoehe(int hoehe) override;
     void maximiere() override;
@@ -100,26 +81,22 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+    // For tests that look inside (a test subclass makes them public).
+    Spielstand& spielstand() { return m_st; }
+    Bildbereich& bildbereich() { return m_bildbereich; }
+    const Steuerelemente& steuerelemente() const { return m_s; }
+    const Punktetafel& punktetafel() const { return *m_tafel; }
+    QScrollArea* rollbereich() const;
+    bool startschritteGelaufen() const { return m_spiel.gestartet(); }
 
 private:
-    struct Anker {
-        QPointer<QWidget> element;
-        bool rechts;
-        bool unten;
-    };
-
-    void baueSteuerelemente();
-    void baueTabfolge();
     void verbindeKnoepfe();
-    void beobachte(QWidget* element);
     Bildknopf* knopfFuer(Knopf knopf) const;
     void starteEinmal();
     template <class Handler>
     void ereignis(Handler&& handler);
-    void aktualisiereSektorenhinweis(const QString& text);
-    void uebernehmeKlientgroesse(QSize neu);
-    void aktualisiereInhalt();
+    void zeigeSektorenhinweis(const QString& hinweis);
     bool kannEnterNehmen(QWidget* knopf) const;
 
     Meldungen& m_meldungen;
@@ -127,21 +104,9 @@ private:
     Spielstand m_st;
     Bildbereich m_bildbereich;
     Spiel m_spiel;
-
-    QScrollArea* m_rollbereich = nullptr;
-    QWidget* m_inhalt = nullptr;
-    QHash<QString, QWidget*> m_elemente;
-    QRadioButton* m_radio[2] = {nullptr, nullptr};
-    std::vector<Gruppenzeile*> m_zeilen;
-    std::vector<Anker> m_anker;
-    QWidget* m_letzterTab = nullptr;
-
-    QSize m_klient;                 // client area (the scroll area's viewport)
+    Klientbereich* m_klient;    // owned as a child object
+    Steuerelemente m_s;
+    std::unique_ptr<Punktetafel> m_tafel;
     std::unique_ptr<Fenstergroesse> m_groesse;
-    bool m_gestartet = false;
     bool m_startGeplant = false;
-    bool m_inAktualisierung = false;
-    bool m_nochmal = false;
-    QHash<QWidget*, int> m_untenAnkerY;  // anchored top of the bottom-anchored controls
-    void haltePunkteknoepfeSichtbar();
 };

@@ -45,12 +45,6 @@ QPixmap zeichne(const Bildquelle& q)
 
 }  // namespace
 
-QSize bildGroesse(Knopfbild bild)
-{
-    const Bildquelle q = quelle(bild);
-    return {q.breite, q.hoehe};
-}
-
 QPixmap grauform(const QPixmap& bild)
 {
     QImage grau = bild.toImage().convertToFormat(QImage::Format_ARGB32);

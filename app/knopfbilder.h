@@ -21,7 +21,6 @@ struct Bildpaar {
     QPixmap inaktiv;  // grey form; empty where a button shows nothing when disabled
 };
 
-QSize bildGroesse(Knopfbild bild);
 // Cached per picture; empty pixmaps for Keins.
 const Bildpaar& knopfbild(Knopfbild bild);
 // Grey form of a picture: luminance squeezed into light greys, transparency kept.

@@ -27,6 +27,9 @@ public:
     void BPunkteEingebenClick();
     void Button1Click();
 
+    // The start-up steps have run (they run once only).
+    bool gestartet() const { return m_gestartet; }
+
     // These raise VarnoFehler for the caller's exception box; the window wraps
     // every call in alsEreignis().
 private:

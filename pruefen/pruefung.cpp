@@ -56,12 +56,11 @@ private:
 class Aufzeichnung : public Einstellungsziel {
 public:
     explicit Aufzeichnung(Spielstand& st) : m_st(st) {}
-    void setzeSektorenText(const QString& text) override
+    void setzeSektorenText(const QString& text, const QString& hinweis) override
     {
         sektorenText = text;
         sektorenZeile = m_st.Einstellungsdatei.gelesenZeilen();
-        // The window runs the field's change handler for the new text.
-        sektorenHinweis = Edit2Change(m_st, text);
+        sektorenHinweis = hinweis;
     }
     void setzeStrafpunkteText(const QString& text) override
     {

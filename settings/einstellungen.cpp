@@ -1,4 +1,5 @@
 #include "einstellungen.h"
+#include "einstellungspanel.h"
 
 #include "core/hilfen.h"
 #include "core/meldungen.h"
@@ -184,7 +185,7 @@ private:
         const auto wert = NaechsterWert(4);
         if (!wert)
             return false;
-        m_ziel.setzeSektorenText(*wert);
+        m_ziel.setzeSektorenText(*wert, Edit2Change(m_st, *wert));
         return true;
     }
 

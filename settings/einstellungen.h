@@ -11,8 +11,9 @@ class Meldungen;
 class Einstellungsziel {
 public:
     virtual ~Einstellungsziel() = default;
-    // Text of the sector-count field; the window runs the hint update (Edit2Change) for it.
-    virtual void setzeSektorenText(const QString& text) = 0;
+    // Text of the sector-count field and the hint the update of that text
+    // (Edit2Change) gave; the reader has run it, so Sektorenzahl is set.
+    virtual void setzeSektorenText(const QString& text, const QString& hinweis) = 0;
     // Text of the penalty-points field.
     virtual void setzeStrafpunkteText(const QString& text) = 0;
     // Selects item 1 ("jede Gruppe, die noch im Spiel ist") for true, item 0 for false.

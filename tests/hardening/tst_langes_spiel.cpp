@@ -30,7 +30,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 #include "app/bildknopf.h"
 #include "app/gruppenzeile.h"
-#include "app/hauptfenster.h"
+#include "tests/support/testfenster.h"
 #include "core/hilfen.h"
 #include "settings/einstellungen.h"
 #include "tests/render/testbilder.h"
@@ -298,7 +298,7 @@ void TstLangesSpiel::fuenfhundertBilderImFenster()
     const int cacheGrenze = QPixmapCache::cacheLimit();
     QPixmapCache::setCacheLimit(0);
     const auto zurueck = qScopeGuard([cacheGrenze] { QPixmapCache::setCacheLimit(cacheGrenze); });
-    TForm1 f(meldungen, zufall, ini);
+    Testfenster f(meldungen, zufall, ini);
     f.zeigeZentriert();
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
@@ -309,10 +309,10 @@ void TstLangesSpiel::fuenfhundertBilderImFenster()
 
     auto knopf = [&f](const char* name) { return f.knopf(QLatin1String(name)); };
     struct Maus : Spieler {
-        TForm1& f;
+        Testfenster& f;
         // What a right answer earns now, as the points label shows it.
         const QRegularExpression punkteSatz{QStringLiteral("^Hierfür gibt es (\\d+) Punkte?\\.$")};
-        explicit Maus(TForm1& fenster) : f(fenster) {}
+        explicit Maus(Testfenster& fenster) : f(fenster) {}
         static bool klicke(QAbstractButton* b)
         {
             if (!b->isVisible() || !b->isEnabled())

@@ -13,7 +13,11 @@
 // Records every call as one line of text, in order.
 class Aufnahme : public Einstellungsziel {
 public:
-    void setzeSektorenText(const QString& text) override { aufrufe << QStringLiteral("sektoren:") + text; }
+    void setzeSektorenText(const QString& text, const QString& hinweis) override
+    {
+        aufrufe << QStringLiteral("sektoren:") + text;
+        sektorenHinweis = hinweis;
+    }
     void setzeStrafpunkteText(const QString& text) override { aufrufe << QStringLiteral("straf:") + text; }
     void setzeJedeGruppeTippt(bool jede) override
     {
@@ -25,6 +29,8 @@ public:
         aufrufe << QStringLiteral("gruppe:%1:").arg(index) + name;
     }
     void platziereSpalte() override { aufrufe << QStringLiteral("spalte"); }
+
+    QString sektorenHinweis;
 
     QStringList gruppen() const
     {

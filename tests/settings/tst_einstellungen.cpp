@@ -127,6 +127,9 @@ private slots:
         QCOMPARE(l.st.StartFehler, false);
         QCOMPARE(l.ziel.aufrufe, (QStringList{"sektoren:20", "jede:0", "straf:3", "gruppe:0:Adler",
                                               "gruppe:1:Biber", QStringLiteral("gruppe:2:Chamäleon"), "spalte"}));
+        // The sector count goes straight into the game state, with its hint.
+        QCOMPARE(l.st.Sektorenzahl, 20);
+        QCOMPARE(l.ziel.sektorenHinweis, QStringLiteral("Es können maximal 18 Punkte pro Bild erreicht werden."));
         QCOMPARE(l.st.FensterBreite, -1);
         QCOMPARE(l.st.FensterHoehe, 498);
         QCOMPARE(l.st.StandardSeitenX, 4);
@@ -161,7 +164,7 @@ private slots:
         Fangnetz meldungen;
         liesEinstellungen(st, ziel, meldungen, dir.filePath(QStringLiteral("Varno.ini")));
         QCOMPARE(st.StartFehler, false);
-        QCOMPARE(st.Sektorenzahl, 0);
+        QCOMPARE(st.Sektorenzahl, 20);   // from the file's text, not the 9 from before
         QVERIFY(st.BildDatei.isEmpty());
     }
 
@@ -170,6 +173,7 @@ private slots:
         QTemporaryDir dir;
         Spielstand st;
         st.StartFehler = true;
+        st.Sektorenzahl = 9;
         st.FensterBreite = 520;
         st.FensterHoehe = 498;
         Aufnahme ziel;
