@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "core/fenstermasse.h"
 #include "core/spielstand.h"
 #include "x11.h"
 
@@ -21,7 +22,6 @@ QSize umfang(const QMargins& m) { return QSize(m.left() + m.right(), m.top() + m
 constexpr int RuheNachAntwortMs = 30;
 // An answer that does not match (adjusted or refused) may be followed by more.
 constexpr int RuheNachAbweichungMs = 150;
-constexpr QSize Mindestgroesse(800, 600);
 
 }  // namespace
 

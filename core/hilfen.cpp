@@ -75,7 +75,7 @@ std::optional<int> alsGanzzahl(const QString& text)
     if (i >= n)
         return std::nullopt;
 
-    // Accumulate as a negative number so that INT_MIN is reachable.
+    // The magnitude in 64 bits, bounded by what the sign allows (INT_MIN's is one more).
     const long long grenze = negativ ? -static_cast<long long>(INT_MIN) : INT_MAX;
     long long betrag = 0;
     for (; i < n; ++i) {

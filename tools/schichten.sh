@@ -1,0 +1,44 @@
+#!/bin/sh
+# The folders' include rules: app/ on top, then the rules in game/, then
+# settings/ and render/ side by side, beneath them core/ (the game state and
+# the shared helpers). Programs and checks beside the game use what they need
+# from below. Prints every include against the rules and fails if there is one.
+#
+#   tools/schichten.sh [root]
+set -u
+wurzel=${1:-$(dirname "$0")/..}
+cd "$wurzel" || exit 2
+
+# folder: the folders its files may include from (besides itself)
+erlaubt() {
+    case $1 in
+        app) echo "game settings render core" ;;
+        game) echo "settings render core" ;;
+        settings | render) echo "core" ;;
+        core) echo "" ;;
+        pruefen) echo "settings render core" ;;
+        tools | bench) echo "render core" ;;
+        fuzz) echo "settings render core tests" ;;
+        tests) echo "app game settings render core pruefen fuzz" ;;
+        *) echo "-" ;;
+    esac
+}
+
+bericht=$(mktemp)
+trap 'rm -f "$bericht"' EXIT
+for ordner in app game settings render core pruefen tools bench fuzz tests; do
+    [ -d "$ordner" ] || continue
+    darf=$(erlaubt "$ordner")
+    find "$ordner" \( -name '*.cpp' -o -name '*.h' \) | sort | while IFS= read -r datei; do
+        grep -n '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[a-z]*/' "$datei" | while IFS= read -r zeile; do
+            ziel=$(printf '%s\n' "$zeile" | sed 's/.*include[[:space:]]*"\([a-z]*\)\/.*/\1/')
+            [ "$ziel" = "$ordner" ] && continue
+            case " $darf " in
+                *" $ziel "*) ;;
+                *) echo "$datei:${zeile%%:*}: $ordner/ must not include $ziel/" >>"$bericht" ;;
+            esac
+        done
+    done
+done
+cat "$bericht"
+[ ! -s "$bericht" ]
