@@ -232,6 +232,48 @@ void Fenstergroesse::bewegeNachObenLinks()
     }
 }
 
+void Fenstergroesse::schalteVollbild(bool an)
+{
+    if (an == istVollbild() || m_phase != Phase::Bereit)
+        return;
+    const bool ohneManager = m_beobachter && !m_fenstermanager;
+    {
+        QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
+        if (m_beobachter)
+            m_beobachter->neuerAuftrag();
+        if (an) {
+            m_vorVollbild = VorVollbild{m_fenster.geometry(), m_fenster.isMaximized()};
+            m_fenster.showFullScreen();
+            // A bare X server has nobody to do it; covering the screen is the same.
+            if (ohneManager && m_fenster.screen())
+                m_fenster.setGeometry(m_fenster.screen()->geometry());
+        } else if (m_vorVollbild->maximiert) {
+            m_fenster.showMaximized();
+        } else {
+            m_fenster.showNormal();
+            if (ohneManager)
+                m_fenster.setGeometry(m_vorVollbild->geometrie);
+        }
+    }
+    warte([&] {
+        return m_beobachter->konfigurationen() > 0
+            && (!m_fenstermanager || x11::vollbild(m_fenster.winId()) == an);
+    });
+    const std::optional<VorVollbild> vorher = m_vorVollbild;
+    if (!an)
+        m_vorVollbild.reset();
+    // Some managers forget where an unmaximised window stood.
+    if (!an && m_beobachter && !vorher->maximiert && m_fenster.geometry() != vorher->geometrie) {
+        {
+            QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
+            m_beobachter->neuerAuftrag();
+            m_fenster.setGeometry(vorher->geometrie);
+        }
+        warte([&] { return m_beobachter->letzteGroesse() == vorher->geometrie.size(); });
+    }
+    laufe(false);
+}
+
 void Fenstergroesse::fensterGemeldet(const std::function<void()>& folgen)
 {
     {

@@ -13,6 +13,7 @@
 #include <QSize>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 struct Spielstand;
@@ -64,6 +65,12 @@ public:
     void maximiere();
     void bewegeNachObenLinks();
 
+    // Full screen (no frame, the whole screen) on or off, asked for by the
+    // user during play; off gives the window back its size and place. The
+    // layout follows as for any size change.
+    void schalteVollbild(bool an);
+    bool istVollbild() const { return m_vorVollbild.has_value(); }
+
     // Reports from the window. fensterGemeldet: the window's size changed;
     // `folgen` lets the client area follow first. klientGemeldet: the client
     // area changed on its own (the scroll bar came or went).
@@ -92,4 +99,9 @@ private:
     bool m_erzwingen = false;    // ... and it was the client area alone that changed
     bool m_geplant = false;
     bool m_minimumGesetzt = false;
+    struct VorVollbild {
+        QRect geometrie;
+        bool maximiert;
+    };
+    std::optional<VorVollbild> m_vorVollbild;
 };

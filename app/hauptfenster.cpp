@@ -15,6 +15,8 @@
 #include "gruppenzeile.h"
 #include "klientbereich.h"
 #include "punktetafel.h"
+#include "tastatur.h"
+#include "ueberblendung.h"
 #include "settings/einstellungspanel.h"
 
 static void ladeBildressourcen()
@@ -62,6 +64,11 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
             [this](const std::function<void()>& handler) { ereignis(handler); }});
     m_klient->setzeBeiAenderung([this] { m_groesse->klientGemeldet(); });
     verbindeKnoepfe();
+    QList<QPair<QString, QString>> hilfe;
+    for (const Hilfezeile& z : tastenhilfe())
+        hilfe.append({z.tasten, z.wirkung});
+    m_hilfe = new Ueberblendung(QStringLiteral("Mit der Tastatur spielen"), hilfe, this);
+    qApp->installEventFilter(this);
 
     // FormCreate
     m_st.StartFehler = false;
@@ -285,7 +292,7 @@ void TForm1::resizeEvent(QResizeEvent* e)
     m_groesse->fensterGemeldet([this] { m_klient->folgeFenster(); });
 }
 
-bool TForm1::kannEnterNehmen(QWidget* w) const
+bool TForm1::kannGedruecktWerden(QWidget* w) const
 {
     if (!w || !w->isEnabled())
         return false;
@@ -305,16 +312,71 @@ void TForm1::keyPressEvent(QKeyEvent* e)
     e->accept();
     auto* fokus = qobject_cast<QPushButton*>(QApplication::focusWidget());
     if (fokus && isAncestorOf(fokus)) {
-        if (kannEnterNehmen(fokus))
+        if (kannGedruecktWerden(fokus))
             fokus->click();
         return;
     }
     // Enter from another control clicks the first default button that can take it.
     for (Bildknopf* knopf : {m_s.BitBtn1, m_s.BBrichtig, m_s.BBweiter, m_s.BBpunkteEingeben,
                              m_s.BBeingabeFertig}) {
-        if (kannEnterNehmen(knopf)) {
-            knopf->click();
+        if (drueckeWennMoeglich(knopf))
             return;
-        }
     }
+}
+
+bool TForm1::drueckeWennMoeglich(QAbstractButton* knopf) const
+{
+    if (!kannGedruecktWerden(knopf))
+        return false;
+    knopf->click();
+    return true;
+}
+
+// Game keys act as a click on the control they stand for, and only while it
+// could be clicked. What is typed into an edit field stays the field's; a
+// message box takes every key itself.
+bool TForm1::eventFilter(QObject* objekt, QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return false;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w || w->window() != this || QApplication::activeModalWidget())
+        return false;
+    auto* taste = static_cast<QKeyEvent*>(e);
+    if (m_hilfe->isVisible()) {
+        m_hilfe->hide();
+        return true;
+    }
+    const std::optional<Taste> gedeutet = deuteTaste(*taste);
+    if (!gedeutet)
+        return false;
+    const bool tippbar = gedeutet->aktion != Tastenaktion::Hilfe && gedeutet->aktion != Tastenaktion::Vollbild
+        && gedeutet->aktion != Tastenaktion::VollbildAus;
+    if (tippbar && qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        return false;
+    // A held buzzer or remote key must not reveal sector after sector.
+    if (taste->isAutoRepeat())
+        return true;
+    return fuehreAus(*gedeutet);
+}
+
+bool TForm1::fuehreAus(const Taste& taste)
+{
+    switch (taste.aktion) {
+    case Tastenaktion::Gruppe: {
+        const Gruppenzeile* z = m_tafel->zeile(taste.gruppe);
+        return z && drueckeWennMoeglich(z->antwortKnopf());
+    }
+    case Tastenaktion::Richtig: return drueckeWennMoeglich(m_s.BBrichtig);
+    case Tastenaktion::Falsch: return drueckeWennMoeglich(m_s.BBfalsch);
+    case Tastenaktion::Weiter: return drueckeWennMoeglich(m_s.BBweiter) || drueckeWennMoeglich(m_s.BBneuesBild);
+    case Tastenaktion::Vollbild: m_groesse->schalteVollbild(!m_groesse->istVollbild()); return true;
+    case Tastenaktion::VollbildAus:
+        if (!m_groesse->istVollbild())
+            return false;
+        m_groesse->schalteVollbild(false);
+        return true;
+    case Tastenaktion::Hilfe: m_hilfe->zeige(); return true;
+    }
+    return false;
 }

@@ -18,6 +18,8 @@ class Fenstergroesse;
 class Klientbereich;
 class Meldungen;
 class Punktetafel;
+class QAbstractButton;
+class Ueberblendung;
 class QScrollArea;
 class Zufall;
 
@@ -81,6 +83,7 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
     // For tests that look inside (a test subclass makes them public).
     Spielstand& spielstand() { return m_st; }
@@ -97,7 +100,9 @@ private:
     template <class Handler>
     void ereignis(Handler&& handler);
     void zeigeSektorenhinweis(const QString& hinweis);
-    bool kannEnterNehmen(QWidget* knopf) const;
+    bool kannGedruecktWerden(QWidget* knopf) const;
+    bool drueckeWennMoeglich(QAbstractButton* knopf) const;
+    bool fuehreAus(const struct Taste& taste);
 
     Meldungen& m_meldungen;
     Zufall& m_zufall;
@@ -108,5 +113,6 @@ private:
     Steuerelemente m_s;
     std::unique_ptr<Punktetafel> m_tafel;
     std::unique_ptr<Fenstergroesse> m_groesse;
+    Ueberblendung* m_hilfe = nullptr;
     bool m_startGeplant = false;
 };

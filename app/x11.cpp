@@ -5,7 +5,9 @@
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <cstring>
 #include <memory>
 
@@ -41,7 +43,7 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name)
 
 // The atoms are interned once; their numbers never change while connected.
 struct Atome {
-    xcb_atom_t rahmen, rahmenAnfrage, zustand, maxWaagrecht, maxSenkrecht, wmPruefung;
+    xcb_atom_t rahmen, rahmenAnfrage, zustand, maxWaagrecht, maxSenkrecht, vollbild, wmPruefung;
 };
 
 const Atome& atome(xcb_connection_t* c)
@@ -51,6 +53,7 @@ const Atome& atome(xcb_connection_t* c)
                          atom(c, "_NET_WM_STATE"),
                          atom(c, "_NET_WM_STATE_MAXIMIZED_HORZ"),
                          atom(c, "_NET_WM_STATE_MAXIMIZED_VERT"),
+                         atom(c, "_NET_WM_STATE_FULLSCREEN"),
                          atom(c, "_NET_SUPPORTING_WM_CHECK")};
     return a;
 }
@@ -143,7 +146,10 @@ std::optional<QRect> geometrie(WId fenster)
     return QRect(t->dst_x, t->dst_y, g->width, g->height);
 }
 
-bool maximiert(WId fenster)
+namespace {
+
+// Whether _NET_WM_STATE holds every one of the states.
+bool hatZustaende(WId fenster, std::initializer_list<xcb_atom_t Atome::*> zustaende)
 {
     xcb_connection_t* c = verbindung();
     if (!c)
@@ -154,13 +160,18 @@ bool maximiert(WId fenster)
         return false;
     const int n = xcb_get_property_value_length(r.get()) / 4;
     const auto* v = static_cast<const xcb_atom_t*>(xcb_get_property_value(r.get()));
-    bool waagrecht = false, senkrecht = false;
-    for (int i = 0; i < n; ++i) {
-        waagrecht = waagrecht || v[i] == a.maxWaagrecht;
-        senkrecht = senkrecht || v[i] == a.maxSenkrecht;
+    for (xcb_atom_t Atome::*z : zustaende) {
+        if (std::find(v, v + n, a.*z) == v + n)
+            return false;
     }
-    return waagrecht && senkrecht;
+    return true;
 }
+
+}  // namespace
+
+bool maximiert(WId fenster) { return hatZustaende(fenster, {&Atome::maxWaagrecht, &Atome::maxSenkrecht}); }
+
+bool vollbild(WId fenster) { return hatZustaende(fenster, {&Atome::vollbild}); }
 
 Beobachter::Beobachter(WId fenster) : m_fenster(fenster)
 {

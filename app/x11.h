@@ -29,8 +29,9 @@ std::optional<QMargins> fordereRahmenAn(WId fenster, int ms);
 // The window's client area in root coordinates, as the X server has it now.
 std::optional<QRect> geometrie(WId fenster);
 
-// _NET_WM_STATE holds both maximised states.
+// _NET_WM_STATE holds both maximised states / the full-screen state.
 bool maximiert(WId fenster);
+bool vollbild(WId fenster);
 
 // Watches the X events of one top-level window: configure notifications and
 // changes of the window manager's state and frame properties. Installed for
