@@ -6,6 +6,7 @@
 #include "core/spielstand.h"
 #include "core/zufall.h"
 #include "grenzen.h"
+#include "klaenge.h"
 #include "punkte.h"
 #include "render/bildflaeche.h"
 #include "render/fenster.h"
@@ -19,6 +20,12 @@ Spiel::Spiel(Spielstand& st, Spielanzeige& anzeige, Bildflaeche& bild, Fenster& 
     : m_st(st), m_anzeige(anzeige), m_bild(bild), m_fenster(fenster), m_meldungen(meldungen),
       m_zufall(zufall)
 {
+}
+
+void Spiel::klinge(Klang klang)
+{
+    if (m_klaenge)
+        m_klaenge->spiele(klang);
 }
 
 bool Spiel::istGruppe(int g) const
@@ -177,6 +184,7 @@ void Spiel::beendeBildOhneGewinner()
     m_anzeige.setzeAktiv(Knopf::NeuesBild, true);
     for (int i = 0; i < anzahlGruppen(m_st); ++i)
         m_anzeige.setzeAntwortSichtbar(i, false);
+    klinge(Klang::Aufgedeckt);
 }
 
 void Spiel::BAntwortClick(int tag)
@@ -191,6 +199,7 @@ void Spiel::BAntwortClick(int tag)
         return;
     }
     m_st.AktiveGruppe = g;
+    klinge(Klang::Meldung);
     m_anzeige.setzeAktiv(Knopf::Richtig, true);
     m_anzeige.setzeAktiv(Knopf::Falsch, true);
     m_anzeige.setzeGruppenFarbe(g, Panelfarbe::Hellgelb);
@@ -206,6 +215,7 @@ void Spiel::BRichtigClick()
     if (!istGruppe(g))
         return;
 
+    klinge(Klang::Richtig);
     m_anzeige.setzeAktiv(Knopf::Richtig, false);
     m_anzeige.setzeAktiv(Knopf::Falsch, false);
     if (m_st.JedeGruppeTippt)
@@ -233,6 +243,7 @@ void Spiel::BFalschClick()
     if (!istGruppe(g))
         return;
 
+    klinge(Klang::Falsch);
     m_anzeige.setzeAktiv(Knopf::Richtig, false);
     m_anzeige.setzeAktiv(Knopf::Falsch, false);
     m_anzeige.setzeAktiv(Knopf::Weiter, true);

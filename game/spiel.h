@@ -10,6 +10,8 @@ class Bildflaeche;
 class Fenster;
 class Meldungen;
 class Zufall;
+class Klangausgabe;
+enum class Klang;
 
 class Spiel {
 public:
@@ -27,6 +29,9 @@ public:
     void BPunkteEingebenClick();
     void Button1Click();
 
+    // Where the sound cues go; none by default.
+    void setzeKlangausgabe(Klangausgabe* klaenge) { m_klaenge = klaenge; }
+
     // The start-up steps have run (they run once only).
     bool gestartet() const { return m_gestartet; }
 
@@ -36,6 +41,7 @@ private:
     void wendeFenstergroesseAn();
     void beendeBildOhneGewinner();
     bool istGruppe(int g) const;
+    void klinge(Klang klang);
 
     Spielstand& m_st;
     Spielanzeige& m_anzeige;
@@ -43,5 +49,6 @@ private:
     Fenster& m_fenster;
     Meldungen& m_meldungen;
     Zufall& m_zufall;
+    Klangausgabe* m_klaenge = nullptr;
     bool m_gestartet = false;   // the start-up steps run once only
 };

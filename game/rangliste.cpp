@@ -1,0 +1,27 @@
+#include "rangliste.h"
+
+#include <algorithm>
+
+#include "core/spielstand.h"
+#include "grenzen.h"
+
+std::vector<Rangplatz> rangliste(const Spielstand& st)
+{
+    std::vector<Rangplatz> liste;
+    for (int g = 0; g < anzahlGruppen(st); ++g)
+        liste.push_back({0, g, st.Punktestand[static_cast<std::size_t>(g)]});
+    std::stable_sort(liste.begin(), liste.end(),
+                     [](const Rangplatz& a, const Rangplatz& b) { return a.punkte > b.punkte; });
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const bool gleichauf = i > 0 && liste[i].punkte == liste[i - 1].punkte;
+        liste[i].platz = gleichauf ? liste[i - 1].platz : static_cast<int>(i) + 1;
+    }
+    return liste;
+}
+
+QString ranglistenZeile(const Rangplatz& platz, const QString& name)
+{
+    // Joined, not formatted: a name may hold a "%1" of its own.
+    return QString::number(platz.platz) + QStringLiteral(". ") + name + QStringLiteral(": ")
+        + QString::number(platz.punkte) + QStringLiteral(" Punkte");
+}
