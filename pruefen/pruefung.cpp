@@ -12,6 +12,7 @@
 #include <new>
 #include <vector>
 
+#include "bericht.h"
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/pfade.h"
@@ -29,29 +30,6 @@
 namespace {
 
 const QString EinstellungsDatei = QStringLiteral("Varno.ini");
-// The one settings error after which the game reads on.
-const QString MusterFehlerKennung = QStringLiteral("Die Standard-Syntax für die Bildnamen (");
-
-struct Meldung {
-    Meldungsart art;
-    QString text;
-    int zeile;
-};
-
-// Keeps every message with the line count of the settings file at its arrival.
-class SammelMeldungen : public Meldungen {
-public:
-    explicit SammelMeldungen(const Zeilenleser& datei) : m_datei(datei) {}
-    void zeige(Meldungsart art, const QString& text) override
-    {
-        liste.push_back({art, text, m_datei.gelesenZeilen()});
-    }
-    std::vector<Meldung> liste;
-
-private:
-    const Zeilenleser& m_datei;
-};
-
 // What the reader would write into the window.
 class Aufzeichnung : public Einstellungsziel {
 public:
@@ -131,41 +109,6 @@ QString anzahl(int n, const char* einzahl, const char* mehrzahl)
     return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? einzahl : mehrzahl);
 }
 
-class Bericht {
-public:
-    explicit Bericht(QTextStream& aus) : m_aus(aus) {}
-
-    void zeile(const QString& text = QString()) { m_aus << text << '\n'; }
-
-    // A message of the game, its "\n\r" line pairs as one line break, under a label.
-    void meldung(const QString& einzug, const QString& kennung, const QString& text)
-    {
-        const QString anfang = einzug + kennung + QStringLiteral(": ");
-        const QString weiter(anfang.size(), QLatin1Char(' '));
-        QString t = text;
-        t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-        const QStringList teile = t.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < teile.size(); ++i)
-            m_aus << (i == 0 ? anfang : weiter) << teile[i] << '\n';
-    }
-    void problem(const QString& einzug, const QString& text)
-    {
-        ++probleme;
-        meldung(einzug, QStringLiteral("FEHLER"), text);
-    }
-    void hinweis(const QString& einzug, const QString& text)
-    {
-        ++hinweise;
-        meldung(einzug, QStringLiteral("HINWEIS"), text);
-    }
-
-    int probleme = 0;
-    int hinweise = 0;
-
-private:
-    QTextStream& m_aus;
-};
-
 // Decodes a picture file with the game's loaders; the size of the last file is kept.
 class Vermessung {
 public:
@@ -230,16 +173,6 @@ QString einpassungText(const Einpassung& e, QSize bild, QSize flaeche)
     return QStringLiteral("Nichts zu zeichnen: Der Bildbereich bleibt schwarz.");
 }
 
-// A message of the settings reader, under the line it arose in.
-void berichteEinstellungsfehler(Bericht& b, const Meldung& m)
-{
-    b.zeile(m.zeile > 0 ? QStringLiteral("Zeile %1:").arg(m.zeile) : QStringLiteral("Am Dateianfang:"));
-    if (m.art == Meldungsart::Fehler)
-        b.problem(QStringLiteral("  "), m.text);
-    else
-        b.hinweis(QStringLiteral("  "), m.text);
-}
-
 } // namespace
 
 Bildbereichsmass berechneBildflaeche(QSize fenster, int seitenX, int seitenY)
@@ -278,8 +211,7 @@ int pruefe(const QString& ordner, QTextStream& aus)
 
     if (!st->Einstellungsdatei.istOffen()) {
         b.zeile();
-        for (const Meldung& m : lesemeldungen.liste)
-            b.problem(QString(), m.text);
+        berichteProbleme(b, QString(), lesemeldungen.liste);
         b.zeile(QStringLiteral("Legen Sie die Datei Varno.ini in diesen Ordner oder starten Sie die Prüfung "
                                "im richtigen Ordner."));
         return 1;
@@ -321,19 +253,7 @@ int pruefe(const QString& ordner, QTextStream& aus)
                                                            "Windows-1252 speichern.")
                                                 .arg(QStringLiteral("Ã¤")));
     }
-    bool abgebrochen = false;
-    for (const Meldung& m : lesemeldungen.liste) {
-        berichteEinstellungsfehler(b, m);
-        if (m.art != Meldungsart::Fehler)
-            continue;
-        if (m.text.contains(MusterFehlerKennung)) {
-            b.zeile(QStringLiteral("  Das Spiel liest weiter, beendet sich aber gleich nach dem Start."));
-        } else {
-            abgebrochen = true;
-            b.zeile(QStringLiteral("  Das Spiel liest die Datei nur bis hierher und beendet sich gleich "
-                                   "nach dem Start."));
-        }
-    }
+    const bool abgebrochen = berichteLesemeldungen(b, lesemeldungen.liste);
 
     if (!abgebrochen) {
         if (st->FensterBreite == -1)
@@ -379,15 +299,7 @@ int pruefe(const QString& ordner, QTextStream& aus)
     // The checks of the settings panel's OK, with the values from the file.
     SammelMeldungen panelmeldungen(st->Einstellungsdatei);
     const bool panelGut = pruefeEinstellungen(*st, ziel.strafpunkteText, ziel.sektorenText, panelmeldungen);
-    for (const Meldung& m : panelmeldungen.liste) {
-        const bool straf = m.text.contains(QStringLiteral("Strafpunkte"));
-        b.zeile(QStringLiteral("Zeile %1:").arg(straf ? ziel.strafpunkteZeile : ziel.sektorenZeile));
-        b.problem(QStringLiteral("  "), m.text);
-        b.zeile(ziel.panelVerborgen
-                    ? QStringLiteral("  Das Einstellungsfenster ist abgeschaltet: Das Spiel beginnt so nicht.")
-                    : QStringLiteral("  Das Einstellungsfenster meldet dies beim OK; der Wert muss dort "
-                                     "korrigiert werden."));
-    }
+    berichtePanelmeldungen(b, panelmeldungen.liste, ziel.strafpunkteZeile, ziel.sektorenZeile, ziel.panelVerborgen);
 
     QSize fenster(st->FensterBreite, st->FensterHoehe);
     b.zeile();
@@ -423,16 +335,14 @@ int pruefe(const QString& ordner, QTextStream& aus)
         } catch (const std::bad_alloc&) {
             ausnahme = ausnahmeText(QStringLiteral("Nicht genügend Arbeitsspeicher"));
         }
-        if (!gut && ausnahme.isEmpty() && m.liste.size() == 1
-            && m.liste.front().text == QLatin1String("Dateiende erreicht!"))
+        if (!gut && ausnahme.isEmpty() && istListenende(m.liste))
             break;
         ++eintraege;
         const int zeile = st->Einstellungsdatei.gelesenZeilen();
         nachLetztemNochZeilen = !st->Einstellungsdatei.amEnde();
         const int problemeVorher = b.probleme;
         b.zeile(QStringLiteral("  Zeile %1: %2").arg(zeile).arg(trimme(zeilen.value(zeile - 1))));
-        for (const Meldung& meldung : m.liste)
-            b.problem(QStringLiteral("    "), meldung.text);
+        berichteProbleme(b, QStringLiteral("    "), m.liste);
         if (!ausnahme.isEmpty())
             b.problem(QStringLiteral("    "), ausnahme);
 
