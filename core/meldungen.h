@@ -14,10 +14,23 @@ enum class Meldungsart {
     Ausnahme,  // caption "Varno Quiz", error icon; an error that ended a handler
 };
 
+// What a reader's message is about, for a receiver that sorts messages instead
+// of showing them (the settings checker), so that no one has to recognise a
+// message by its wording. Only the cases it tells apart; all else is Sonstige.
+enum class Meldungsfall {
+    Sonstige,
+    MusterOhneStern,  // the picture-name pattern lacks its "*": the one settings error the reading goes on after
+    Strafpunkte,      // an OK check of the penalty-points field failed
+    Sektoren,         // an OK check of the sector-count field failed
+    Listenende,       // no picture entry left
+};
+
 class Meldungen {
 public:
     virtual ~Meldungen() = default;
     virtual void zeige(Meldungsart art, const QString& text) = 0;
+    // A message whose case the reader knows. Shown as any other: the box never depends on the case.
+    virtual void zeigeMitFall(Meldungsart art, const QString& text, Meldungsfall) { zeige(art, text); }
 };
 
 // An error that ends the running handler and appears in the exception box

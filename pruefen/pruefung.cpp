@@ -9,9 +9,9 @@
 
 #include <algorithm>
 #include <memory>
-#include <new>
 #include <vector>
 
+#include "bericht.h"
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/pfade.h"
@@ -29,28 +29,6 @@
 namespace {
 
 const QString EinstellungsDatei = QStringLiteral("Varno.ini");
-// The one settings error after which the game reads on.
-const QString MusterFehlerKennung = QStringLiteral("Die Standard-Syntax für die Bildnamen (");
-
-struct Meldung {
-    Meldungsart art;
-    QString text;
-    int zeile;
-};
-
-// Keeps every message with the line count of the settings file at its arrival.
-class SammelMeldungen : public Meldungen {
-public:
-    explicit SammelMeldungen(const Zeilenleser& datei) : m_datei(datei) {}
-    void zeige(Meldungsart art, const QString& text) override
-    {
-        liste.push_back({art, text, m_datei.gelesenZeilen()});
-    }
-    std::vector<Meldung> liste;
-
-private:
-    const Zeilenleser& m_datei;
-};
 
 // What the reader would write into the window.
 class Aufzeichnung : public Einstellungsziel {
@@ -85,24 +63,6 @@ private:
     Spielstand& m_st;
 };
 
-// Only what the picture area needs to hand out its extension warning.
-class StillesFenster : public Fenster {
-public:
-    QSize aussenGroesse() const override { return {}; }
-    QSize innenGroesse() const override { return {}; }
-    void setzeAussenBreite(int) override {}
-    void setzeAussenHoehe(int) override {}
-    void maximiere() override {}
-    void bewegeNachObenLinks() override {}
-    void schliesse() override {}
-    void setzeRahmen(const QRect&) override {}
-    QRect rahmen() const override { return {}; }
-    bool einstellungenSichtbar() const override { return false; }
-    QSize einstellungenGroesse() const override { return {}; }
-    void setzeEinstellungenPosition(const QPoint&) override {}
-    void bildGeaendert(const QRect&) override {}
-};
-
 // Restores the working directory however the check ends.
 class Arbeitsordner {
 public:
@@ -129,64 +89,6 @@ QString anzahl(int n, const char* einzahl, const char* mehrzahl)
 {
     return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? einzahl : mehrzahl);
 }
-
-class Bericht {
-public:
-    explicit Bericht(QTextStream& aus) : m_aus(aus) {}
-
-    void zeile(const QString& text = QString()) { m_aus << text << '\n'; }
-
-    // A message of the game, its "\n\r" line pairs as one line break, under a label.
-    void meldung(const QString& einzug, const QString& kennung, const QString& text)
-    {
-        const QString anfang = einzug + kennung + QStringLiteral(": ");
-        const QString weiter(anfang.size(), QLatin1Char(' '));
-        QString t = text;
-        t.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-        const QStringList teile = t.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < teile.size(); ++i)
-            m_aus << (i == 0 ? anfang : weiter) << teile[i] << '\n';
-    }
-    void problem(const QString& einzug, const QString& text)
-    {
-        ++probleme;
-        meldung(einzug, QStringLiteral("FEHLER"), text);
-    }
-    void hinweis(const QString& einzug, const QString& text)
-    {
-        ++hinweise;
-        meldung(einzug, QStringLiteral("HINWEIS"), text);
-    }
-
-    int probleme = 0;
-    int hinweise = 0;
-
-private:
-    QTextStream& m_aus;
-};
-
-// Decodes a picture file with the game's loaders; the size of the last file is kept.
-class Vermessung {
-public:
-    QSize miss(const QString& pfad)
-    {
-        if (pfad == m_pfad)
-            return m_groesse;
-        const QString datei = findeDatei(pfad);
-        if (datei.isEmpty())
-            throw VarnoFehler(oeffnenFehlerText(pfad));
-        const QImage bild = dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0
-            ? ladeBmp(datei, pfad)
-            : ladeJpeg(datei, pfad);
-        m_pfad = pfad;
-        m_groesse = bild.size();
-        return m_groesse;
-    }
-
-private:
-    QString m_pfad;
-    QSize m_groesse;
-};
 
 bool istDarstellbar(const QString& pfad)
 {
@@ -229,14 +131,348 @@ QString einpassungText(const Einpassung& e, QSize bild, QSize flaeche)
     return QStringLiteral("Nichts zu zeichnen: Der Bildbereich bleibt schwarz.");
 }
 
-// A message of the settings reader, under the line it arose in.
-void berichteEinstellungsfehler(Bericht& b, const Meldung& m)
+// Only what the picture area needs to hand out its extension warning.
+class StillesFenster : public Fenster {
+public:
+    QSize aussenGroesse() const override { return {}; }
+    QSize innenGroesse() const override { return {}; }
+    void setzeAussenBreite(int) override {}
+    void setzeAussenHoehe(int) override {}
+    void maximiere() override {}
+    void bewegeNachObenLinks() override {}
+    void schliesse() override {}
+    void setzeRahmen(const QRect&) override {}
+    QRect rahmen() const override { return {}; }
+    bool einstellungenSichtbar() const override { return false; }
+    QSize einstellungenGroesse() const override { return {}; }
+    void setzeEinstellungenPosition(const QPoint&) override {}
+    void bildGeaendert(const QRect&) override {}
+};
+
+// The warning the picture area gives when it is to draw a file of an unknown format.
+std::vector<Meldung> formatWarnung(Spielstand& st, const QString& pfad)
 {
-    b.zeile(m.zeile > 0 ? QStringLiteral("Zeile %1:").arg(m.zeile) : QStringLiteral("Am Dateianfang:"));
-    if (m.art == Meldungsart::Fehler)
-        b.problem(QStringLiteral("  "), m.text);
+    StillesFenster fenster;
+    SammelMeldungen warnung(st.Einstellungsdatei);
+    Bildbereich bereich(st, fenster, warnung);
+    QImage leer;
+    bereich.BildDarstellung(leer, pfad, st.BildPosition);
+    return warnung.liste;
+}
+
+// Decodes a picture file with the game's loaders; the size of the last file is kept.
+class Vermessung {
+public:
+    QSize miss(const QString& pfad)
+    {
+        if (pfad == m_pfad)
+            return m_groesse;
+        const QString datei = findeDatei(pfad);
+        if (datei.isEmpty())
+            throw VarnoFehler(oeffnenFehlerText(pfad));
+        const QImage bild = dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0
+            ? ladeBmp(datei, pfad)
+            : ladeJpeg(datei, pfad);
+        m_pfad = pfad;
+        m_groesse = bild.size();
+        return m_groesse;
+    }
+
+private:
+    QString m_pfad;
+    QSize m_groesse;
+};
+
+// The bytes of the file, empty if it cannot be read.
+QByteArray dateiinhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The file's lines as the game splits them, to name each entry.
+QStringList zeilenWieImSpiel(const QByteArray& daten)
+{
+    QStringList zeilen;
+    Zeilenleser leser;
+    leser.oeffneDaten(daten);
+    while (!leser.amEnde())
+        zeilen.append(leser.liesZeile());
+    return zeilen;
+}
+
+// The usual traces of an editor on Linux; the game reads CR line ends and Windows-1252.
+void berichteKodierung(Bericht& b, const QByteArray& daten)
+{
+    if (daten.contains('\n') && !daten.contains('\r'))
+        b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei hat Unix-Zeilenenden (nur LF); das Spiel liest sie "
+                                                       "als eine einzige Zeile. Bitte mit Windows-Zeilenenden (CR LF) "
+                                                       "speichern."));
+    if (daten.startsWith("\xEF\xBB\xBF")) {
+        b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei beginnt mit einer UTF-8-Kennung (BOM); sie gehört "
+                                                       "für das Spiel zur ersten Zeile. Bitte in Windows-1252 "
+                                                       "speichern."));
+    } else if (std::any_of(daten.begin(), daten.end(), [](char c) { return quint8(c) >= 0x80; })) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString alsUtf8 = utf8(daten);   // the decoder reports errors once it has run
+        if (!utf8.hasError() && !alsUtf8.isEmpty())
+            b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei ist offenbar in UTF-8 gespeichert; Umlaute "
+                                                           "erscheinen im Spiel falsch (z. B. „%1“). Bitte in "
+                                                           "Windows-1252 speichern.")
+                                                .arg(QStringLiteral("Ã¤")));
+    }
+}
+
+// The values as the game takes them, when the reader got through all of them.
+void berichteWerte(Bericht& b, const Spielstand& st, const Aufzeichnung& ziel)
+{
+    if (st.FensterBreite == -1)
+        b.zeile(QStringLiteral("  Fenstergröße: maximiert"));
     else
-        b.hinweis(QStringLiteral("  "), m.text);
+        b.zeile(QStringLiteral("  Fenstergröße: %1 Pixel").arg(masse(QSize(st.FensterBreite, st.FensterHoehe))));
+    if (st.StandardSeitenX == KeinSeitenverhaeltnis)
+        b.zeile(QStringLiteral("  Seitenverhältnis: * (jedes Bild behält sein eigenes)"));
+    else
+        b.zeile(QStringLiteral("  Seitenverhältnis: %1:%2").arg(st.StandardSeitenX).arg(st.StandardSeitenY));
+    b.zeile(QStringLiteral("  Testmodus: %1").arg(st.Testmodus ? QStringLiteral("an") : QStringLiteral("aus")));
+    b.zeile(QStringLiteral("  Sektoren: %1").arg(ziel.sektorenText));
+    if (!ziel.sektorenHinweis.isEmpty())
+        b.zeile(QStringLiteral("    ") + ziel.sektorenHinweis);
+    b.zeile(QStringLiteral("  Tippen darf: %1")
+                .arg(ziel.jedeGruppe ? QStringLiteral("jede Gruppe, die noch im Spiel ist")
+                                     : QStringLiteral("immer nur eine (zufällig ermittelte) Gruppe")));
+    b.zeile(QStringLiteral("  Strafpunkte: %1").arg(ziel.strafpunkteText));
+    b.zeile(QStringLiteral("  Einstellungsfenster: %1")
+                .arg(ziel.panelVerborgen ? QStringLiteral("wird nicht angezeigt, das Spiel beginnt sofort")
+                                         : QStringLiteral("wird angezeigt")));
+}
+
+void berichteGruppen(Bericht& b, const QStringList& namen)
+{
+    b.zeile(QStringLiteral("  Gruppen: %1").arg(namen.size()));
+    for (qsizetype i = 0; i < namen.size(); ++i)
+        b.zeile(QStringLiteral("    %1. %2").arg(i + 1).arg(namen[i]));
+}
+
+// The end of the report when the game never reaches its picture list.
+void berichteAbbruch(Bericht& b)
+{
+    b.zeile();
+    b.zeile(QStringLiteral("Die Bilderliste wurde nicht erreicht; die Bilder sind nicht geprüft."));
+    b.zeile();
+    b.zeile(QStringLiteral("Zusammenfassung"));
+    b.zeile(QStringLiteral("  %1. Das Spiel startet so nicht.").arg(anzahl(b.probleme, "Problem", "Probleme")));
+}
+
+// Reads the settings with the game's reader and reports them; zeilen receives
+// the file's lines. False when the game never reaches the picture list: the
+// report is then complete.
+bool berichteEinstellungen(Bericht& b, Spielstand& st, Aufzeichnung& ziel, QStringList& zeilen)
+{
+    SammelMeldungen lesemeldungen(st.Einstellungsdatei);
+    liesEinstellungen(st, ziel, lesemeldungen, EinstellungsDatei);
+    if (!st.Einstellungsdatei.istOffen()) {
+        b.zeile();
+        berichteProbleme(b, QString(), lesemeldungen.liste);
+        b.zeile(QStringLiteral("Legen Sie die Datei Varno.ini in diesen Ordner oder starten Sie die Prüfung "
+                               "im richtigen Ordner."));
+        return false;
+    }
+    const QString iniDatei = findeDatei(EinstellungsDatei);
+    b.zeile(QStringLiteral("Einstellungsdatei: %1").arg(iniDatei));
+    const QByteArray daten = dateiinhalt(iniDatei);
+    zeilen = zeilenWieImSpiel(daten);
+
+    b.zeile();
+    b.zeile(QStringLiteral("Einstellungen"));
+    berichteKodierung(b, daten);
+    const bool abgebrochen = berichteLesemeldungen(b, lesemeldungen.liste);
+    if (!abgebrochen)
+        berichteWerte(b, st, ziel);
+    if (!ziel.namen.isEmpty() || !abgebrochen)
+        berichteGruppen(b, ziel.namen);
+    if (abgebrochen) {
+        berichteAbbruch(b);
+        return false;
+    }
+    b.zeile(QStringLiteral("  Bildnamen: \"%1\" + Eintrag + \"%2\"").arg(st.BildPraefix, st.BildSuffix));
+    if (st.Testmodus)
+        b.hinweis(QStringLiteral("  "), QStringLiteral("Der Testmodus ist eingeschaltet: Jedes Bild erscheint "
+                                                       "sofort ganz. Für das Spiel die dritte Einstellung auf 0 "
+                                                       "setzen."));
+    return true;
+}
+
+// The checks of the settings panel's OK, with the values from the file. True: they pass.
+bool berichtePanel(Bericht& b, Spielstand& st, const Aufzeichnung& ziel)
+{
+    SammelMeldungen panelmeldungen(st.Einstellungsdatei);
+    const bool gut = pruefeEinstellungen(st, ziel.strafpunkteText, ziel.sektorenText, panelmeldungen);
+    berichtePanelmeldungen(b, panelmeldungen.liste, ziel.strafpunkteZeile, ziel.sektorenZeile, ziel.panelVerborgen);
+    return gut;
+}
+
+// The window the picture area is computed for, said in the report.
+QSize berichteFenster(Bericht& b, const Spielstand& st)
+{
+    b.zeile();
+    if (st.FensterBreite == -1) {
+        const QSize fenster(AngenommeneBildschirmBreite, AngenommeneBildschirmHoehe);
+        b.zeile(QStringLiteral("Bildbereich für ein maximiertes Fenster, angenommen %1 Pixel groß; "
+                               "das Fenster innen so groß wie außen gerechnet.")
+                    .arg(masse(fenster)));
+        return fenster;
+    }
+    const QSize fenster(st.FensterBreite, st.FensterHoehe);
+    if (fenster.width() < 800 || fenster.height() < 600)
+        b.zeile(QStringLiteral("Das Spiel vergrößert das Fenster auf mindestens 800 × 600 Pixel."));
+    b.zeile(QStringLiteral("Bildbereich für ein Fenster von %1 Pixeln, innen so groß wie außen gerechnet "
+                           "(Rahmen und Titelleiste machen ihn im Spiel etwas kleiner).")
+                .arg(masse(QSize(std::max(fenster.width(), 800), std::max(fenster.height(), 600)))));
+    return fenster;
+}
+
+// True if the cover of n sectors cannot be drawn on an area of this size.
+bool zuWenigeSektoren(int n, QSize flaeche)
+{
+    for (int k = 0; k < n; ++k) {
+        if (sektorPolygon(k, n, flaeche.width(), flaeche.height()).status == SektorStatus::ZuWenigeSektoren)
+            return true;
+    }
+    return false;
+}
+
+struct Bilderbilanz {
+    int eintraege = 0;
+    int fehlerfrei = 0;
+    bool nachLetztemNochZeilen = false;
+};
+
+// The picture list entry by entry, each read, decoded and fitted as the game would.
+class Bilderpruefung {
+public:
+    Bilderpruefung(Bericht& b, Spielstand& st, const QStringList& zeilen, QSize fenster, bool panelGut)
+        : m_b(b), m_st(st), m_zeilen(zeilen), m_fenster(fenster), m_panelGut(panelGut)
+    {
+    }
+    Bilderpruefung(const Bilderpruefung&) = delete;  // the measuring hook points back here
+    Bilderpruefung& operator=(const Bilderpruefung&) = delete;
+
+    Bilderbilanz pruefeAlle();
+
+private:
+    bool eintrag();
+    void bild();
+    void einpassung(const QString& pfad, QSize groesse);
+    // Every decoded size, for the entry reader as for the fitting, comes from here.
+    QSize miss(const QString& pfad) { return m_vermessung.miss(pfad); }
+
+    Bericht& m_b;
+    Spielstand& m_st;
+    const QStringList& m_zeilen;
+    const QSize m_fenster;
+    const bool m_panelGut;
+    Vermessung m_vermessung;
+    const Bildvermesser m_vermesser{nullptr, [this](const QString& pfad) { return miss(pfad); }};
+    Bilderbilanz m_bilanz;
+};
+
+Bilderbilanz Bilderpruefung::pruefeAlle()
+{
+    m_b.zeile();
+    m_b.zeile(QStringLiteral("Bilder"));
+    while (eintrag()) {
+    }
+    if (m_bilanz.eintraege == 0) {
+        m_b.problem(QStringLiteral("  "), QStringLiteral("Die Liste der Bilder ist leer; schon beim ersten Bild "
+                                                         "meldet das Spiel \"Dateiende erreicht!\"."));
+    } else if (m_bilanz.nachLetztemNochZeilen) {
+        m_b.hinweis(QStringLiteral("  "), QStringLiteral("Nach dem letzten Bild folgen noch Kommentar- oder "
+                                                         "Leerzeilen: \"Neues Bild\" bleibt dann sichtbar und "
+                                                         "meldet \"Dateiende erreicht!\"."));
+    }
+    return m_bilanz;
+}
+
+// One entry, as "Neues Bild" reads it. False at the end of the list.
+bool Bilderpruefung::eintrag()
+{
+    SammelMeldungen m(m_st.Einstellungsdatei);
+    bool gut = false;
+    alsEreignis(m, [&] { gut = BildEintragLesen(m_st, m, m_vermesser); });
+    if (!gut && istListenende(m.liste))
+        return false;
+    ++m_bilanz.eintraege;
+    const int zeile = m_st.Einstellungsdatei.gelesenZeilen();
+    m_bilanz.nachLetztemNochZeilen = !m_st.Einstellungsdatei.amEnde();
+    const int problemeVorher = m_b.probleme;
+    m_b.zeile(QStringLiteral("  Zeile %1: %2").arg(zeile).arg(trimme(m_zeilen.value(zeile - 1))));
+    berichteProbleme(m_b, QStringLiteral("    "), m.liste);
+    if (gut)
+        bild();
+    if (m_b.probleme == problemeVorher)
+        ++m_bilanz.fehlerfrei;
+    return true;
+}
+
+// The accepted entry's file: decoded, or the warning the picture area gives for it.
+void Bilderpruefung::bild()
+{
+    const QString pfad = m_st.BildDatei;
+    if (!istDarstellbar(pfad)) {
+        berichteProbleme(m_b, QStringLiteral("    "), formatWarnung(m_st, pfad));
+        return;
+    }
+    SammelMeldungen fehler(m_st.Einstellungsdatei);
+    QSize groesse;
+    alsEreignis(fehler, [&] { groesse = miss(pfad); });
+    berichteProbleme(m_b, QStringLiteral("    "), fehler.liste);
+    if (groesse.isValid())
+        einpassung(pfad, groesse);
+}
+
+// Where the decoded picture lands in the picture area, and what of it the cover allows.
+void Bilderpruefung::einpassung(const QString& pfad, QSize groesse)
+{
+    const QString gefunden = findeDatei(pfad);
+    m_b.zeile(QStringLiteral("    Datei %1%2: %3, %4 Pixel")
+                  .arg(pfad, gefunden == pfad ? QString() : QStringLiteral(" (gefunden als %1)").arg(gefunden),
+                       formatName(pfad), masse(groesse)));
+    const Bildbereichsmass flaeche = berechneBildflaeche(m_fenster, m_st.SeitenX, m_st.SeitenY);
+    const QSize t = flaeche.groesse;
+    const QString code = m_st.BildPosition;
+    const Einpassung e = berechneEinpassung(groesse.width(), groesse.height(), t.width(), t.height(), code);
+    m_b.zeile(QStringLiteral("    Bildbereich %1 Pixel, Rahmen bei (%2, %3)")
+                  .arg(masse(t))
+                  .arg(flaeche.rahmenLinksOben->x())
+                  .arg(flaeche.rahmenLinksOben->y()));
+    m_b.zeile(QStringLiteral("    ") + einpassungText(e, groesse, t));
+    if (!code.isEmpty() && e.art != Einpassung::Art::Kopie) {
+        const Einpassung ohne = berechneEinpassung(groesse.width(), groesse.height(), t.width(), t.height(), QString());
+        if (ohne.art == e.art && ohne.ziel == e.ziel && ohne.quelle == e.quelle)
+            m_b.hinweis(QStringLiteral("    "),
+                        QStringLiteral("Der Code ?%1 wirkt bei diesem Bild nicht; es wird ganz gezeigt.").arg(code));
+    }
+    if (m_panelGut && zuWenigeSektoren(m_st.Sektorenzahl, t))
+        m_b.problem(QStringLiteral("    "),
+                    QStringLiteral("Beim Abdecken meldet das Spiel: FEHLER: Zu wenige Sektoren eingestellt!"));
+}
+
+int berichteZusammenfassung(Bericht& b, qsizetype gruppen, const Bilderbilanz& bilanz)
+{
+    b.zeile();
+    b.zeile(QStringLiteral("Zusammenfassung"));
+    b.zeile(QStringLiteral("  %1, %2, davon fehlerfrei: %3")
+                .arg(anzahl(int(gruppen), "Gruppe", "Gruppen"), anzahl(bilanz.eintraege, "Bildeintrag", "Bildeinträge"))
+                .arg(bilanz.fehlerfrei));
+    b.zeile(QStringLiteral("  %1, %2").arg(anzahl(b.probleme, "Problem", "Probleme"),
+                                            anzahl(b.hinweise, "Hinweis", "Hinweise")));
+    if (b.probleme == 0) {
+        b.zeile(QStringLiteral("  Das Spiel läuft mit dieser Einstellungsdatei sauber."));
+        return 0;
+    }
+    b.zeile(QStringLiteral("  Bitte beheben Sie die Probleme vor dem Spiel."));
+    return 1;
 }
 
 } // namespace
@@ -271,251 +507,12 @@ int pruefe(const QString& ordner, QTextStream& aus)
     // The design size of the window, as when the game reads its settings.
     st->FensterBreite = 520;
     st->FensterHoehe = 498;
-    SammelMeldungen lesemeldungen(st->Einstellungsdatei);
     Aufzeichnung ziel(*st);
-    liesEinstellungen(*st, ziel, lesemeldungen, EinstellungsDatei);
-
-    if (!st->Einstellungsdatei.istOffen()) {
-        b.zeile();
-        for (const Meldung& m : lesemeldungen.liste)
-            b.problem(QString(), m.text);
-        b.zeile(QStringLiteral("Legen Sie die Datei Varno.ini in diesen Ordner oder starten Sie die Prüfung "
-                               "im richtigen Ordner."));
-        return 1;
-    }
-    const QString iniDatei = findeDatei(EinstellungsDatei);
-    b.zeile(QStringLiteral("Einstellungsdatei: %1").arg(iniDatei));
-
-    // The file's lines as the game splits them, to name each entry.
     QStringList zeilen;
-    QByteArray daten;
-    {
-        QFile f(iniDatei);
-        if (f.open(QIODevice::ReadOnly)) {
-            daten = f.readAll();
-            Zeilenleser leser;
-            leser.oeffneDaten(daten);
-            while (!leser.amEnde())
-                zeilen.append(leser.liesZeile());
-        }
-    }
-
-    b.zeile();
-    b.zeile(QStringLiteral("Einstellungen"));
-    // The usual traces of an editor on Linux; the game reads CR line ends and Windows-1252.
-    if (daten.contains('\n') && !daten.contains('\r'))
-        b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei hat Unix-Zeilenenden (nur LF); das Spiel liest sie "
-                                                       "als eine einzige Zeile. Bitte mit Windows-Zeilenenden (CR LF) "
-                                                       "speichern."));
-    if (daten.startsWith("\xEF\xBB\xBF")) {
-        b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei beginnt mit einer UTF-8-Kennung (BOM); sie gehört "
-                                                       "für das Spiel zur ersten Zeile. Bitte in Windows-1252 "
-                                                       "speichern."));
-    } else if (std::any_of(daten.begin(), daten.end(), [](char c) { return quint8(c) >= 0x80; })) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString alsUtf8 = utf8(daten);   // the decoder reports errors once it has run
-        if (!utf8.hasError() && !alsUtf8.isEmpty())
-            b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei ist offenbar in UTF-8 gespeichert; Umlaute "
-                                                           "erscheinen im Spiel falsch (z. B. „%1“). Bitte in "
-                                                           "Windows-1252 speichern.")
-                                                .arg(QStringLiteral("Ã¤")));
-    }
-    bool abgebrochen = false;
-    for (const Meldung& m : lesemeldungen.liste) {
-        berichteEinstellungsfehler(b, m);
-        if (m.art != Meldungsart::Fehler)
-            continue;
-        if (m.text.contains(MusterFehlerKennung)) {
-            b.zeile(QStringLiteral("  Das Spiel liest weiter, beendet sich aber gleich nach dem Start."));
-        } else {
-            abgebrochen = true;
-            b.zeile(QStringLiteral("  Das Spiel liest die Datei nur bis hierher und beendet sich gleich "
-                                   "nach dem Start."));
-        }
-    }
-
-    if (!abgebrochen) {
-        if (st->FensterBreite == -1)
-            b.zeile(QStringLiteral("  Fenstergröße: maximiert"));
-        else
-            b.zeile(QStringLiteral("  Fenstergröße: %1 Pixel").arg(masse(QSize(st->FensterBreite, st->FensterHoehe))));
-        if (st->StandardSeitenX == KeinSeitenverhaeltnis)
-            b.zeile(QStringLiteral("  Seitenverhältnis: * (jedes Bild behält sein eigenes)"));
-        else
-            b.zeile(QStringLiteral("  Seitenverhältnis: %1:%2").arg(st->StandardSeitenX).arg(st->StandardSeitenY));
-        b.zeile(QStringLiteral("  Testmodus: %1").arg(st->Testmodus ? QStringLiteral("an") : QStringLiteral("aus")));
-        b.zeile(QStringLiteral("  Sektoren: %1").arg(ziel.sektorenText));
-        if (!ziel.sektorenHinweis.isEmpty())
-            b.zeile(QStringLiteral("    ") + ziel.sektorenHinweis);
-        b.zeile(QStringLiteral("  Tippen darf: %1")
-                    .arg(ziel.jedeGruppe ? QStringLiteral("jede Gruppe, die noch im Spiel ist")
-                                         : QStringLiteral("immer nur eine (zufällig ermittelte) Gruppe")));
-        b.zeile(QStringLiteral("  Strafpunkte: %1").arg(ziel.strafpunkteText));
-        b.zeile(QStringLiteral("  Einstellungsfenster: %1")
-                    .arg(ziel.panelVerborgen ? QStringLiteral("wird nicht angezeigt, das Spiel beginnt sofort")
-                                             : QStringLiteral("wird angezeigt")));
-    }
-    if (!ziel.namen.isEmpty() || !abgebrochen) {
-        b.zeile(QStringLiteral("  Gruppen: %1").arg(ziel.namen.size()));
-        for (qsizetype i = 0; i < ziel.namen.size(); ++i)
-            b.zeile(QStringLiteral("    %1. %2").arg(i + 1).arg(ziel.namen[i]));
-    }
-    if (abgebrochen) {
-        b.zeile();
-        b.zeile(QStringLiteral("Die Bilderliste wurde nicht erreicht; die Bilder sind nicht geprüft."));
-        b.zeile();
-        b.zeile(QStringLiteral("Zusammenfassung"));
-        b.zeile(QStringLiteral("  %1. Das Spiel startet so nicht.").arg(anzahl(b.probleme, "Problem", "Probleme")));
+    if (!berichteEinstellungen(b, *st, ziel, zeilen))
         return 1;
-    }
-
-    b.zeile(QStringLiteral("  Bildnamen: \"%1\" + Eintrag + \"%2\"").arg(st->BildPraefix, st->BildSuffix));
-    if (st->Testmodus)
-        b.hinweis(QStringLiteral("  "), QStringLiteral("Der Testmodus ist eingeschaltet: Jedes Bild erscheint "
-                                                       "sofort ganz. Für das Spiel die dritte Einstellung auf 0 "
-                                                       "setzen."));
-
-    // The checks of the settings panel's OK, with the values from the file.
-    SammelMeldungen panelmeldungen(st->Einstellungsdatei);
-    const bool panelGut = pruefeEinstellungen(*st, ziel.strafpunkteText, ziel.sektorenText, panelmeldungen);
-    for (const Meldung& m : panelmeldungen.liste) {
-        const bool straf = m.text.contains(QStringLiteral("Strafpunkte"));
-        b.zeile(QStringLiteral("Zeile %1:").arg(straf ? ziel.strafpunkteZeile : ziel.sektorenZeile));
-        b.problem(QStringLiteral("  "), m.text);
-        b.zeile(ziel.panelVerborgen
-                    ? QStringLiteral("  Das Einstellungsfenster ist abgeschaltet: Das Spiel beginnt so nicht.")
-                    : QStringLiteral("  Das Einstellungsfenster meldet dies beim OK; der Wert muss dort "
-                                     "korrigiert werden."));
-    }
-
-    QSize fenster(st->FensterBreite, st->FensterHoehe);
-    b.zeile();
-    if (st->FensterBreite == -1) {
-        fenster = QSize(AngenommeneBildschirmBreite, AngenommeneBildschirmHoehe);
-        b.zeile(QStringLiteral("Bildbereich für ein maximiertes Fenster, angenommen %1 Pixel groß; "
-                               "das Fenster innen so groß wie außen gerechnet.")
-                    .arg(masse(fenster)));
-    } else {
-        if (fenster.width() < 800 || fenster.height() < 600)
-            b.zeile(QStringLiteral("Das Spiel vergrößert das Fenster auf mindestens 800 × 600 Pixel."));
-        b.zeile(QStringLiteral("Bildbereich für ein Fenster von %1 Pixeln, innen so groß wie außen gerechnet "
-                               "(Rahmen und Titelleiste machen ihn im Spiel etwas kleiner).")
-                    .arg(masse(QSize(std::max(fenster.width(), 800), std::max(fenster.height(), 600)))));
-    }
-
-    b.zeile();
-    b.zeile(QStringLiteral("Bilder"));
-    Vermessung vermessung;
-    const Bildvermesser vermesser{nullptr, [&vermessung](const QString& pfad) { return vermessung.miss(pfad); }};
-    StillesFenster stillesFenster;
-    int eintraege = 0;
-    int fehlerfrei = 0;
-    bool nachLetztemNochZeilen = false;
-    for (;;) {
-        SammelMeldungen m(st->Einstellungsdatei);
-        bool gut = false;
-        QString ausnahme;
-        try {
-            gut = BildEintragLesen(*st, m, vermesser);
-        } catch (const VarnoFehler& f) {
-            ausnahme = ausnahmeText(f.text());
-        } catch (const std::bad_alloc&) {
-            ausnahme = ausnahmeText(QStringLiteral("Nicht genügend Arbeitsspeicher"));
-        }
-        if (!gut && ausnahme.isEmpty() && m.liste.size() == 1
-            && m.liste.front().text == QLatin1String("Dateiende erreicht!"))
-            break;
-        ++eintraege;
-        const int zeile = st->Einstellungsdatei.gelesenZeilen();
-        nachLetztemNochZeilen = !st->Einstellungsdatei.amEnde();
-        const int problemeVorher = b.probleme;
-        b.zeile(QStringLiteral("  Zeile %1: %2").arg(zeile).arg(trimme(zeilen.value(zeile - 1))));
-        for (const Meldung& meldung : m.liste)
-            b.problem(QStringLiteral("    "), meldung.text);
-        if (!ausnahme.isEmpty())
-            b.problem(QStringLiteral("    "), ausnahme);
-
-        if (gut) {
-            const QString pfad = st->BildDatei;
-            QSize groesse;
-            if (!istDarstellbar(pfad)) {
-                // The picture area gives the warning when it is to draw the picture.
-                SammelMeldungen warnung(st->Einstellungsdatei);
-                Bildbereich bereich(*st, stillesFenster, warnung);
-                QImage leer;
-                bereich.BildDarstellung(leer, pfad, st->BildPosition);
-                for (const Meldung& w : warnung.liste)
-                    b.problem(QStringLiteral("    "), w.text);
-            } else {
-                try {
-                    groesse = vermessung.miss(pfad);
-                } catch (const VarnoFehler& f) {
-                    b.problem(QStringLiteral("    "), ausnahmeText(f.text()));
-                } catch (const std::bad_alloc&) {
-                    b.problem(QStringLiteral("    "), ausnahmeText(QStringLiteral("Nicht genügend Arbeitsspeicher")));
-                }
-            }
-            if (groesse.isValid()) {
-                const QString gefunden = findeDatei(pfad);
-                b.zeile(QStringLiteral("    Datei %1%2: %3, %4 Pixel")
-                            .arg(pfad,
-                                 gefunden == pfad ? QString() : QStringLiteral(" (gefunden als %1)").arg(gefunden),
-                                 formatName(pfad), masse(groesse)));
-                const Bildbereichsmass flaeche = berechneBildflaeche(fenster, st->SeitenX, st->SeitenY);
-                const QSize t = flaeche.groesse;
-                const QString code = st->BildPosition;
-                const Einpassung e = berechneEinpassung(groesse.width(), groesse.height(), t.width(), t.height(), code);
-                b.zeile(QStringLiteral("    Bildbereich %1 Pixel, Rahmen bei (%2, %3)")
-                            .arg(masse(t))
-                            .arg(flaeche.rahmenLinksOben->x())
-                            .arg(flaeche.rahmenLinksOben->y()));
-                b.zeile(QStringLiteral("    ") + einpassungText(e, groesse, t));
-                if (!code.isEmpty() && e.art != Einpassung::Art::Kopie) {
-                    const Einpassung ohne = berechneEinpassung(groesse.width(), groesse.height(), t.width(),
-                                                               t.height(), QString());
-                    if (ohne.art == e.art && ohne.ziel == e.ziel && ohne.quelle == e.quelle)
-                        b.hinweis(QStringLiteral("    "),
-                                  QStringLiteral("Der Code ?%1 wirkt bei diesem Bild nicht; es wird ganz gezeigt.")
-                                      .arg(code));
-                }
-                if (panelGut) {
-                    const int n = st->Sektorenzahl;
-                    for (int k = 0; k < n; ++k) {
-                        if (sektorPolygon(k, n, t.width(), t.height()).status == SektorStatus::ZuWenigeSektoren) {
-                            b.problem(QStringLiteral("    "),
-                                      QStringLiteral("Beim Abdecken meldet das Spiel: "
-                                                     "FEHLER: Zu wenige Sektoren eingestellt!"));
-                            break;
-                        }
-                    }
-                }
-            }
-        }
-        if (b.probleme == problemeVorher)
-            ++fehlerfrei;
-    }
-
-    if (eintraege == 0) {
-        b.problem(QStringLiteral("  "), QStringLiteral("Die Liste der Bilder ist leer; schon beim ersten Bild "
-                                                       "meldet das Spiel \"Dateiende erreicht!\"."));
-    } else if (nachLetztemNochZeilen) {
-        b.hinweis(QStringLiteral("  "), QStringLiteral("Nach dem letzten Bild folgen noch Kommentar- oder "
-                                                       "Leerzeilen: \"Neues Bild\" bleibt dann sichtbar und "
-                                                       "meldet \"Dateiende erreicht!\"."));
-    }
-
-    b.zeile();
-    b.zeile(QStringLiteral("Zusammenfassung"));
-    b.zeile(QStringLiteral("  %1, %2, davon fehlerfrei: %3")
-                .arg(anzahl(int(ziel.namen.size()), "Gruppe", "Gruppen"),
-                     anzahl(eintraege, "Bildeintrag", "Bildeinträge"))
-                .arg(fehlerfrei));
-    b.zeile(QStringLiteral("  %1, %2").arg(anzahl(b.probleme, "Problem", "Probleme"),
-                                            anzahl(b.hinweise, "Hinweis", "Hinweise")));
-    if (b.probleme == 0) {
-        b.zeile(QStringLiteral("  Das Spiel läuft mit dieser Einstellungsdatei sauber."));
-        return 0;
-    }
-    b.zeile(QStringLiteral("  Bitte beheben Sie die Probleme vor dem Spiel."));
-    return 1;
+    const bool panelGut = berichtePanel(b, *st, ziel);
+    const QSize fenster = berichteFenster(b, *st);
+    const Bilderbilanz bilanz = Bilderpruefung(b, *st, zeilen, fenster, panelGut).pruefeAlle();
+    return berichteZusammenfassung(b, ziel.namen.size(), bilanz);
 }

@@ -46,7 +46,8 @@ bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser&
     QString zeile;
     for (;;) {
         if (datei.amEnde()) {
-            meldungen.zeige(Meldungsart::Hinweis, QStringLiteral("Dateiende erreicht!"));
+            meldungen.zeigeMitFall(Meldungsart::Hinweis, QStringLiteral("Dateiende erreicht!"),
+                                   Meldungsfall::Listenende);
             return false;
         }
         zeile = trimme(datei.liesZeile());

@@ -68,9 +68,9 @@ public:
     }
 
 private:
-    void fehler(const QString& text)
+    void fehler(const QString& text, Meldungsfall fall = Meldungsfall::Sonstige)
     {
-        m_meldungen.zeige(Meldungsart::Fehler, text);
+        m_meldungen.zeigeMitFall(Meldungsart::Fehler, text, fall);
         m_st.StartFehler = true;
     }
 
@@ -294,7 +294,8 @@ private:
         if (!muster.isEmpty() && stern < 0) {
             fehler(QStringLiteral("Fehler in der Datei ") + Datei
                    + QStringLiteral(":\n\rDie Standard-Syntax für die Bildnamen (") + muster
-                   + QStringLiteral(") enthält keinen *."));
+                   + QStringLiteral(") enthält keinen *."),
+                   Meldungsfall::MusterOhneStern);
         }
         if (stern < 0) {
             m_st.BildPraefix.clear();

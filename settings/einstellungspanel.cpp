@@ -18,26 +18,28 @@ QString Edit2Change(Spielstand& st, const QString& sektorenText)
 bool pruefeEinstellungen(Spielstand& st, const QString& strafpunkteText, const QString& sektorenText,
                          Meldungen& meldungen)
 {
-    const auto hinweis = [&meldungen](const QString& text) {
-        meldungen.zeige(Meldungsart::Hinweis, text);
+    const auto hinweis = [&meldungen](Meldungsfall feld, const QString& text) {
+        meldungen.zeigeMitFall(Meldungsart::Hinweis, text, feld);
         return false;
     };
+    constexpr auto Straf = Meldungsfall::Strafpunkte;
+    constexpr auto Sektor = Meldungsfall::Sektoren;
 
     const auto strafpunkte = alsGanzzahl(strafpunkteText);
     if (!strafpunkte)
-        return hinweis(QStringLiteral("Fehler bei der Eingabe der Strafpunkte!"));
+        return hinweis(Straf, QStringLiteral("Fehler bei der Eingabe der Strafpunkte!"));
     st.Strafpunkte = *strafpunkte;
     if (st.Strafpunkte < 0)
-        return hinweis(QStringLiteral("Die Strafpunkte müssen positiv sein!"));
+        return hinweis(Straf, QStringLiteral("Die Strafpunkte müssen positiv sein!"));
 
     const auto sektoren = alsGanzzahl(sektorenText);
     if (!sektoren)
-        return hinweis(QStringLiteral("Fehler bei der Eingabe der Anzahl der Sektoren!"));
+        return hinweis(Sektor, QStringLiteral("Fehler bei der Eingabe der Anzahl der Sektoren!"));
     st.Sektorenzahl = *sektoren;
     if (st.Sektorenzahl <= 0)
-        return hinweis(QStringLiteral("Die Anzahl der Sektoren muss positiv sein!"));
+        return hinweis(Sektor, QStringLiteral("Die Anzahl der Sektoren muss positiv sein!"));
     // The cover array holds MaxSektoren flags.
     if (st.Sektorenzahl > MaxSektoren)
-        return hinweis(QStringLiteral("Die Anzahl der Sektoren darf höchstens 1001 betragen!"));
+        return hinweis(Sektor, QStringLiteral("Die Anzahl der Sektoren darf höchstens 1001 betragen!"));
     return true;
 }

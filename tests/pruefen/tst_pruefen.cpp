@@ -11,6 +11,7 @@
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/spielstand.h"
+#include "pruefen/bericht.h"
 #include "pruefen/pruefung.h"
 #include "render/bildbereich.h"
 #include "render/fenster.h"
@@ -146,6 +147,8 @@ private slots:
     void ordner();
     void kodierung_data();
     void kodierung();
+    void meldungNachFall_data();
+    void meldungNachFall();
     void ohneEinstellungsdatei();
     void ordnerBleibt();
     void bildflaecheWieImSpiel_data();
@@ -415,6 +418,56 @@ void TstPruefen::kodierung()
     for (const QString& zeile : erwartet)
         QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
     QCOMPARE(e.status, status);
+}
+
+// The case a reader hands over decides, whatever the message says.
+void TstPruefen::meldungNachFall_data()
+{
+    QTest::addColumn<QString>("leser");
+    QTest::addColumn<Meldungsfall>("fall");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("erwartet");
+
+    const QString e11 = QStringLiteral("Fehler in der Datei \"Varno.ini\":\n\rDie Standard-Syntax für die Bildnamen "
+                                       "(x) enthält keinen *.");
+    const QString weiter = QStringLiteral("  Das Spiel liest weiter, beendet sich aber gleich nach dem Start.");
+    const QString abbruch = QStringLiteral("  Das Spiel liest die Datei nur bis hierher und beendet sich gleich "
+                                           "nach dem Start.");
+    QTest::newRow("Musterfehler in anderen Worten") << "Einstellungen" << Meldungsfall::MusterOhneStern
+                                                     << "Im Namensmuster fehlt der Stern." << weiter;
+    QTest::newRow("Text des Musterfehlers, anderer Fall") << "Einstellungen" << Meldungsfall::Sonstige << e11
+                                                           << abbruch;
+    QTest::newRow("Strafpunkte in anderen Worten") << "Einstellungsfenster" << Meldungsfall::Strafpunkte
+                                                    << "Punktabzug ungültig!" << "Zeile 12:";
+    QTest::newRow("Sektoren, im Text Strafpunkte") << "Einstellungsfenster" << Meldungsfall::Sektoren
+                                                    << "Erst die Strafpunkte, dann die Sektoren!" << "Zeile 8:";
+    QTest::newRow("Listenende in anderen Worten") << "Bilderliste" << Meldungsfall::Listenende
+                                                   << "Keine Bilder mehr." << "Ende";
+    QTest::newRow("Text des Listenendes, anderer Fall") << "Bilderliste" << Meldungsfall::Sonstige
+                                                         << "Dateiende erreicht!" << "Eintrag";
+}
+
+void TstPruefen::meldungNachFall()
+{
+    QFETCH(QString, leser);
+    QFETCH(Meldungsfall, fall);
+    QFETCH(QString, text);
+    QFETCH(QString, erwartet);
+
+    QString bericht;
+    QTextStream aus(&bericht);
+    Bericht b(aus);
+    if (leser == QLatin1String("Einstellungen")) {
+        const bool abgebrochen = berichteLesemeldungen(b, {{Meldungsart::Fehler, fall, text, 21}});
+        QCOMPARE(abgebrochen, fall != Meldungsfall::MusterOhneStern);
+    } else if (leser == QLatin1String("Einstellungsfenster")) {
+        berichtePanelmeldungen(b, {{Meldungsart::Hinweis, fall, text, 30}}, 12, 8, false);
+    } else {
+        b.zeile(istListenende({{Meldungsart::Hinweis, fall, text, 30}}) ? QStringLiteral("Ende")
+                                                                         : QStringLiteral("Eintrag"));
+    }
+    aus.flush();
+    QVERIFY2(bericht.split(QLatin1Char('\n')).contains(erwartet), qPrintable(bericht));
 }
 
 void TstPruefen::ohneEinstellungsdatei()

@@ -46,7 +46,12 @@ public:
 
 class Fangnetz : public Meldungen {
 public:
-    void zeige(Meldungsart art, const QString& text) override { liste.append({art, text}); }
+    void zeige(Meldungsart art, const QString& text) override { zeigeMitFall(art, text, Meldungsfall::Sonstige); }
+    void zeigeMitFall(Meldungsart art, const QString& text, Meldungsfall fall) override
+    {
+        liste.append({art, text});
+        faelle.append(fall);
+    }
     QStringList texte() const
     {
         QStringList t;
@@ -55,6 +60,7 @@ public:
         return t;
     }
     QList<QPair<Meldungsart, QString>> liste;
+    QList<Meldungsfall> faelle;  // one per message of liste
 };
 
 // Lines joined with the given line end after each line.

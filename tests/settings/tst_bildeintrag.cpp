@@ -159,6 +159,7 @@ private slots:
         QCOMPARE(l.meldungen.liste.size(), 1);
         QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Hinweis);
         QCOMPARE(l.meldungen.liste[0].second, QStringLiteral("Dateiende erreicht!"));
+        QCOMPARE(l.meldungen.faelle[0], Meldungsfall::Listenende);
         l.pruefeUnveraendert();
         // Asking again gives the same answer and never hangs.
         QVERIFY(!l.naechstes());
@@ -188,6 +189,7 @@ private slots:
         QCOMPARE(l.meldungen.liste.size(), 1);
         QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Fehler);
         QCOMPARE(l.meldungen.liste[0].second, falscherEintrag(eintrag, rest));
+        QCOMPARE(l.meldungen.faelle[0], Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
         // The faulty entry is used up: the next request takes the following one.
         QVERIFY(l.naechstes());
@@ -203,6 +205,8 @@ private slots:
         QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Hinweis);
         QCOMPARE(l.meldungen.liste[0].second,
                  QStringLiteral("Datei ") + l.st.BildPraefix + QStringLiteral("99.jpg nicht gefunden!"));
+        // Only the end of the list ends a run through it.
+        QCOMPARE(l.meldungen.faelle[0], Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
         QVERIFY(l.naechstes());
         QCOMPARE(l.st.BildPosition, QString());

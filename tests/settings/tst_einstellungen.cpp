@@ -452,6 +452,7 @@ private slots:
         QCOMPARE(l.ziel.gruppen(), (QStringList{"Adler", "Biber", QStringLiteral("Chamäleon"), "Bilder\\Bild*.jpg"}));
         // "#Bilder" closes the names, "01" is then the pattern, and no comment line follows.
         QCOMPARE(l.meldungen.texte(), (QStringList{E11("01"), endetVor(QStringLiteral("der Liste der Bilder"))}));
+        QCOMPARE(l.meldungen.faelle, (QList{Meldungsfall::MusterOhneStern, Meldungsfall::Sonstige}));
         QCOMPARE(l.st.BildPraefix, QString());
         QCOMPARE(l.st.BildSuffix, QStringLiteral("01"));
         QCOMPARE(l.st.StartFehler, true);
@@ -498,7 +499,7 @@ private slots:
         auto zeilen = beispiel();
         zeilen = zeilen.mid(0, Muster) + musterzeilen + zeilen.mid(KommentarBilder);
         Lauf l(verbinde(zeilen));
-        pruefeFehler(l, fehler);
+        pruefeFehler(l, fehler, Meldungsfall::MusterOhneStern);
         QCOMPARE(l.st.BildPraefix, praefix);
         QCOMPARE(l.st.BildSuffix, suffix);
         // Also after the pattern error the reading goes on to the picture list.
@@ -707,8 +708,8 @@ private slots:
     }
 
 private:
-    // No message at all, or exactly the one error with StartFehler set and the reading stopped.
-    static void pruefeFehler(const Lauf& l, const QString& fehler)
+    // No message at all, or exactly the one error, of the given case, with StartFehler set.
+    static void pruefeFehler(const Lauf& l, const QString& fehler, Meldungsfall fall = Meldungsfall::Sonstige)
     {
         if (fehler.isEmpty()) {
             QCOMPARE(l.meldungen.texte(), QStringList());
@@ -717,6 +718,7 @@ private:
         }
         QCOMPARE(l.meldungen.texte(), QStringList{fehler});
         QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Fehler);
+        QCOMPARE(l.meldungen.faelle[0], fall);
         QCOMPARE(l.st.StartFehler, true);
     }
 };

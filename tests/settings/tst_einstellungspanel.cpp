@@ -100,6 +100,9 @@ private slots:
             QCOMPARE(meldungen.liste.size(), 1);
             QCOMPARE(meldungen.liste[0].first, Meldungsart::Hinweis);
             QCOMPARE(meldungen.liste[0].second, meldung);
+            QCOMPARE(meldungen.faelle[0], meldung == StrafFehler || meldung == StrafNegativ
+                                              ? Meldungsfall::Strafpunkte
+                                              : Meldungsfall::Sektoren);
         }
         QCOMPARE(st.Strafpunkte, strafpunkte);
         QCOMPARE(st.Sektorenzahl, sektorenzahl);
