@@ -1,7 +1,9 @@
 #include "hauptfenster.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <functional>
@@ -15,7 +17,9 @@
 #include "gruppenzeile.h"
 #include "klientbereich.h"
 #include "punktetafel.h"
+#include "tafeln.h"
 #include "tastatur.h"
+#include "tonausgabe.h"
 #include "ueberblendung.h"
 #include "settings/einstellungspanel.h"
 
@@ -64,10 +68,9 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
             [this](const std::function<void()>& handler) { ereignis(handler); }});
     m_klient->setzeBeiAenderung([this] { m_groesse->klientGemeldet(); });
     verbindeKnoepfe();
-    QList<QPair<QString, QString>> hilfe;
-    for (const Hilfezeile& z : tastenhilfe())
-        hilfe.append({z.tasten, z.wirkung});
-    m_hilfe = new Ueberblendung(QStringLiteral("Mit der Tastatur spielen"), hilfe, this);
+    m_ton = std::make_unique<Tonausgabe>();
+    m_spiel.setzeKlangausgabe(m_ton.get());
+    baueUeberblendungen();
     qApp->installEventFilter(this);
 
     // FormCreate
@@ -105,6 +108,52 @@ void TForm1::verbindeKnoepfe()
     // The quiz master's typing: the hint follows the sector count.
     connect(m_s.Edit2, &QLineEdit::textChanged, this,
             [this](const QString& text) { zeigeSektorenhinweis(Edit2Change(m_st, text)); });
+}
+
+void TForm1::baueUeberblendungen()
+{
+    m_hilfe = new Ueberblendung(
+        QStringLiteral("Tastenhilfe"), [](QFrame* tafel, QSize) { return fuelleTastenhilfe(tafel); }, this);
+    m_rangliste = new Ueberblendung(
+        QStringLiteral("Rangliste"),
+        [this](QFrame* tafel, QSize platz) {
+            std::vector<Ranglisteneintrag> eintraege;
+            for (const Rangplatz& r : rangliste(m_st))
+                eintraege.push_back({r, m_tafel->zeile(r.gruppe)->nameLabel()->text()});
+            return fuelleRangliste(tafel, platz, eintraege);
+        },
+        this);
+    m_tonHinweis = new QLabel(this);
+    m_tonHinweis->setObjectName(QStringLiteral("TonHinweis"));
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(22);
+    schrift.setBold(true);
+    m_tonHinweis->setFont(schrift);
+    m_tonHinweis->setAlignment(Qt::AlignCenter);
+    m_tonHinweis->setAutoFillBackground(true);
+    QPalette p = m_tonHinweis->palette();
+    p.setColor(QPalette::Window, QColor(40, 40, 40));
+    p.setColor(QPalette::WindowText, Qt::white);
+    m_tonHinweis->setPalette(p);
+    m_tonHinweis->hide();
+    m_tonHinweisZeit = new QTimer(this);
+    m_tonHinweisZeit->setSingleShot(true);
+    m_tonHinweisZeit->setInterval(1500);
+    connect(m_tonHinweisZeit, &QTimer::timeout, m_tonHinweis, &QWidget::hide);
+}
+
+// The note says what M did and goes by itself; nothing is stored.
+void TForm1::schalteTon()
+{
+    m_ton->setzeAn(!m_ton->istAn());
+    const QString text = m_ton->istAn() ? QStringLiteral("Ton an") : QStringLiteral("Ton aus");
+    m_tonHinweis->setText(text);
+    m_tonHinweis->setAccessibleName(text);
+    m_tonHinweis->resize(m_tonHinweis->sizeHint() + QSize(40, 20));
+    m_tonHinweis->move((width() - m_tonHinweis->width()) / 2, 24);
+    m_tonHinweis->show();
+    m_tonHinweis->raise();
+    m_tonHinweisZeit->start();
 }
 
 void TForm1::zeigeZentriert() { m_groesse->zeigeZentriert(Entwurfsgroesse); }
@@ -343,15 +392,16 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e)
     if (!w || w->window() != this || QApplication::activeModalWidget())
         return false;
     auto* taste = static_cast<QKeyEvent*>(e);
-    if (m_hilfe->isVisible()) {
+    if (m_hilfe->isVisible() || m_rangliste->isVisible()) {
         m_hilfe->hide();
+        m_rangliste->hide();
         return true;
     }
     const std::optional<Taste> gedeutet = deuteTaste(*taste);
     if (!gedeutet)
         return false;
     const bool tippbar = gedeutet->aktion != Tastenaktion::Hilfe && gedeutet->aktion != Tastenaktion::Vollbild
-        && gedeutet->aktion != Tastenaktion::VollbildAus;
+        && gedeutet->aktion != Tastenaktion::VollbildAus && gedeutet->aktion != Tastenaktion::Rangliste;
     if (tippbar && qobject_cast<QLineEdit*>(QApplication::focusWidget()))
         return false;
     // A held buzzer or remote key must not reveal sector after sector.
@@ -377,6 +427,8 @@ bool TForm1::fuehreAus(const Taste& taste)
         m_groesse->schalteVollbild(false);
         return true;
     case Tastenaktion::Hilfe: m_hilfe->zeige(); return true;
+    case Tastenaktion::Rangliste: m_rangliste->zeige(); return true;
+    case Tastenaktion::Ton: schalteTon(); return true;
     }
     return false;
 }

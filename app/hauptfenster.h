@@ -20,6 +20,9 @@ class Meldungen;
 class Punktetafel;
 class QAbstractButton;
 class Ueberblendung;
+class Tonausgabe;
+class QLabel;
+class QTimer;
 class QScrollArea;
 class Zufall;
 
@@ -103,6 +106,8 @@ private:
     bool kannGedruecktWerden(QWidget* knopf) const;
     bool drueckeWennMoeglich(QAbstractButton* knopf) const;
     bool fuehreAus(const struct Taste& taste);
+    void baueUeberblendungen();
+    void schalteTon();
 
     Meldungen& m_meldungen;
     Zufall& m_zufall;
@@ -114,5 +119,9 @@ private:
     std::unique_ptr<Punktetafel> m_tafel;
     std::unique_ptr<Fenstergroesse> m_groesse;
     Ueberblendung* m_hilfe = nullptr;
+    Ueberblendung* m_rangliste = nullptr;
+    std::unique_ptr<Tonausgabe> m_ton;
+    QLabel* m_tonHinweis = nullptr;
+    QTimer* m_tonHinweisZeit = nullptr;
     bool m_startGeplant = false;
 };

@@ -53,6 +53,7 @@ std::optional<Taste> deuteTaste(int taste, Qt::KeyboardModifiers modifikatoren, 
 {
     switch (taste) {
     case Qt::Key_F1: return Taste{Tastenaktion::Hilfe};
+    case Qt::Key_F2: return Taste{Tastenaktion::Rangliste};
     case Qt::Key_F11: return Taste{Tastenaktion::Vollbild};
     case Qt::Key_Escape: return Taste{Tastenaktion::VollbildAus};
     default: break;
@@ -63,6 +64,7 @@ std::optional<Taste> deuteTaste(int taste, Qt::KeyboardModifiers modifikatoren, 
     switch (taste) {
     case Qt::Key_Plus: return Taste{Tastenaktion::Richtig};
     case Qt::Key_Minus: return Taste{Tastenaktion::Falsch};
+    case Qt::Key_M: return Taste{Tastenaktion::Ton};
     case Qt::Key_PageDown:
     case Qt::Key_Right: return Taste{Tastenaktion::Weiter};
     default: break;
@@ -97,6 +99,8 @@ const std::vector<Hilfezeile>& tastenhilfe()
         {QStringLiteral("Leertaste, Tab"), QStringLiteral("Schaltfläche mit dem Fokus drücken, Fokus weiter")},
         {QStringLiteral("F11"), QStringLiteral("Vollbild ein und aus")},
         {QStringLiteral("Esc"), QStringLiteral("Vollbild verlassen")},
+        {QStringLiteral("M"), QStringLiteral("Ton aus und an")},
+        {QStringLiteral("F2"), QStringLiteral("Rangliste")},
         {QStringLiteral("F1"), QStringLiteral("diese Hilfe")},
     };
     return zeilen;

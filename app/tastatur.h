@@ -16,6 +16,8 @@ enum class Tastenaktion {
     Vollbild,     // full screen on and off
     VollbildAus,  // leave full screen
     Hilfe,        // the key help
+    Rangliste,    // the final ranking
+    Ton,          // sounds off and on
 };
 
 struct Taste {

@@ -6,16 +6,42 @@
 #include <QLabel>
 #include <QPainter>
 #include <algorithm>
-#include <vector>
 
-Ueberblendung::Ueberblendung(const QString& titel, const QList<QPair<QString, QString>>& zeilen,
-                             QWidget* fenster)
-    : QWidget(fenster)
+QLabel* beschrifte(QWidget* tafel, const QString& text, int pixel, bool fett)
 {
-    setObjectName(QStringLiteral("Ueberblendung"));
+    auto* l = new QLabel(tafel);
+    l->setTextFormat(Qt::PlainText);
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(pixel);
+    schrift.setBold(fett);
+    l->setFont(schrift);
+    l->setText(text);
+    l->setAccessibleName(text);
+    l->adjustSize();
+    return l;
+}
+
+QRect setzeFusszeile(QWidget* tafel, int oben)
+{
+    QLabel* fuss = beschrifte(tafel, QStringLiteral("Eine beliebige Taste oder ein Klick schließt dieses Fenster."), 15);
+    fuss->move(TafelRand, oben);
+    return fuss->geometry();
+}
+
+Ueberblendung::Ueberblendung(const QString& name, Fueller fueller, QWidget* fenster)
+    : QWidget(fenster), m_fueller(std::move(fueller))
+{
+    setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
+    fenster->installEventFilter(this);
+    hide();
+}
+
+void Ueberblendung::baue()
+{
+    delete m_tafel;
     m_tafel = new QFrame(this);
-    m_tafel->setObjectName(QStringLiteral("Ueberblendungstafel"));
+    m_tafel->setObjectName(objectName() + QStringLiteral("Tafel"));
     m_tafel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_tafel->setLineWidth(2);
     m_tafel->setAutoFillBackground(true);
@@ -23,65 +49,21 @@ Ueberblendung::Ueberblendung(const QString& titel, const QList<QPair<QString, QS
     p.setColor(QPalette::Window, QColor(255, 255, 240));
     p.setColor(QPalette::WindowText, Qt::black);
     m_tafel->setPalette(p);
-
-    QFont gross(QStringLiteral("Arial"));
-    gross.setPixelSize(24);
-    gross.setBold(true);
-    QFont normal(QStringLiteral("Arial"));
-    normal.setPixelSize(17);
-    QFont fett = normal;
-    fett.setBold(true);
-    auto beschrifte = [this](const QString& text, const QFont& schrift) {
-        auto* l = new QLabel(m_tafel);
-        l->setTextFormat(Qt::PlainText);
-        l->setText(text);
-        l->setAccessibleName(text);
-        l->setFont(schrift);
-        l->adjustSize();
-        return l;
-    };
-    // Placed by pixels like every control of the window, column by column.
-    constexpr int Rand = 22, Spalte = 28, Zeilenabstand = 6;
-    QLabel* kopf = beschrifte(titel, gross);
-    kopf->move(Rand, Rand);
-    int y = kopf->geometry().bottom() + 1 + 2 * Zeilenabstand;
-    std::vector<std::pair<QLabel*, QLabel*>> paare;
-    int linksBreite = 0;
-    for (const auto& [links, rechts] : zeilen) {
-        paare.emplace_back(beschrifte(links, fett), beschrifte(rechts, normal));
-        linksBreite = std::max(linksBreite, paare.back().first->width());
-    }
-    int breite = kopf->width();
-    for (const auto& [l, r] : paare) {
-        l->move(Rand, y);
-        r->move(Rand + linksBreite + Spalte, y);
-        breite = std::max(breite, linksBreite + Spalte + r->width());
-        y += std::max(l->height(), r->height()) + Zeilenabstand;
-    }
-    QLabel* fuss = beschrifte(QStringLiteral("Eine beliebige Taste oder ein Klick schließt dieses Fenster."), normal);
-    fuss->move(Rand, y + Zeilenabstand);
-    breite = std::max(breite, fuss->width());
-    m_tafel->resize(breite + 2 * Rand, fuss->geometry().bottom() + 1 + Rand);
-    fenster->installEventFilter(this);
-    hide();
-}
-
-void Ueberblendung::zeige()
-{
-    richteAus();
-    show();
-    raise();
-    setFocus(Qt::OtherFocusReason);
-}
-
-void Ueberblendung::richteAus()
-{
     setGeometry(parentWidget()->rect());
-    QRect r(QPoint(0, 0), m_tafel->size());
+    QRect r(QPoint(0, 0), m_fueller(m_tafel, size()));
     r.moveCenter(rect().center());
     // A small window shows the panel from its top-left corner.
     r.moveTopLeft(QPoint(std::max(0, r.left()), std::max(0, r.top())));
     m_tafel->setGeometry(r);
+    m_tafel->show();
+}
+
+void Ueberblendung::zeige()
+{
+    baue();
+    show();
+    raise();
+    setFocus(Qt::OtherFocusReason);
 }
 
 void Ueberblendung::paintEvent(QPaintEvent*)
@@ -105,6 +87,6 @@ void Ueberblendung::keyPressEvent(QKeyEvent* e)
 bool Ueberblendung::eventFilter(QObject* objekt, QEvent* e)
 {
     if (objekt == parentWidget() && e->type() == QEvent::Resize && isVisible())
-        richteAus();
+        baue();
     return false;
 }

@@ -1,19 +1,24 @@
 #pragma once
-// A sheet laid over the whole window for the key help: a dimmed backdrop and
-// a panel of labels in the middle. Any key or click closes it; it changes
-// nothing beneath.
+// A sheet laid over the whole window (the key help, the final ranking): a
+// dimmed backdrop and a panel of labels in the middle, built anew each time it
+// is shown. Any key or click closes it; it changes nothing beneath.
 
 #include <QWidget>
+#include <functional>
 
 class QFrame;
+class QLabel;
 
 class Ueberblendung : public QWidget {
     Q_OBJECT
 public:
-    // titel over zeilen of two columns (left: what to press, right: what it does).
-    Ueberblendung(const QString& titel, const QList<QPair<QString, QString>>& zeilen, QWidget* fenster);
+    // Fills the empty panel with labels placed by pixels for a window of the
+    // given size and returns the panel's size.
+    using Fueller = std::function<QSize(QFrame* tafel, QSize platz)>;
 
-    // Covers the window, brings itself to the front and takes the keyboard.
+    Ueberblendung(const QString& name, Fueller fueller, QWidget* fenster);
+
+    // Builds the panel, covers the window, comes to the front, takes the keyboard.
     void zeige();
 
 protected:
@@ -23,6 +28,14 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    void richteAus();
-    QFrame* m_tafel;
+    void baue();
+    Fueller m_fueller;
+    QFrame* m_tafel = nullptr;
 };
+
+// A label of the panel, sized to its text; readable by screen readers.
+QLabel* beschrifte(QWidget* tafel, const QString& text, int pixel, bool fett = false);
+
+// Margin of every panel, and its closing line at the bottom.
+constexpr int TafelRand = 22;
+QRect setzeFusszeile(QWidget* tafel, int oben);
