@@ -12,7 +12,7 @@ cp "$skript" "$tmp/bin/varno-quiz-starten"
 printf '#!/bin/sh\npwd\n' > "$tmp/bin/varno-quiz"
 chmod +x "$tmp/bin/varno-quiz-starten" "$tmp/bin/varno-quiz"
 : > "$tmp/Mein Spiel/Varno.ini"
-ln -s "$(command -v dirname)" "$tmp/leer/dirname"
+for werkzeug in dirname find head cat; do ln -s "$(command -v "$werkzeug")" "$tmp/leer/$werkzeug"; done
 
 # erwarte <case> <expected exit status> <expected output> <command>...
 erwarte() {
@@ -42,4 +42,27 @@ chmod +x "$tmp/leer/zenity"
 erwarte "chooser" 0 "$tmp/gewaehlt" env HOME="$tmp/heim" PATH="$tmp/leer" /bin/sh "$s"
 printf '#!/bin/sh\nexit 1\n' > "$tmp/leer/zenity"
 erwarte "chooser cancelled" 0 "" env HOME="$tmp/heim" PATH="$tmp/leer" /bin/sh "$s"
+
+# A folder of pictures without Varno.ini: the offer to write a game for them.
+# The stand-in checker records its call and writes the file.
+mkdir -p "$tmp/Bilder/Urlaub" "$tmp/NurText"
+: > "$tmp/Bilder/Urlaub/Strand.JPG"
+: > "$tmp/NurText/liesmich.txt"
+printf '#!/bin/sh\necho "$*" >> "%s"\n: > "$2/Varno.ini"\n' "$tmp/neu.log" > "$tmp/bin/varno-pruefen"
+printf '#!/bin/sh\ncase "$1" in --question) [ "$(cat "%s")" = ja ];; esac\n' "$tmp/antwort" > "$tmp/leer/zenity"
+chmod +x "$tmp/bin/varno-pruefen"
+# neu <case> <answer> <folder> <expected checker calls>
+neu() {
+    echo "$2" > "$tmp/antwort"
+    : > "$tmp/neu.log"
+    erwarte "$1" 0 "$3" env PATH="$tmp/leer" /bin/sh "$s" "$3"
+    if [ "$(cat "$tmp/neu.log")" != "$4" ]; then
+        echo "FAIL $1: checker called as '$(cat "$tmp/neu.log")' (want '$4')"
+        fehler=1
+    fi
+}
+neu "no Varno.ini, declined" nein "$tmp/Bilder" ""
+neu "no Varno.ini, accepted" ja "$tmp/Bilder" "--neu $tmp/Bilder"
+neu "Varno.ini written before" ja "$tmp/Bilder" ""
+neu "no pictures" ja "$tmp/NurText" ""
 exit $fehler
