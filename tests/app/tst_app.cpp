@@ -21,6 +21,7 @@
 #include "core/zufall.h"
 #include "entwurf.h"
 #include "gruppenzeile.h"
+#include "tastatur.h"
 #include "tests/support/testfenster.h"
 #include "meldungsboxen.h"
 
@@ -161,6 +162,11 @@ private slots:
     void startgroesse();
     void kurzesSpiel();
     void sektorenhinweisFolgtDerEingabe();
+    void tastenDeutung_data();
+    void tastenDeutung();
+    void tastenImSpiel_data();
+    void tastenImSpiel();
+    void tastenImEingabefeld();
 };
 
 void TstApp::fenstertitelUndSchrift()
@@ -789,6 +795,219 @@ void TstApp::sektorenhinweisFolgtDerEingabe()
     QCOMPARE(edit2->text(), QStringLiteral("9"));
     QCOMPARE(label3->text(), QStringLiteral("Es können maximal 7 Punkte pro Bild erreicht werden."));
     QCOMPARE(f.spielstand().Sektorenzahl, 0);
+}
+
+void TstApp::tastenDeutung_data()
+{
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<int>("modifikatoren");
+    QTest::addColumn<int>("scancode");
+    QTest::addColumn<QString>("bedeutung");
+    const int keine = Qt::NoModifier, block = Qt::KeypadModifier;
+    // By the physical key: the same key under a German and an English layout.
+    QTest::newRow("1, digit row") << int(Qt::Key_1) << keine << 10 << "Gruppe 0";
+    QTest::newRow("0, digit row") << int(Qt::Key_0) << keine << 19 << "Gruppe 9";
+    QTest::newRow("& on the 1 key (French)") << int(Qt::Key_Ampersand) << keine << 10 << "Gruppe 0";
+    QTest::newRow("Q") << int(Qt::Key_Q) << keine << 24 << "Gruppe 10";
+    QTest::newRow("Z, German") << int(Qt::Key_Z) << keine << 29 << "Gruppe 15";
+    QTest::newRow("Y, English") << int(Qt::Key_Y) << keine << 29 << "Gruppe 15";
+    QTest::newRow("Y, German bottom row") << int(Qt::Key_Y) << keine << 52 << "";
+    QTest::newRow("A") << int(Qt::Key_A) << keine << 38 << "Gruppe 20";
+    QTest::newRow("Ö, German") << int(Qt::Key_Odiaeresis) << keine << 47 << "Gruppe 29";
+    QTest::newRow("; English") << int(Qt::Key_Semicolon) << keine << 47 << "Gruppe 29";
+    QTest::newRow("Ü: no group") << int(Qt::Key_Udiaeresis) << keine << 34 << "";
+    QTest::newRow("shifted 1 (!)") << int(Qt::Key_Exclam) << int(Qt::ShiftModifier) << 10 << "Gruppe 0";
+    QTest::newRow("Ctrl+1 is the desktop's") << int(Qt::Key_1) << int(Qt::ControlModifier) << 10 << "";
+    // The number pad, by its digits.
+    QTest::newRow("pad 3") << int(Qt::Key_3) << block << 89 << "Gruppe 2";
+    QTest::newRow("pad 0") << int(Qt::Key_0) << block << 90 << "Gruppe 9";
+    QTest::newRow("pad Page Down (no NumLock)") << int(Qt::Key_PageDown) << block << 89 << "Weiter";
+    QTest::newRow("pad +") << int(Qt::Key_Plus) << block << 86 << "Richtig";
+    QTest::newRow("pad -") << int(Qt::Key_Minus) << block << 82 << "Falsch";
+    // By the character where the platform names no key.
+    QTest::newRow("no scancode: 3") << int(Qt::Key_3) << keine << 0 << "Gruppe 2";
+    QTest::newRow("no scancode: Z") << int(Qt::Key_Z) << keine << 0 << "Gruppe 15";
+    QTest::newRow("no scancode: Y") << int(Qt::Key_Y) << keine << 0 << "Gruppe 15";
+    QTest::newRow("no scancode: Ö") << int(Qt::Key_Odiaeresis) << keine << 0 << "Gruppe 29";
+    QTest::newRow("+") << int(Qt::Key_Plus) << int(Qt::ShiftModifier) << 21 << "Richtig";
+    QTest::newRow("-") << int(Qt::Key_Minus) << keine << 20 << "Falsch";
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << keine << 117 << "Weiter";
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << keine << 114 << "Weiter";
+    QTest::newRow("left arrow") << int(Qt::Key_Left) << keine << 113 << "";
+    QTest::newRow("F1") << int(Qt::Key_F1) << keine << 67 << "Hilfe";
+    QTest::newRow("F2") << int(Qt::Key_F2) << keine << 68 << "Rangliste";
+    QTest::newRow("F11") << int(Qt::Key_F11) << keine << 95 << "Vollbild";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << keine << 9 << "VollbildAus";
+    QTest::newRow("M") << int(Qt::Key_M) << keine << 58 << "Ton";
+    QTest::newRow("Enter stays Enter") << int(Qt::Key_Return) << keine << 36 << "";
+    QTest::newRow("Space stays Space") << int(Qt::Key_Space) << keine << 65 << "";
+}
+
+void TstApp::tastenDeutung()
+{
+    QFETCH(int, taste);
+    QFETCH(int, modifikatoren);
+    QFETCH(int, scancode);
+    QFETCH(QString, bedeutung);
+    const auto t = deuteTaste(taste, Qt::KeyboardModifiers(modifikatoren), quint32(scancode));
+    static const char* const namen[] = {"Gruppe", "Richtig", "Falsch", "Weiter", "Vollbild",
+                                        "VollbildAus", "Hilfe", "Rangliste", "Ton"};
+    QString ist;
+    if (t) {
+        ist = QLatin1String(namen[int(t->aktion)]);
+        if (t->aktion == Tastenaktion::Gruppe)
+            ist += QStringLiteral(" %1").arg(t->gruppe);
+    }
+    QCOMPARE(ist, bedeutung);
+}
+
+namespace {
+
+// Plays the window into one state of play: every group may claim, the first
+// candidate is drawn, the list holds two pictures.
+void spieleBis(Testfenster& f, const QString& zustand)
+{
+    if (zustand == "Einstellungen")
+        return;
+    klicke(knopf(f, "BitBtn1"));   // Announced (Preview in test mode)
+    if (zustand == "Angekündigt" || zustand == "Vorschau")
+        return;
+    klicke(knopf(f, "BBweiter"));
+    if (zustand == "Offen")
+        return;
+    klicke(f.zeile(0)->antwortKnopf());
+    if (zustand == "Antwortet")
+        return;
+    if (zustand == "Gruppe 1 raus") {
+        klicke(knopf(f, "BBfalsch"));
+        return;
+    }
+    klicke(knopf(f, "BBrichtig"));
+    if (zustand == "Bereit")
+        return;
+    klicke(knopf(f, "BBneuesBild"));   // the last picture
+    klicke(knopf(f, "BBweiter"));
+    klicke(f.zeile(0)->antwortKnopf());
+    klicke(knopf(f, "BBrichtig"));   // Exhausted
+}
+
+// What a key did, read off the game state.
+QString wirkung(const Spielstand& vorher, const Spielstand& nachher)
+{
+    if (nachher.Einstellungsdatei.gelesenZeilen() > vorher.Einstellungsdatei.gelesenZeilen())
+        return QStringLiteral("neues Bild");
+    if (vorher.AktiveGruppe == -1 && nachher.AktiveGruppe >= 0)
+        return QStringLiteral("meldet %1").arg(nachher.AktiveGruppe);
+    for (std::size_t g = 0; g < 3; ++g) {
+        if (nachher.Punktestand[g] != vorher.Punktestand[g])
+            return nachher.Punktestand[g] > vorher.Punktestand[g] ? QStringLiteral("richtig") : QStringLiteral("falsch");
+    }
+    if (nachher.VerdecktZahl < vorher.VerdecktZahl)
+        return QStringLiteral("deckt auf");
+    return QStringLiteral("nichts");
+}
+
+void drueckeTaste(QWidget* ziel, int taste, Qt::KeyboardModifiers mods, quint32 scancode, const QString& text)
+{
+    QKeyEvent druck(QEvent::KeyPress, taste, mods, scancode, 0, 0, text);
+    QApplication::sendEvent(ziel, &druck);
+    QKeyEvent los(QEvent::KeyRelease, taste, mods, scancode, 0, 0, text);
+    QApplication::sendEvent(ziel, &los);
+}
+
+}  // namespace
+
+void TstApp::tastenImSpiel_data()
+{
+    QTest::addColumn<QString>("zustand");
+    QTest::addColumn<int>("taste");
+    QTest::addColumn<int>("scancode");
+    QTest::addColumn<QString>("erwartet");
+    const int eins = Qt::Key_1, zwei = Qt::Key_2, plus = Qt::Key_Plus, minus = Qt::Key_Minus,
+              ab = Qt::Key_PageDown, rechts = Qt::Key_Right;
+    // Group keys (digit row 1 and 2 = groups 1 and 2).
+    QTest::newRow("1 in Announced") << "Angekündigt" << eins << 10 << "nichts";
+    QTest::newRow("1 in Open") << "Offen" << eins << 10 << "meldet 0";
+    QTest::newRow("2 in Open") << "Offen" << zwei << 11 << "meldet 1";
+    QTest::newRow("4: no such group") << "Offen" << int(Qt::Key_4) << 13 << "nichts";
+    QTest::newRow("2 in Answering") << "Antwortet" << zwei << 11 << "nichts";
+    QTest::newRow("1 after its falsch") << "Gruppe 1 raus" << eins << 10 << "nichts";
+    QTest::newRow("2 after group 1's falsch") << "Gruppe 1 raus" << zwei << 11 << "meldet 1";
+    QTest::newRow("1 in Preview") << "Vorschau" << eins << 10 << "nichts";
+    // Verdicts.
+    QTest::newRow("+ in Answering") << "Antwortet" << plus << 21 << "richtig";
+    QTest::newRow("- in Answering") << "Antwortet" << minus << 20 << "falsch";
+    QTest::newRow("+ in Open") << "Offen" << plus << 21 << "nichts";
+    QTest::newRow("- in Open") << "Offen" << minus << 20 << "nichts";
+    QTest::newRow("+ in Ready") << "Bereit" << plus << 21 << "nichts";
+    // The next step in every state of play.
+    QTest::newRow("Page Down in Settings") << "Einstellungen" << ab << 117 << "nichts";
+    QTest::newRow("Page Down in Ready") << "Bereit" << ab << 117 << "neues Bild";
+    QTest::newRow("Page Down in Announced") << "Angekündigt" << ab << 117 << "deckt auf";
+    QTest::newRow("Page Down in Open") << "Offen" << ab << 117 << "deckt auf";
+    QTest::newRow("Page Down in Answering") << "Antwortet" << ab << 117 << "nichts";
+    QTest::newRow("Page Down in Exhausted") << "Ausgeschöpft" << ab << 117 << "nichts";
+    QTest::newRow("Page Down in Preview") << "Vorschau" << ab << 117 << "neues Bild";
+    QTest::newRow("right arrow in Open") << "Offen" << rechts << 114 << "deckt auf";
+}
+
+void TstApp::tastenImSpiel()
+{
+    QFETCH(QString, zustand);
+    QFETCH(int, taste);
+    QFETCH(int, scancode);
+    QFETCH(QString, erwartet);
+    Umgebung u;
+    Einstellungen e;
+    e.jede = QStringLiteral("1");
+    e.test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0");
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    Testfenster f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    spieleBis(f, zustand);
+    QVERIFY(m.liste.isEmpty());
+    const Spielstand vorher = f.spielstand();
+    // The key goes where the keyboard focus is, as a real key would.
+    QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
+    QVERIFY(!qobject_cast<QLineEdit*>(ziel));
+    drueckeTaste(ziel, taste, Qt::NoModifier, quint32(scancode), QString());
+    QCOMPARE(wirkung(vorher, f.spielstand()), erwartet);
+    QVERIFY(m.liste.isEmpty());
+}
+
+// What is typed into an edit field stays there: no group claims, no verdict.
+void TstApp::tastenImEingabefeld()
+{
+    Umgebung u;
+    Einstellungen e;
+    e.jede = QStringLiteral("1");
+    u.schreibe(e);
+    Erfasser m;
+    ErsterZufall z;
+    Testfenster f(m, z, u.pfad());
+    zeigeUndStarte(f);
+    auto* sektoren = qobject_cast<QLineEdit*>(element(f, "Edit2"));
+    sektoren->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), sektoren);
+    sektoren->clear();
+    QTest::keyClicks(sektoren, QStringLiteral("12-"));
+    QCOMPARE(sektoren->text(), QStringLiteral("12-"));
+    sektoren->setText(QStringLiteral("20"));
+
+    klicke(knopf(f, "BitBtn1"));
+    klicke(knopf(f, "BBweiter"));
+    klicke(knopf(f, "BBpunkteEingeben"));
+    QLineEdit* feld = f.zeile(1)->eingabe();
+    feld->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), feld);
+    const Spielstand vorher = f.spielstand();
+    drueckeTaste(feld, Qt::Key_1, Qt::NoModifier, 10, QStringLiteral("1"));
+    drueckeTaste(feld, Qt::Key_Minus, Qt::NoModifier, 20, QStringLiteral("-"));
+    drueckeTaste(feld, Qt::Key_PageDown, Qt::NoModifier, 117, QString());
+    QCOMPARE(feld->text(), QStringLiteral("01-"));
+    QCOMPARE(wirkung(vorher, f.spielstand()), QStringLiteral("nichts"));
 }
 
 QTEST_MAIN(TstApp)

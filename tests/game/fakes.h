@@ -14,6 +14,7 @@
 #include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "core/zufall.h"
+#include "game/klaenge.h"
 #include "game/spielanzeige.h"
 #include "render/bildflaeche.h"
 #include "render/fenster.h"
@@ -241,6 +242,13 @@ private:
     Spielstand& m_st;
     FakeFenster& m_fenster;
     Protokoll& m_protokoll;
+};
+
+// The sound cues in the order the rules asked for them.
+class FakeKlaenge : public Klangausgabe {
+public:
+    QList<Klang> liste;
+    void spiele(Klang klang) override { liste.append(klang); }
 };
 
 class FakeMeldungen : public Meldungen {

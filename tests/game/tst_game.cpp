@@ -10,6 +10,7 @@
 #include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "fakes.h"
+#include "game/rangliste.h"
 #include "game/spiel.h"
 
 namespace {
@@ -20,6 +21,9 @@ constexpr Panelfarbe S = Panelfarbe::Silber;
 
 using Farben = QList<Panelfarbe>;
 using Zahlen = QList<int>;
+using Klaenge = QList<Klang>;
+constexpr Klang Meldung = Klang::Meldung, Richtig = Klang::Richtig, Falsch = Klang::Falsch,
+                Aufgedeckt = Klang::Aufgedeckt;
 
 Zahlen liste(const std::array<int, GruppenSlots>& feld, int anzahl)
 {
@@ -34,10 +38,15 @@ struct Welt {
     FakeBild bild{st, fenster, protokoll};
     FakeMeldungen meldungen;
     SkriptZufall zufall{protokoll};
+    FakeKlaenge klaenge;
     Spiel spiel{st, anzeige, bild, fenster, meldungen, zufall};
     QTemporaryDir dir;
 
-    Welt() { fenster.beiGroessenaenderung = [this] { bild.formResize(); }; }
+    Welt()
+    {
+        fenster.beiGroessenaenderung = [this] { bild.formResize(); };
+        spiel.setzeKlangausgabe(&klaenge);
+    }
 
     // A settings file read up to the picture list; every listed picture exists.
     void einrichten(int gruppen, const QStringList& eintraege, const QByteArray& nachspann = {},
@@ -137,6 +146,8 @@ private slots:
     void autoOk_data();
     void autoOk();
     void startschritteNurEinmal();
+    void rangliste_data();
+    void rangliste();
 };
 
 void TestSpiel::init()
@@ -184,6 +195,7 @@ void TestSpiel::beispielDreiGruppen()
     QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
     s.zufall.erwarte(2, 1);
     s.falsch();
+    QCOMPARE(s.klaenge.liste, Klaenge({Meldung, Falsch}));
     QCOMPARE(s.st.Punktestand[1], -2);
     QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("-2 Punkte"));
     QCOMPARE(s.imSpiel(), Zahlen({0, 2}));
@@ -197,6 +209,7 @@ void TestSpiel::beispielDreiGruppen()
 
     s.antwort(2);
     s.richtig();
+    QCOMPARE(s.klaenge.liste, Klaenge({Meldung, Falsch, Meldung, Richtig}));
     QCOMPARE(s.st.Punktestand[2], 17);
     QCOMPARE(s.anzeige.punkteText[2], QStringLiteral("17 Punkte"));
     QCOMPARE(s.anzeige.farben(), Farben({K, S, K}));
@@ -366,6 +379,7 @@ void TestSpiel::einSektorEndetBeimErstenAufdecken()
     s.zufall.erwarte(1, 0);
     s.weiter();
     QCOMPARE(s.protokoll, QStringList({"rendere", "ganz", "abdeckung"}));
+    QCOMPARE(s.klaenge.liste, Klaenge({Aufgedeckt}));   // revealed without a winner
     QCOMPARE(s.st.VerdecktZahl, 0);
     QVERIFY(!s.st.Verdeckt[0]);
     QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
@@ -640,6 +654,8 @@ void TestSpiel::anspruchIgnoriert()
     QCOMPARE(s.st.AktiveGruppe, 2);
     QCOMPARE(s.anzeige.farben(), Farben({K, K, H}));
     QCOMPARE(s.meldungen.texte(), QStringList());
+    // Only the claim that counted rang.
+    QCOMPARE(s.klaenge.liste, Klaenge({Meldung}));
 }
 
 void TestSpiel::falscherTag_data()
@@ -1143,6 +1159,45 @@ void TestSpiel::startschritteNurEinmal()
     QCOMPARE(s.st.FensterBreite, vorher.FensterBreite);
     QCOMPARE(s.st.FensterHoehe, vorher.FensterHoehe);
     QCOMPARE(s.anzeige.verborgen, 1);
+}
+
+void TestSpiel::rangliste_data()
+{
+    QTest::addColumn<Zahlen>("punkte");
+    // Per rank, "place:group", highest score first.
+    QTest::addColumn<QStringList>("erwartet");
+    QTest::newRow("ordered") << Zahlen{3, 9, 5} << QStringList{"1:1", "2:2", "3:0"};
+    QTest::newRow("ties share a place, keep board order")
+        << Zahlen{5, 8, 5, 8, 1} << QStringList{"1:1", "1:3", "3:0", "3:2", "5:4"};
+    QTest::newRow("negatives") << Zahlen{-4, 0, -2} << QStringList{"1:1", "2:2", "3:0"};
+    QTest::newRow("one group") << Zahlen{-7} << QStringList{"1:0"};
+    QTest::newRow("all equal") << Zahlen{2, 2, 2} << QStringList{"1:0", "1:1", "1:2"};
+    Zahlen dreissig;
+    QStringList absteigend;
+    for (int g = 0; g < 30; ++g) {
+        dreissig << g;
+        absteigend << QStringLiteral("%1:%2").arg(30 - g).arg(g);
+    }
+    std::reverse(absteigend.begin(), absteigend.end());
+    QTest::newRow("30 groups") << dreissig << absteigend;
+}
+
+void TestSpiel::rangliste()
+{
+    QFETCH(Zahlen, punkte);
+    QFETCH(QStringList, erwartet);
+    Spielstand st;
+    st.Gruppenzahl = int(punkte.size());
+    for (int g = 0; g < punkte.size(); ++g)
+        st.Punktestand[std::size_t(g)] = punkte[g];
+    st.Punktestand[std::size_t(punkte.size())] = 99;   // beyond the groups: not ranked
+    QStringList ist;
+    for (const Rangplatz& r : ::rangliste(st))
+        ist << QStringLiteral("%1:%2").arg(r.platz).arg(r.gruppe);
+    QCOMPARE(ist, erwartet);
+    const Rangplatz erster = ::rangliste(st).front();
+    QCOMPARE(ranglistenZeile(erster, QStringLiteral("Adler %1")),
+             QStringLiteral("1. Adler %1: ") + QString::number(erster.punkte) + QStringLiteral(" Punkte"));
 }
 
 QTEST_GUILESS_MAIN(TestSpiel)
