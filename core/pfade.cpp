@@ -3,6 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 
 namespace {
@@ -58,6 +62,29 @@ QString findeDatei(const QString& pfad)
     QStringList treffer;
     sucheOhneGrossKlein(absolut ? QStringLiteral("/") : QString(), teile, 0, treffer);
     return treffer.size() == 1 ? treffer.first() : QString();
+}
+
+bool oeffneRegulaereDatei(QFile& datei, const QString& pfad)
+{
+    if (pfad.isEmpty() || pfad.contains(QChar(0)))
+        return false;
+    // Non-blocking, so that a pipe is not waited on; the check is on what was
+    // opened, so a file swapped meanwhile cannot slip through.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    // Regular files ignore O_NONBLOCK; clear it all the same for plain reads.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 QString dateiEndung(const QString& pfad)

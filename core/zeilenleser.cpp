@@ -1,13 +1,15 @@
 #include "zeilenleser.h"
 
+#include "pfade.h"
+
 #include "hilfen.h"
 
 #include <QFile>
 
 bool Zeilenleser::oeffne(const QString& pfad)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    QFile datei;
+    if (!oeffneRegulaereDatei(datei, pfad))
         return false;
     oeffneDaten(datei.readAll());
     return true;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <jpeglib.h>
@@ -517,6 +518,7 @@ void TstFeindlich::seltsamerPfad_data()
     QTest::addColumn<QString>("art");
     QTest::newRow("Ordner") << "ordner";
     QTest::newRow("baumelnder Link") << "link";
+    QTest::newRow("benannte Pipe") << "pipe";
     QTest::newRow("unlesbar") << "unlesbar";
 }
 
@@ -531,6 +533,8 @@ void TstFeindlich::seltsamerPfad()
         QVERIFY(QDir().mkpath(pfad));
     } else if (art == QLatin1String("link")) {
         QVERIFY(QFile::link(m_dir.path() + QStringLiteral("/gibt-es-nicht.jpg"), pfad));
+    } else if (art == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(pfad).constData(), 0600), 0);
     } else {
         if (::geteuid() == 0)
             QSKIP("root reads files without read permission");

@@ -1,6 +1,8 @@
 // Reading "Varno.ini" up to the picture list.
 
 #include "attrappen.h"
+
+#include <sys/stat.h>
 #include "core/spielstand.h"
 #include "settings/einstellungen.h"
 
@@ -168,9 +170,24 @@ private slots:
         QVERIFY(st.BildDatei.isEmpty());
     }
 
+    void fehlendeDatei_data()
+    {
+        QTest::addColumn<QString>("art");
+        QTest::newRow("fehlt") << "fehlt";
+        // Opening a pipe for reading would wait for a writer for ever.
+        QTest::newRow("benannte Pipe") << "pipe";
+        QTest::newRow("Ordner") << "ordner";
+    }
+
     void fehlendeDatei()
     {
+        QFETCH(QString, art);
         QTemporaryDir dir;
+        const QString ini = dir.filePath(QStringLiteral("Varno.ini"));
+        if (art == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+        else if (art == QLatin1String("ordner"))
+            QVERIFY(QDir().mkpath(ini));
         Spielstand st;
         st.StartFehler = true;
         st.Sektorenzahl = 9;
@@ -178,7 +195,7 @@ private slots:
         st.FensterHoehe = 498;
         Aufnahme ziel;
         Fangnetz meldungen;
-        liesEinstellungen(st, ziel, meldungen, dir.filePath(QStringLiteral("Varno.ini")));
+        liesEinstellungen(st, ziel, meldungen, ini);
         QCOMPARE(meldungen.liste.size(), 1);
         QCOMPARE(meldungen.liste[0].first, Meldungsart::Hinweis);
         QCOMPARE(meldungen.liste[0].second, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
