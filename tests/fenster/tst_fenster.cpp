@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QScopeGuard>
 #include <QThread>
 #include <cmath>
 #include <optional>
@@ -196,7 +197,8 @@ void pruefeSpalte(const QImage& bild)
 
 class Spielordner {
 public:
-    explicit Spielordner(const QString& fenster, bool panel = false)
+    // gruppen > 0: that many groups, every one of them may claim.
+    explicit Spielordner(const QString& fenster, bool panel = false, int gruppen = 0)
     {
         QImage bild(400, 300, QImage::Format_RGB32);
         bild.fill(Bildgruen);
@@ -204,10 +206,16 @@ public:
         bild.save(m_dir.filePath(QStringLiteral("Bild2.jpg")), "JPG");
         if (fenster.isEmpty())
             return;  // no settings file
-        const QStringList zeilen = {"#Fenster", fenster, "#Seiten", "4:3", "#Test", "0", "#Sektoren", "4",
-                                    "#Jede", "0", "#Strafpunkte", "2", "#Panel", panel ? "1" : "0",
-                                    "#Gruppen", "4", "#Namen", "Adler", "Biber", "Dachs", "Eule",
-                                    "#Syntax", "Bild*.jpg", "#Bilder", "1", "2"};
+        QStringList namen = {"Adler", "Biber", "Dachs", "Eule"};
+        if (gruppen > 0) {
+            namen.clear();
+            for (int i = 1; i <= gruppen; ++i)
+                namen << QStringLiteral("Gruppe %1").arg(i);
+        }
+        QStringList zeilen = {"#Fenster", fenster, "#Seiten", "4:3", "#Test", "0", "#Sektoren", "4",
+                              "#Jede", gruppen > 0 ? "1" : "0", "#Strafpunkte", "2", "#Panel", panel ? "1" : "0",
+                              "#Gruppen", QString::number(namen.size()), "#Namen"};
+        zeilen << namen << QStringList{"#Syntax", "Bild*.jpg", "#Bilder", "1", "2"};
         QFile f(m_dir.filePath(QStringLiteral("Varno.ini")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(zeilen.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
@@ -267,6 +275,9 @@ private slots:
     void wiederherstellenNachMax();
     void kleinerZiehen();
     void groessensturm();
+    void vollbild();
+    void tastenNachOrt_data();
+    void tastenNachOrt();
 };
 
 void TstFenster::initTestCase()
@@ -407,6 +418,78 @@ void TstFenster::groessensturm()
     if (qEnvironmentVariableIsSet("VARNO_SANITIZER"))
         QSKIP("AddressSanitizer holds freed memory in quarantine; memory is judged in the normal build");
     QVERIFY2(nachher < vorher + 4 * 1024, "memory grew by the storm");
+}
+
+// F11: no frame, the whole screen, laid out for it; Escape: back to the size
+// and place from before.
+void TstFenster::vollbild()
+{
+    Spielordner ordner(QStringLiteral("1024,768"));
+    Spiel spiel(ordner);
+    const QString id = spiel.fenster();
+    const Blick vorher = ruhigerBlick(id);
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F11")});
+    const Blick voll = ruhigerBlick(id);
+    QCOMPARE(voll.aussen(), QRect(QPoint(0, 0), bildschirm()));
+    QCOMPARE(voll.rahmen, QMargins());
+    QImage bild = aufnahme(id);
+    pruefeRahmen(bild, erwarteterRahmen(voll.innen.size(), true));
+    pruefeSpalte(bild);
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Escape")});
+    const Blick zurueck = ruhigerBlick(id);
+    QCOMPARE(zurueck.aussen(), vorher.aussen());
+    bild = aufnahme(id);
+    pruefeRahmen(bild, erwarteterRahmen(zurueck.innen.size(), true));
+    pruefeSpalte(bild);
+}
+
+void TstFenster::tastenNachOrt_data()
+{
+    QTest::addColumn<QString>("belegung");
+    QTest::addColumn<QString>("taste");
+    QTest::addColumn<int>("zeile");   // the row that claims (1 = first), 0: none
+    // The key between T and U is group 16 whatever it types.
+    QTest::newRow("de: Z") << "de" << "z" << 16;
+    QTest::newRow("us: Y") << "us" << "y" << 16;
+    QTest::newRow("de: Y (bottom row)") << "de" << "y" << 0;
+    QTest::newRow("fr: & (the 1 key)") << "fr" << "ampersand" << 1;
+    QTest::newRow("us: 1") << "us" << "1" << 1;
+}
+
+// A group key under a keyboard layout, pressed as the X server delivers it.
+void TstFenster::tastenNachOrt()
+{
+    QFETCH(QString, belegung);
+    QFETCH(QString, taste);
+    QFETCH(int, zeile);
+    // The keymap is the X server's; one desktop shows it.
+    if (qEnvironmentVariable("VARNO_FENSTERMANAGER") != QLatin1String("openbox"))
+        QSKIP("checked under openbox");
+    Spielordner ordner(QStringLiteral("max"), false, 16);
+    Spiel spiel(ordner);
+    const QString id = spiel.fenster();
+    ruhigerBlick(id);
+    werkzeug(QStringLiteral("setxkbmap"), {belegung});
+    const auto zurueck = qScopeGuard([] { werkzeug(QStringLiteral("setxkbmap"), {QStringLiteral("us")}); });
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    // The first reveal opens the claims.
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Next")});
+    QThread::msleep(200);
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, taste});
+    QThread::msleep(300);
+    const QImage bild = aufnahme(id);
+    // The claiming group's row turns light yellow; rows start at 150, 50 apart.
+    // Looked at right of the score, where nothing else is drawn.
+    int gelb = 0;
+    for (int r = 1; r <= 16; ++r) {
+        const int y = 150 + 50 * (r - 1) + 22;
+        if (y < bild.height() && hellgelb(bild.pixel(bild.width() - 25, y))) {
+            QVERIFY2(gelb == 0, "two rows claim");
+            gelb = r;
+        }
+    }
+    QCOMPARE(gelb, zeile);
 }
 
 QTEST_GUILESS_MAIN(TstFenster)
