@@ -91,13 +91,6 @@ void schwarzAussen(QImage& bild, const QRect& r)
     fuelle(bild, QRect(r.right() + 1, r.top(), w - r.right() - 1, r.height()), Schwarz);
 }
 
-bool istErlaubteEndung(const QString& endung)
-{
-    return endung.compare(QLatin1String(".jpg"), Qt::CaseInsensitive) == 0
-        || endung.compare(QLatin1String(".jpeg"), Qt::CaseInsensitive) == 0
-        || endung.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 struct Bildbereich::Daten {
@@ -192,10 +185,7 @@ const QImage& Bildbereich::Daten::lade(const QString& pfad)
     QImage alt = std::move(vorrat.bild);
     vorrat.bild = QImage();
     ++dekodiert;
-    if (dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0)
-        vorrat.bild = ladeBmp(datei, pfad);
-    else
-        vorrat.bild = ladeJpeg(datei, pfad, std::move(alt));
+    vorrat.bild = ladeBild(datei, pfad, std::move(alt));
     vorrat.datei = datei;
     vorrat.groesse = groesse;
     vorrat.geaendert = geaendert;
@@ -690,11 +680,8 @@ void Bildbereich::rendereBild()
 
 void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QString& code)
 {
-    if (!istErlaubteEndung(dateiEndung(pfad))) {
-        d->meldungen.zeige(Meldungsart::Warnung,
-                           QStringLiteral("Fehler: Das Bild \"") + pfad
-                               + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die "
-                                                "Bildformate JPG oder BMP möglich."));
+    if (!istBildEndung(pfad)) {
+        d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
     const QImage& quelle = d->lade(pfad);
