@@ -1,7 +1,5 @@
 #include "bildbereich.h"
 
-#include <QDateTime>
-#include <QFileInfo>
 #include <QPainter>
 #include <QRegion>
 #include <QScopeGuard>
@@ -13,9 +11,9 @@
 #include <vector>
 
 #include "bildladen.h"
+#include "bildvorrat.h"
 #include "core/hilfen.h"
 #include "core/meldungen.h"
-#include "core/pfade.h"
 #include "core/spielstand.h"
 #include "einpassung.h"
 #include "fenster.h"
@@ -100,16 +98,7 @@ struct Bildbereich::Daten {
     QImage iBild;
     QImage image3;
 
-    // The decoded picture of the last file used, with what identified the file.
-    struct Vorrat {
-        QString datei;
-        qint64 groesse = -1;
-        QDateTime geaendert;
-        QDateTime statusGeaendert;
-        QImage bild;
-        bool gueltig = false;
-    } vorrat;
-    int dekodiert = 0;
+    Bildvorrat vorrat;
     int layouts = 0;   // runs of formResize() under way, nested ones included
 
     // What Image3 is known to show, so that a reveal may repaint only the
@@ -153,7 +142,6 @@ struct Bildbereich::Daten {
 
     Daten(Spielstand& s, Fenster& f, Meldungen& m) : st(s), fenster(f), meldungen(m) {}
 
-    const QImage& lade(const QString& pfad);
     const Sektor& sektor(int k);
     QPainter& malerAuf(const QRect* clip);
     void schliesseMaler()
@@ -167,32 +155,6 @@ struct Bildbereich::Daten {
     void kopiereIBild();
     void merkeAbdeckung();
 };
-
-const QImage& Bildbereich::Daten::lade(const QString& pfad)
-{
-    const QString datei = findeDatei(pfad);
-    if (datei.isEmpty())
-        throw VarnoFehler(oeffnenFehlerText(pfad));
-    const QFileInfo info(datei);
-    const qint64 groesse = info.size();
-    const QDateTime geaendert = info.lastModified();
-    const QDateTime statusGeaendert = info.metadataChangeTime();
-    if (vorrat.gueltig && vorrat.datei == datei && vorrat.groesse == groesse
-        && vorrat.geaendert == geaendert && vorrat.statusGeaendert == statusGeaendert)
-        return vorrat.bild;
-
-    vorrat.gueltig = false;
-    QImage alt = std::move(vorrat.bild);
-    vorrat.bild = QImage();
-    ++dekodiert;
-    vorrat.bild = ladeBild(datei, pfad, std::move(alt));
-    vorrat.datei = datei;
-    vorrat.groesse = groesse;
-    vorrat.geaendert = geaendert;
-    vorrat.statusGeaendert = statusGeaendert;
-    vorrat.gueltig = true;
-    return vorrat.bild;
-}
 
 const Sektor& Bildbereich::Daten::sektor(int k)
 {
@@ -583,12 +545,8 @@ Bildbereich::~Bildbereich() = default;
 
 const QImage& Bildbereich::sichtbaresBild() const { return d->image3; }
 const QImage& Bildbereich::iBild() const { return d->iBild; }
-int Bildbereich::dekodierZaehler() const { return d->dekodiert; }
-
-void Bildbereich::vergissBild()
-{
-    d->vorrat = Daten::Vorrat();
-}
+int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
+void Bildbereich::vergissBild() { d->vorrat.vergiss(); }
 
 void Bildbereich::DrawEck(int k)
 {
@@ -668,7 +626,7 @@ void Bildbereich::fuelleGrau()
 
 QSize Bildbereich::missBild(const QString& pfad)
 {
-    return d->lade(pfad).size();
+    return d->vorrat.lade(pfad).size();
 }
 
 void Bildbereich::rendereBild()
@@ -684,7 +642,7 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
         d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
-    const QImage& quelle = d->lade(pfad);
+    const QImage& quelle = d->vorrat.lade(pfad);
     if (&ziel == &d->iBild)
         d->stand = Daten::Stand::Unbekannt;
     if (ziel.isNull())
