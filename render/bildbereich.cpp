@@ -17,13 +17,14 @@
 #include "core/spielstand.h"
 #include "einpassung.h"
 #include "fenster.h"
+#include "pixel.h"
 #include "sektor.h"
 #include "skalierer.h"
 
 namespace {
 
-constexpr QRgb Grau = 0xff808080u;
-constexpr QRgb Schwarz = 0xff000000u;
+using Farbe::Grau;
+using Farbe::Schwarz;
 
 // The square around the centre whose pixels a reveal looks up (half its side),
 // and the sector count from which that pays.
@@ -48,45 +49,18 @@ void setzeGroesse(QImage& bild, int breite, int hoehe)
     bild.fill(Schwarz);
 }
 
-void fuelle(QImage& bild, const QRect& r, QRgb farbe)
-{
-    const QRect f = r & bild.rect();
-    if (f.isEmpty())
-        return;
-    for (int y = f.top(); y <= f.bottom(); ++y) {
-        auto* z = reinterpret_cast<QRgb*>(bild.scanLine(y)) + f.left();
-        std::fill(z, z + f.width(), farbe);
-    }
-}
-
-// Copies the rectangle r of quelle to the same place in ziel.
-void kopiere(const QImage& quelle, QImage& ziel, const QRect& r, QPoint nach)
-{
-    const QRect q = r & quelle.rect();
-    const QRect z = QRect(nach + (q.topLeft() - r.topLeft()), q.size()) & ziel.rect();
-    if (z.isEmpty())
-        return;
-    const QPoint versatz = r.topLeft() - nach;
-    for (int y = z.top(); y <= z.bottom(); ++y) {
-        const auto* von = reinterpret_cast<const QRgb*>(quelle.constScanLine(y + versatz.y()))
-            + z.left() + versatz.x();
-        auto* nachZeile = reinterpret_cast<QRgb*>(ziel.scanLine(y)) + z.left();
-        std::memcpy(nachZeile, von, size_t(z.width()) * sizeof(QRgb));
-    }
-}
-
 // Everything of bild outside the rectangle r turns black.
 void schwarzAussen(QImage& bild, const QRect& r)
 {
     const int w = bild.width(), h = bild.height();
     if (r.isEmpty()) {
-        fuelle(bild, bild.rect(), Schwarz);
+        fuelleRechteck(bild, bild.rect(), Schwarz);
         return;
     }
-    fuelle(bild, QRect(0, 0, w, r.top()), Schwarz);
-    fuelle(bild, QRect(0, r.bottom() + 1, w, h - r.bottom() - 1), Schwarz);
-    fuelle(bild, QRect(0, r.top(), r.left(), r.height()), Schwarz);
-    fuelle(bild, QRect(r.right() + 1, r.top(), w - r.right() - 1, r.height()), Schwarz);
+    fuelleRechteck(bild, QRect(0, 0, w, r.top()), Schwarz);
+    fuelleRechteck(bild, QRect(0, r.bottom() + 1, w, h - r.bottom() - 1), Schwarz);
+    fuelleRechteck(bild, QRect(0, r.top(), r.left(), r.height()), Schwarz);
+    fuelleRechteck(bild, QRect(r.right() + 1, r.top(), w - r.right() - 1, r.height()), Schwarz);
 }
 
 } // namespace
@@ -174,12 +148,7 @@ QPainter& Bildbereich::Daten::malerAuf(const QRect* clip)
 {
     if (!maler) {
         maler.emplace(&image3);
-        maler->setRenderHint(QPainter::Antialiasing, false);
-        maler->setBrush(QColor::fromRgb(Grau));
-        QPen stift(Qt::black);
-        stift.setWidth(1);
-        stift.setCosmetic(true);
-        maler->setPen(stift);
+        richteAbdeckungEin(*maler);
     }
     if (clip && malerClip != *clip) {
         maler->setClipRect(*clip);
@@ -231,7 +200,7 @@ void Bildbereich::Daten::kopiereIBild()
         stand = Stand::Unbekannt;
         return;
     }
-    kopiere(iBild, image3, iBild.rect(), QPoint(0, 0));
+    kopiereRechteck(iBild, image3, iBild.rect(), QPoint(0, 0));
     stand = image3.size() == iBild.size() ? Stand::NurBild : Stand::Unbekannt;
 }
 
@@ -379,13 +348,8 @@ bool Bildbereich::Daten::bereiteZentrumVor()
     zentrum.pixelAb.assign(size_t(n) + 1, 0);
     {
         QPainter p(&probe);
-        p.setRenderHint(QPainter::Antialiasing, false);
+        richteAbdeckungEin(p, Fuellung, Umriss);
         p.setClipRect(feld);
-        p.setBrush(QColor::fromRgb(Fuellung));
-        QPen stift(QColor::fromRgb(Umriss));
-        stift.setWidth(1);
-        stift.setCosmetic(true);
-        p.setPen(stift);
         for (int j = 0; j < n; ++j) {
             const QPolygon& punkte = sektor(j).punkte;
             p.drawPolygon(punkte, Qt::OddEvenFill);
@@ -459,13 +423,8 @@ bool Bildbereich::Daten::deckeAufMitZentrum(int k, QRect& geaendert)
     });
     {
         QPainter p(&werk);
-        p.setRenderHint(QPainter::Antialiasing, false);
+        richteAbdeckungEin(p);
         p.setClipRect(box);
-        p.setBrush(QColor::fromRgb(Grau));
-        QPen stift(Qt::black);
-        stift.setWidth(1);
-        stift.setCosmetic(true);
-        p.setPen(stift);
         // A sector at the angle g from this one comes within 2 * Nah of the
         // cone only closer to the centre than 2 * Nah / sin(g) + Nah; beyond
         // the square that leaves the nearest neighbours, each clipped to that
@@ -601,7 +560,7 @@ void Bildbereich::deckeAuf(int sektor)
     }
     // The sector's outline may reach a pixel beyond its polygon.
     const QRect box = s.punkte.boundingRect().adjusted(-2, -2, 2, 2) & d->image3.rect();
-    kopiere(d->iBild, d->image3, box, box.topLeft());
+    kopiereRechteck(d->iBild, d->image3, box, box.topLeft());
     d->zeichneAlleVerdeckten(&box);
     d->gezeichnet[size_t(sektor)] = false;
     if (!box.isEmpty())
@@ -619,8 +578,8 @@ void Bildbereich::fuelleGrau()
     const QRect r = QRect(QPoint(0, 0), d->iBild.size()) & bild.rect();
     if (r.isEmpty())
         return;
-    fuelle(bild, r, Schwarz);
-    fuelle(bild, r.adjusted(1, 1, -1, -1), Grau);
+    fuelleRechteck(bild, r, Schwarz);
+    fuelleRechteck(bild, r.adjusted(1, 1, -1, -1), Grau);
     d->fenster.bildGeaendert(r);
 }
 
@@ -659,7 +618,7 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
         ziel = QImage(ziel.size(), QImage::Format_RGB32);
     switch (e.art) {
     case Einpassung::Art::Unskaliert:
-        kopiere(quelle, ziel, quelle.rect(), e.ziel.topLeft());
+        kopiereRechteck(quelle, ziel, quelle.rect(), e.ziel.topLeft());
         break;
     case Einpassung::Art::Skaliert:
         skaliereFlaeche(quelle, e.quelle, ziel, e.ziel);
@@ -707,7 +666,7 @@ void Bildbereich::formResize()
     fenster.setzeRahmen(rahmen);
 
     if (fenster.einstellungenSichtbar()) {
-        fuelle(d->image3, d->image3.rect(), Grau);
+        fuelleRechteck(d->image3, d->image3.rect(), Grau);
         const QSize panel = fenster.einstellungenGroesse();
         fenster.setzeEinstellungenPosition(
             QPoint(rundeGerade((rahmen.width() - panel.width()) / 2.0) + rahmen.left(),
