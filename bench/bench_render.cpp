@@ -15,51 +15,33 @@
 #include <memory>
 #include <random>
 
-#include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "render/bildbereich.h"
-#include "render/fenster.h"
+#include "render/bildvorrat.h"
+#include "render/darstellung.h"
 #include "render/skalierer.h"
 #include "testbilder.h"
+#include "tests/game/fakes.h"
 
 namespace {
 
-class StilleMeldungen : public Meldungen {
-public:
-    void zeige(Meldungsart, const QString&) override {}
-};
-
-class BenchFenster : public Fenster {
-public:
-    Bildflaeche* bereich = nullptr;
-    QSize innen{1910, 1040};
-    QRect m_rahmen{18, 18, 10, 10};
-    QSize aussenGroesse() const override { return innen + QSize(16, 39); }
-    QSize innenGroesse() const override { return innen; }
-    void setzeAussenBreite(int b) override { innen.setWidth(b - 16); bereich->formResize(); }
-    void setzeAussenHoehe(int h) override { innen.setHeight(h - 39); bereich->formResize(); }
-    void maximiere() override {}
-    void bewegeNachObenLinks() override {}
-    void schliesse() override {}
-    void setzeRahmen(const QRect& r) override { m_rahmen = r; }
-    QRect rahmen() const override { return m_rahmen; }
-    bool einstellungenSichtbar() const override { return false; }
-    QSize einstellungenGroesse() const override { return {401, 305}; }
-    void setzeEinstellungenPosition(const QPoint&) override {}
-    void bildGeaendert(const QRect&) override {}
-};
-
+// The real picture area in the window stand-in of the game tests, whose size
+// changes run the layout nested as the real window's do.
 struct Umgebung {
+    Protokoll protokoll;
     Spielstand st;
-    BenchFenster fenster;
-    StilleMeldungen meldungen;
+    FakeFenster fenster{protokoll};
+    FakeMeldungen meldungen;
     Bildbereich bereich{st, fenster, meldungen};
-    Umgebung() { fenster.bereich = &bereich; }
+    Umgebung() { fenster.beiGroessenaenderung = [this] { bereich.formResize(); }; }
+    // A client area of this size, the stand-in's frame around it.
+    void innen(QSize groesse) { fenster.aussen = groesse + (fenster.aussen - fenster.innenGroesse()); }
+    // A client area 510 by 40 pixels larger than the picture area.
     void flaeche(QSize groesse, int sx, int sy)
     {
         st.SeitenX = sx;
         st.SeitenY = sy;
-        fenster.innen = groesse + QSize(510, 40);
+        innen(groesse + QSize(510, 40));
         st.FensterBreite = 0;
         bereich.formResize();
     }
@@ -138,17 +120,23 @@ void BM_NurDekodieren(benchmark::State& state)
         dekodiereNur(name);
 }
 
-// The first render of a picture: decode and fit into 1400 x 1000.
+// The first render of a picture: decode (nothing kept) and fit into 1400 x 1000.
+struct ErstesRendern {
+    Bildvorrat vorrat;
+    QImage ziel{1400, 1000, QImage::Format_RGB32};
+    void operator()()
+    {
+        vorrat.vergiss();
+        stelleBildDar(ziel, vorrat.lade(grossesJpeg), QString());
+        benchmark::DoNotOptimize(ziel.constBits());
+    }
+};
+
 void BM_ErstesRendern(benchmark::State& state)
 {
-    Umgebung u;
-    u.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
-    u.st.BildDatei = grossesJpeg;
-    for (auto _ : state) {
-        u.bereich.vergissBild();
-        u.bereich.rendereBild();
-        benchmark::DoNotOptimize(u.bereich.iBild().constBits());
-    }
+    ErstesRendern rendern;
+    for (auto _ : state)
+        rendern();
 }
 
 // A resize during play: the kept picture fitted anew, the cover redrawn.
@@ -161,7 +149,7 @@ void BM_GroesseImSpiel(benchmark::State& state)
     bool breiter = false;
     for (auto _ : state) {
         breiter = !breiter;
-        u.fenster.innen = QSize(1910 + (breiter ? 10 : 0), 1040);
+        u.innen(QSize(1910 + (breiter ? 10 : 0), 1040));
         u.bereich.formResize();
         benchmark::DoNotOptimize(u.bereich.sichtbaresBild().constBits());
     }
@@ -253,17 +241,9 @@ void paar(benchmark::State& state, A&& a, B&& b)
 
 void BM_Paar_RendernZuDekodieren(benchmark::State& state)
 {
-    Umgebung u;
-    u.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
-    u.st.BildDatei = grossesJpeg;
+    ErstesRendern rendern;
     const QByteArray name = QFile::encodeName(grossesJpeg);
-    paar(
-        state,
-        [&] {
-            u.bereich.vergissBild();
-            u.bereich.rendereBild();
-        },
-        [&] { dekodiereNur(name); });
+    paar(state, rendern, [&] { dekodiereNur(name); });
 }
 
 void BM_Paar_GroesseZuErstemRendern(benchmark::State& state)
@@ -272,21 +252,16 @@ void BM_Paar_GroesseZuErstemRendern(benchmark::State& state)
     spiel.st.BildDatei = grossesJpeg;
     spiel.sektoren(20, 5);
     spiel.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
-    Umgebung erst;
-    erst.flaeche(QSize(1400, 1000), KeinSeitenverhaeltnis, KeinSeitenverhaeltnis);
-    erst.st.BildDatei = grossesJpeg;
+    ErstesRendern erst;
     bool breiter = false;
     paar(
         state,
         [&] {
             breiter = !breiter;
-            spiel.fenster.innen = QSize(1910 + (breiter ? 10 : 0), 1040);
+            spiel.innen(QSize(1910 + (breiter ? 10 : 0), 1040));
             spiel.bereich.formResize();
         },
-        [&] {
-            erst.bereich.vergissBild();
-            erst.bereich.rendereBild();
-        });
+        erst);
 }
 
 struct Aufdecker {

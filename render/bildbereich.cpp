@@ -1,39 +1,25 @@
 #include "bildbereich.h"
 
-#include <QDateTime>
-#include <QFileInfo>
 #include <QPainter>
-#include <QRegion>
 #include <QScopeGuard>
 
 #include <algorithm>
-#include <cmath>
-#include <cstring>
 #include <optional>
 #include <vector>
 
 #include "bildladen.h"
+#include "bildvorrat.h"
 #include "core/hilfen.h"
 #include "core/meldungen.h"
-#include "core/pfade.h"
 #include "core/spielstand.h"
+#include "darstellung.h"
 #include "einpassung.h"
 #include "fenster.h"
+#include "pixel.h"
 #include "sektor.h"
-#include "skalierer.h"
+#include "zentrumsaufdecker.h"
 
 namespace {
-
-constexpr QRgb Grau = 0xff808080u;
-constexpr QRgb Schwarz = 0xff000000u;
-
-// The square around the centre whose pixels a reveal looks up (half its side),
-// and the sector count from which that pays.
-constexpr int ZentrumRadius = 256;
-constexpr int ZentrumAbSektoren = 64;
-// A pixel a sector paints lies within this distance of its wedge (the pixel's
-// point within 0.71 of the pixel, the outline within 2 of the edge).
-constexpr double Nah = 2.71;
 
 // Sizes an image; a new size starts black, the same size keeps the pixels.
 void setzeGroesse(QImage& bild, int breite, int hoehe)
@@ -47,55 +33,7 @@ void setzeGroesse(QImage& bild, int breite, int hoehe)
         return;
     }
     bild = QImage(breite, hoehe, QImage::Format_RGB32);
-    bild.fill(Schwarz);
-}
-
-void fuelle(QImage& bild, const QRect& r, QRgb farbe)
-{
-    const QRect f = r & bild.rect();
-    if (f.isEmpty())
-        return;
-    for (int y = f.top(); y <= f.bottom(); ++y) {
-        auto* z = reinterpret_cast<QRgb*>(bild.scanLine(y)) + f.left();
-        std::fill(z, z + f.width(), farbe);
-    }
-}
-
-// Copies the rectangle r of quelle to the same place in ziel.
-void kopiere(const QImage& quelle, QImage& ziel, const QRect& r, QPoint nach)
-{
-    const QRect q = r & quelle.rect();
-    const QRect z = QRect(nach + (q.topLeft() - r.topLeft()), q.size()) & ziel.rect();
-    if (z.isEmpty())
-        return;
-    const QPoint versatz = r.topLeft() - nach;
-    for (int y = z.top(); y <= z.bottom(); ++y) {
-        const auto* von = reinterpret_cast<const QRgb*>(quelle.constScanLine(y + versatz.y()))
-            + z.left() + versatz.x();
-        auto* nachZeile = reinterpret_cast<QRgb*>(ziel.scanLine(y)) + z.left();
-        std::memcpy(nachZeile, von, size_t(z.width()) * sizeof(QRgb));
-    }
-}
-
-// Everything of bild outside the rectangle r turns black.
-void schwarzAussen(QImage& bild, const QRect& r)
-{
-    const int w = bild.width(), h = bild.height();
-    if (r.isEmpty()) {
-        fuelle(bild, bild.rect(), Schwarz);
-        return;
-    }
-    fuelle(bild, QRect(0, 0, w, r.top()), Schwarz);
-    fuelle(bild, QRect(0, r.bottom() + 1, w, h - r.bottom() - 1), Schwarz);
-    fuelle(bild, QRect(0, r.top(), r.left(), r.height()), Schwarz);
-    fuelle(bild, QRect(r.right() + 1, r.top(), w - r.right() - 1, r.height()), Schwarz);
-}
-
-bool istErlaubteEndung(const QString& endung)
-{
-    return endung.compare(QLatin1String(".jpg"), Qt::CaseInsensitive) == 0
-        || endung.compare(QLatin1String(".jpeg"), Qt::CaseInsensitive) == 0
-        || endung.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0;
+    bild.fill(Farbe::Schwarz);
 }
 
 } // namespace
@@ -106,17 +44,7 @@ struct Bildbereich::Daten {
     Meldungen& meldungen;
     QImage iBild;
     QImage image3;
-
-    // The decoded picture of the last file used, with what identified the file.
-    struct Vorrat {
-        QString datei;
-        qint64 groesse = -1;
-        QDateTime geaendert;
-        QDateTime statusGeaendert;
-        QImage bild;
-        bool gueltig = false;
-    } vorrat;
-    int dekodiert = 0;
+    Bildvorrat vorrat;
     int layouts = 0;   // runs of formResize() under way, nested ones included
 
     // What Image3 is known to show, so that a reveal may repaint only the
@@ -129,39 +57,17 @@ struct Bildbereich::Daten {
     std::optional<QPainter> maler;
     std::optional<QRect> malerClip;
 
-    // The sectors of the current layout, computed once per sector count and size.
-    std::vector<std::optional<Sektor>> sektoren;
-    int sektorenN = -1, sektorenW = -1, sektorenH = -1;
-
-    // With many sectors every sector reaches the centre, so a reveal that
-    // repainted all covered sectors around the centre would cost as much as a
-    // full redraw. Instead the final colour of each pixel near the centre is
-    // looked up: it is the colour left by the highest covered sector touching
-    // it (black where its outline runs, grey where only its fill does), or the
-    // picture. Farther out only sectors at nearly the same angle can reach the
-    // uncovered sector's pixels; those are repainted as usual.
-    struct Zentrum {
-        int n = -1, w = -1, h = -1;
-        bool brauchbar = false;
-        QRect feld;                         // the square around the centre
-        // Per pixel of the square, the sectors touching it in ascending order,
-        // each as sector << 1 | outline; pixel i's entries are
-        // beruehrt[beruehrtAb[i] .. beruehrtAb[i + 1]).
-        std::vector<quint32> beruehrt, beruehrtAb;
-        // Per sector, the pixels of the square it touches.
-        std::vector<quint32> pixel, pixelAb;
-        std::vector<double> mitte, halbeBreite;  // each sector's angular extent
-        double breitester = 0;                   // the largest halbeBreite
-        QImage werkbild;                         // where the neighbours are repainted
-    } zentrum;
-    std::vector<std::pair<int, double>> nachbarn;   // sector, angular gap
-    bool bereiteZentrumVor();
-    bool deckeAufMitZentrum(int k, QRect& geaendert);
+    Sektorliste sektorliste;
+    Zentrumsaufdecker zentrum;
 
     Daten(Spielstand& s, Fenster& f, Meldungen& m) : st(s), fenster(f), meldungen(m) {}
 
-    const QImage& lade(const QString& pfad);
-    const Sektor& sektor(int k);
+    // The sectors of the current layout.
+    Sektorliste& sektoren()
+    {
+        sektorliste.fuer(st.Sektorenzahl, st.BildBreite, st.BildHoehe);
+        return sektorliste;
+    }
     QPainter& malerAuf(const QRect* clip);
     void schliesseMaler()
     {
@@ -173,61 +79,14 @@ struct Bildbereich::Daten {
     void zeichneAlleVerdeckten(const QRect* clip);
     void kopiereIBild();
     void merkeAbdeckung();
+    bool kannSchnellAufdecken(int k);
 };
-
-const QImage& Bildbereich::Daten::lade(const QString& pfad)
-{
-    const QString datei = findeDatei(pfad);
-    if (datei.isEmpty())
-        throw VarnoFehler(oeffnenFehlerText(pfad));
-    const QFileInfo info(datei);
-    const qint64 groesse = info.size();
-    const QDateTime geaendert = info.lastModified();
-    const QDateTime statusGeaendert = info.metadataChangeTime();
-    if (vorrat.gueltig && vorrat.datei == datei && vorrat.groesse == groesse
-        && vorrat.geaendert == geaendert && vorrat.statusGeaendert == statusGeaendert)
-        return vorrat.bild;
-
-    vorrat.gueltig = false;
-    QImage alt = std::move(vorrat.bild);
-    vorrat.bild = QImage();
-    ++dekodiert;
-    if (dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0)
-        vorrat.bild = ladeBmp(datei, pfad);
-    else
-        vorrat.bild = ladeJpeg(datei, pfad, std::move(alt));
-    vorrat.datei = datei;
-    vorrat.groesse = groesse;
-    vorrat.geaendert = geaendert;
-    vorrat.statusGeaendert = statusGeaendert;
-    vorrat.gueltig = true;
-    return vorrat.bild;
-}
-
-const Sektor& Bildbereich::Daten::sektor(int k)
-{
-    if (sektorenN != st.Sektorenzahl || sektorenW != st.BildBreite || sektorenH != st.BildHoehe) {
-        sektorenN = st.Sektorenzahl;
-        sektorenW = st.BildBreite;
-        sektorenH = st.BildHoehe;
-        sektoren.assign(size_t(std::clamp(sektorenN, 0, MaxSektoren)), std::nullopt);
-    }
-    auto& eintrag = sektoren[size_t(k)];
-    if (!eintrag)
-        eintrag = sektorPolygon(k, sektorenN, sektorenW, sektorenH);
-    return *eintrag;
-}
 
 QPainter& Bildbereich::Daten::malerAuf(const QRect* clip)
 {
     if (!maler) {
         maler.emplace(&image3);
-        maler->setRenderHint(QPainter::Antialiasing, false);
-        maler->setBrush(QColor::fromRgb(Grau));
-        QPen stift(Qt::black);
-        stift.setWidth(1);
-        stift.setCosmetic(true);
-        maler->setPen(stift);
+        richteAbdeckungEin(*maler);
     }
     if (clip && malerClip != *clip) {
         maler->setClipRect(*clip);
@@ -239,7 +98,7 @@ QPainter& Bildbereich::Daten::malerAuf(const QRect* clip)
 QRect Bildbereich::Daten::zeichneSektor(int k, const QRect* clip)
 {
     const Sektor& s = (k >= 0 && k < std::min(st.Sektorenzahl, MaxSektoren))
-        ? sektor(k)
+        ? sektoren().sektor(k)
         : sektorPolygon(k, st.Sektorenzahl, st.BildBreite, st.BildHoehe);
     switch (s.status) {
     case SektorStatus::Polygon:
@@ -279,7 +138,7 @@ void Bildbereich::Daten::kopiereIBild()
         stand = Stand::Unbekannt;
         return;
     }
-    kopiere(iBild, image3, iBild.rect(), QPoint(0, 0));
+    kopiereRechteck(iBild, image3, iBild.rect(), QPoint(0, 0));
     stand = image3.size() == iBild.size() ? Stand::NurBild : Stand::Unbekannt;
 }
 
@@ -294,294 +153,20 @@ void Bildbereich::Daten::merkeAbdeckung()
     stand = Stand::MitAbdeckung;
 }
 
-namespace {
-
-// Angle of p seen from m, clockwise on the screen, as the sectors count it.
-double winkel(QPoint m, QPoint p)
-{
-    return std::atan2(double(p.y() - m.y()), double(p.x() - m.x()));
-}
-
-// Distance of two angles on the circle, 0..pi.
-double winkelAbstand(double a, double b)
-{
-    return std::abs(std::remainder(a - b, 2 * M_PI));
-}
-
-} // namespace
-
-namespace {
-
-// Pixels whose point lies within a distance of a narrow cone from m between
-// the angles a0 < a1, on its forward side or no farther behind m than
-// hinten. Each bound is a half-plane
-// a * vx + b * vy + e >= 0 with v the point relative to m.
-struct Kegel {
-    struct Halbebene {
-        double a, b, e;
-    };
-    QPoint m;
-    Halbebene seiten[3];
-
-    Kegel(QPoint mitte, double a0, double a1, double abstand, double hinten = 0)
-        : m(mitte),
-          seiten{{-std::sin(a0), std::cos(a0), abstand},
-                 {std::sin(a1), -std::cos(a1), abstand},
-                 {std::cos((a0 + a1) / 2), std::sin((a0 + a1) / 2), hinten}}
-    {
-    }
-
-    // The columns of row y within links..rechts that belong to the cone.
-    bool zeile(int y, int links, int rechts, int& von, int& bis) const
-    {
-        double lo = links, hi = rechts;
-        const double vy = y - m.y();
-        for (const Halbebene& h : seiten) {
-            const double rest = h.b * vy + h.e;
-            if (std::abs(h.a) < 1e-12) {
-                if (rest < 0)
-                    return false;
-            } else if (h.a > 0) {
-                lo = std::max(lo, m.x() - rest / h.a);
-            } else {
-                hi = std::min(hi, m.x() - rest / h.a);
-            }
-        }
-        von = int(std::ceil(lo - 1e-9));
-        bis = int(std::floor(hi + 1e-9));
-        return von <= bis;
-    }
-
-    // Calls f(y, von, bis) for the cone's row segments inside box and outside feld.
-    template <class F>
-    void ohneFeld(const QRect& box, const QRect& feld, F&& f) const
-    {
-        for (int y = box.top(); y <= box.bottom(); ++y) {
-            int von, bis;
-            if (!zeile(y, box.left(), box.right(), von, bis))
-                continue;
-            if (y < feld.top() || y > feld.bottom() || bis < feld.left() || von > feld.right()) {
-                f(y, von, bis);
-                continue;
-            }
-            if (von < feld.left())
-                f(y, von, feld.left() - 1);
-            if (bis > feld.right())
-                f(y, feld.right() + 1, bis);
-        }
-    }
-};
-
-} // namespace
-
-bool Bildbereich::Daten::bereiteZentrumVor()
+// Image3 shows IBild under the cover drawn last, which differs from the cover
+// now only in sector k, just uncovered, and the layout is the one drawn for.
+bool Bildbereich::Daten::kannSchnellAufdecken(int k)
 {
     const int n = std::clamp(st.Sektorenzahl, 0, MaxSektoren);
-    if (zentrum.n == n && zentrum.w == st.BildBreite && zentrum.h == st.BildHoehe)
-        return zentrum.brauchbar;
-    zentrum = Zentrum();
-    zentrum.n = n;
-    zentrum.w = st.BildBreite;
-    zentrum.h = st.BildHoehe;
-    if (n < ZentrumAbSektoren || image3.isNull())
+    if (stand != Stand::MitAbdeckung || int(gezeichnet.size()) != n || k < 0 || k >= n
+        || !gezeichnet[size_t(k)] || st.Verdeckt[size_t(k)]
+        || image3.size() != QSize(st.BildBreite, st.BildHoehe) || iBild.size() != image3.size())
         return false;
-
-    zentrum.mitte.resize(size_t(n));
-    zentrum.halbeBreite.resize(size_t(n));
-    QPoint m;
     for (int j = 0; j < n; ++j) {
-        const Sektor& s = sektor(j);
-        if (s.status != SektorStatus::Polygon || s.punkte.size() < 3)
+        if (j != k && gezeichnet[size_t(j)] != st.Verdeckt[size_t(j)])
             return false;
-        m = s.punkte.first();
-        const double start = 2.0 * M_PI * j / n;
-        double von = 1e9, bis = -1e9;
-        for (int i = 1; i + 1 < s.punkte.size(); ++i) {
-            if (s.punkte[i] == m)
-                continue;
-            const double a = start + std::remainder(winkel(m, s.punkte[i]) - start, 2 * M_PI);
-            von = std::min(von, a);
-            bis = std::max(bis, a);
-        }
-        if (von > bis || bis - von > M_PI / 4)
-            return false;
-        zentrum.mitte[size_t(j)] = (von + bis) / 2;
-        zentrum.halbeBreite[size_t(j)] = (bis - von) / 2;
-        zentrum.breitester = std::max(zentrum.breitester, (bis - von) / 2);
     }
-
-    const int r = ZentrumRadius;
-    zentrum.feld = QRect(m.x() - r, m.y() - r, 2 * r + 1, 2 * r + 1) & image3.rect();
-    const QRect& feld = zentrum.feld;
-    if (feld.isEmpty())
-        return false;
-    const size_t flaeche = size_t(feld.width()) * size_t(feld.height());
-
-    // Each sector painted alone, fill and outline in their own colours, shows
-    // which pixels of the square it touches and how. The probe has the visible
-    // picture's size, so that the sectors meet the same borders as there.
-    constexpr QRgb Leer = 0xff000000u, Fuellung = 0xff0000ffu, Umriss = 0xffff0000u;
-    QImage probe(image3.size(), QImage::Format_RGB32);
-    probe.fill(Leer);
-    std::vector<std::pair<quint32, quint32>> paare;   // pixel, sector << 1 | outline
-    zentrum.pixelAb.assign(size_t(n) + 1, 0);
-    {
-        QPainter p(&probe);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setClipRect(feld);
-        p.setBrush(QColor::fromRgb(Fuellung));
-        QPen stift(QColor::fromRgb(Umriss));
-        stift.setWidth(1);
-        stift.setCosmetic(true);
-        p.setPen(stift);
-        for (int j = 0; j < n; ++j) {
-            const QPolygon& punkte = sektor(j).punkte;
-            p.drawPolygon(punkte, Qt::OddEvenFill);
-            // Only the sector's cone can hold its pixels; the check below
-            // makes sure none was left behind.
-            const QRect teil = punkte.boundingRect().adjusted(-2, -2, 2, 2) & feld;
-            const double c = zentrum.mitte[size_t(j)], w = zentrum.halbeBreite[size_t(j)];
-            const Kegel kegel(m, c - w, c + w, Nah, Nah);
-            for (int y = teil.top(); y <= teil.bottom(); ++y) {
-                int von, bis;
-                if (!kegel.zeile(y, teil.left(), teil.right(), von, bis))
-                    continue;
-                auto* zeile = reinterpret_cast<QRgb*>(probe.scanLine(y));
-                for (int x = von; x <= bis; ++x) {
-                    if (zeile[x] == Leer)
-                        continue;
-                    const auto i = quint32(size_t(y - feld.top()) * size_t(feld.width()) + size_t(x - feld.left()));
-                    paare.emplace_back(i, quint32(j) << 1 | (zeile[x] == Umriss ? 1u : 0u));
-                    zentrum.pixel.push_back(i);
-                    zeile[x] = Leer;
-                }
-            }
-            zentrum.pixelAb[size_t(j) + 1] = quint32(zentrum.pixel.size());
-        }
-    }
-    for (int y = feld.top(); y <= feld.bottom(); ++y) {
-        const auto* zeile = reinterpret_cast<const QRgb*>(probe.constScanLine(y));
-        for (int x = feld.left(); x <= feld.right(); ++x)
-            if (zeile[x] != Leer)
-                return false;   // a sector painted outside its cone
-    }
-    // Group the touches by pixel, keeping the sectors' ascending order.
-    zentrum.beruehrtAb.assign(flaeche + 1, 0);
-    for (const auto& [i, code] : paare)
-        ++zentrum.beruehrtAb[i + 1];
-    for (size_t i = 0; i < flaeche; ++i)
-        zentrum.beruehrtAb[i + 1] += zentrum.beruehrtAb[i];
-    zentrum.beruehrt.resize(paare.size());
-    std::vector<quint32> naechste(zentrum.beruehrtAb.begin(), zentrum.beruehrtAb.end() - 1);
-    for (const auto& [i, code] : paare)
-        zentrum.beruehrt[naechste[i]++] = code;
-    zentrum.brauchbar = true;
-    return true;
-}
-
-
-bool Bildbereich::Daten::deckeAufMitZentrum(int k, QRect& geaendert)
-{
-    if (!bereiteZentrumVor())
-        return false;
-    const int n = zentrum.n;
-    const Sektor& s = sektor(k);
-    const QPoint m = s.punkte.first();
-    const QRect& feld = zentrum.feld;
-    const QRect box = s.punkte.boundingRect().adjusted(-2, -2, 2, 2) & image3.rect();
-
-    // Outside the square every pixel the sector touched is in this cone.
-    const double c = zentrum.mitte[size_t(k)], w = zentrum.halbeBreite[size_t(k)];
-    const Kegel kegel(m, c - w, c + w, Nah);
-
-    // The cone is rebuilt on a work picture of the same size, so that the
-    // repainted neighbours cannot spill onto pixels they must not cover:
-    // the picture, then the covered neighbours in ascending order.
-    QImage& werk = zentrum.werkbild;
-    if (werk.size() != image3.size())
-        werk = QImage(image3.size(), QImage::Format_RGB32);
-    kegel.ohneFeld(box, feld, [&](int y, int von, int bis) {
-        std::memcpy(reinterpret_cast<QRgb*>(werk.scanLine(y)) + von,
-                    reinterpret_cast<const QRgb*>(iBild.constScanLine(y)) + von,
-                    size_t(bis - von + 1) * sizeof(QRgb));
-    });
-    {
-        QPainter p(&werk);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setClipRect(box);
-        p.setBrush(QColor::fromRgb(Grau));
-        QPen stift(Qt::black);
-        stift.setWidth(1);
-        stift.setCosmetic(true);
-        p.setPen(stift);
-        // A sector at the angle g from this one comes within 2 * Nah of the
-        // cone only closer to the centre than 2 * Nah / sin(g) + Nah; beyond
-        // the square that leaves the nearest neighbours, each clipped to that
-        // distance. Sectors lie in index order around the circle, so the
-        // search walks outwards from k and stops on each side at the first
-        // sector too far away to reach beyond the square.
-        const double reichtNichtMehr = std::asin(std::min(1.0, 2 * Nah / (ZentrumRadius - Nah - 2)));
-        nachbarn.clear();
-        for (const int schritt : {-1, 1}) {
-            for (int d = 1; d <= n / 2; ++d) {
-                const int j = ((k + schritt * d) % n + n) % n;
-                if (schritt == 1 && d == n - d)
-                    break;   // the sector opposite was seen going the other way
-                const double g = winkelAbstand(zentrum.mitte[size_t(j)], c) - zentrum.halbeBreite[size_t(j)] - w;
-                if (g - zentrum.breitester + zentrum.halbeBreite[size_t(j)] >= reichtNichtMehr)
-                    break;
-                if (st.Verdeckt[size_t(j)])
-                    nachbarn.emplace_back(j, g);
-            }
-        }
-        std::sort(nachbarn.begin(), nachbarn.end());
-        for (const auto& [j, g] : nachbarn) {
-            QRect clip = box;
-            if (g > 0) {
-                if (g >= M_PI / 2)
-                    continue;
-                const double reichweite = 2 * Nah / std::sin(g) + Nah + 2;
-                if (reichweite <= ZentrumRadius)
-                    continue;
-                if (reichweite < 1e6) {
-                    const int r = int(std::ceil(reichweite));
-                    clip &= QRect(m.x() - r, m.y() - r, 2 * r + 1, 2 * r + 1);
-                }
-            }
-            if (clip.isEmpty())
-                continue;
-            p.setClipRect(clip);
-            p.drawPolygon(sektor(j).punkte, Qt::OddEvenFill);
-        }
-    }
-    kegel.ohneFeld(box, feld, [&](int y, int von, int bis) {
-        std::memcpy(reinterpret_cast<QRgb*>(image3.scanLine(y)) + von,
-                    reinterpret_cast<const QRgb*>(werk.constScanLine(y)) + von,
-                    size_t(bis - von + 1) * sizeof(QRgb));
-    });
-
-    // The square: every pixel the sector touched takes the colour of the
-    // highest covered sector touching it, or the picture's.
-    const quint32 breite = quint32(feld.width());
-    {
-        const int j = k;
-        for (quint32 e = zentrum.pixelAb[size_t(j)]; e < zentrum.pixelAb[size_t(j) + 1]; ++e) {
-            const quint32 i = zentrum.pixel[e];
-            const int x = feld.left() + int(i % breite);
-            const int y = feld.top() + int(i / breite);
-            QRgb farbe = reinterpret_cast<const QRgb*>(iBild.constScanLine(y))[x];
-            for (quint32 b = zentrum.beruehrtAb[i + 1]; b > zentrum.beruehrtAb[i]; --b) {
-                const quint32 code = zentrum.beruehrt[b - 1];
-                if (st.Verdeckt[size_t(code >> 1)]) {
-                    farbe = (code & 1u) ? Schwarz : Grau;
-                    break;
-                }
-            }
-            reinterpret_cast<QRgb*>(image3.scanLine(y))[x] = farbe;
-        }
-    }
-    geaendert = box;
-    return true;
+    return sektoren().sektor(k).status == SektorStatus::Polygon;
 }
 
 Bildbereich::Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen)
@@ -593,12 +178,8 @@ Bildbereich::~Bildbereich() = default;
 
 const QImage& Bildbereich::sichtbaresBild() const { return d->image3; }
 const QImage& Bildbereich::iBild() const { return d->iBild; }
-int Bildbereich::dekodierZaehler() const { return d->dekodiert; }
-
-void Bildbereich::vergissBild()
-{
-    d->vorrat = Daten::Vorrat();
-}
+int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
+void Bildbereich::vergissBild() { d->vorrat.vergiss(); }
 
 void Bildbereich::DrawEck(int k)
 {
@@ -630,34 +211,22 @@ void Bildbereich::zeigeGanzesBild()
 
 void Bildbereich::deckeAuf(int sektor)
 {
-    Spielstand& st = d->st;
-    const int n = std::clamp(st.Sektorenzahl, 0, MaxSektoren);
-    bool schnell = d->stand == Daten::Stand::MitAbdeckung && int(d->gezeichnet.size()) == n
-        && sektor >= 0 && sektor < n && d->gezeichnet[size_t(sektor)] && !st.Verdeckt[size_t(sektor)]
-        && d->image3.size() == QSize(st.BildBreite, st.BildHoehe) && d->iBild.size() == d->image3.size();
-    for (int k = 0; schnell && k < n; ++k) {
-        if (k != sektor && d->gezeichnet[size_t(k)] != st.Verdeckt[size_t(k)])
-            schnell = false;
-    }
-    const Sektor s = schnell ? d->sektor(sektor) : Sektor();
-    if (!schnell || s.status != SektorStatus::Polygon) {
+    if (!d->kannSchnellAufdecken(sektor)) {
         zeigeGanzesBild();
         zeichneAbdeckung();
         return;
     }
     QRect geaendert;
-    if (d->deckeAufMitZentrum(sektor, geaendert)) {
-        d->gezeichnet[size_t(sektor)] = false;
-        d->fenster.bildGeaendert(geaendert);
-        return;
+    if (!d->zentrum.deckeAuf(sektor, d->sektoren(), d->st.Verdeckt, d->iBild, d->image3, geaendert)) {
+        // The sector's outline may reach a pixel beyond its polygon.
+        geaendert = d->sektoren().sektor(sektor).punkte.boundingRect().adjusted(-2, -2, 2, 2)
+            & d->image3.rect();
+        kopiereRechteck(d->iBild, d->image3, geaendert, geaendert.topLeft());
+        d->zeichneAlleVerdeckten(&geaendert);
     }
-    // The sector's outline may reach a pixel beyond its polygon.
-    const QRect box = s.punkte.boundingRect().adjusted(-2, -2, 2, 2) & d->image3.rect();
-    kopiere(d->iBild, d->image3, box, box.topLeft());
-    d->zeichneAlleVerdeckten(&box);
     d->gezeichnet[size_t(sektor)] = false;
-    if (!box.isEmpty())
-        d->fenster.bildGeaendert(box);
+    if (!geaendert.isEmpty())
+        d->fenster.bildGeaendert(geaendert);
 }
 
 void Bildbereich::fuelleGrau()
@@ -671,14 +240,14 @@ void Bildbereich::fuelleGrau()
     const QRect r = QRect(QPoint(0, 0), d->iBild.size()) & bild.rect();
     if (r.isEmpty())
         return;
-    fuelle(bild, r, Schwarz);
-    fuelle(bild, r.adjusted(1, 1, -1, -1), Grau);
+    fuelleRechteck(bild, r, Farbe::Schwarz);
+    fuelleRechteck(bild, r.adjusted(1, 1, -1, -1), Farbe::Grau);
     d->fenster.bildGeaendert(r);
 }
 
 QSize Bildbereich::missBild(const QString& pfad)
 {
-    return d->lade(pfad).size();
+    return d->vorrat.lade(pfad).size();
 }
 
 void Bildbereich::rendereBild()
@@ -690,41 +259,14 @@ void Bildbereich::rendereBild()
 
 void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QString& code)
 {
-    if (!istErlaubteEndung(dateiEndung(pfad))) {
-        d->meldungen.zeige(Meldungsart::Warnung,
-                           QStringLiteral("Fehler: Das Bild \"") + pfad
-                               + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die "
-                                                "Bildformate JPG oder BMP möglich."));
+    if (!istBildEndung(pfad)) {
+        d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
-    const QImage& quelle = d->lade(pfad);
+    const QImage& quelle = d->vorrat.lade(pfad);
     if (&ziel == &d->iBild)
         d->stand = Daten::Stand::Unbekannt;
-    if (ziel.isNull())
-        return;
-    const Einpassung e =
-        berechneEinpassung(quelle.width(), quelle.height(), ziel.width(), ziel.height(), code);
-    if (e.art == Einpassung::Art::Kopie) {
-        ziel = quelle;
-        return;
-    }
-    // Every pixel is written below; a target that shares its pixels gets its
-    // own buffer instead of a copy.
-    if (!ziel.isDetached() || ziel.format() != QImage::Format_RGB32)
-        ziel = QImage(ziel.size(), QImage::Format_RGB32);
-    switch (e.art) {
-    case Einpassung::Art::Unskaliert:
-        kopiere(quelle, ziel, quelle.rect(), e.ziel.topLeft());
-        break;
-    case Einpassung::Art::Skaliert:
-        skaliereFlaeche(quelle, e.quelle, ziel, e.ziel);
-        break;
-    case Einpassung::Art::Kopie:
-    case Einpassung::Art::Schwarz:
-        break;
-    }
-    // The bars; under "n" this also covers a one-pixel remainder.
-    schwarzAussen(ziel, e.art == Einpassung::Art::Schwarz ? QRect() : e.ziel);
+    stelleBildDar(ziel, quelle, code);
 }
 
 bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }
@@ -762,7 +304,7 @@ void Bildbereich::formResize()
     fenster.setzeRahmen(rahmen);
 
     if (fenster.einstellungenSichtbar()) {
-        fuelle(d->image3, d->image3.rect(), Grau);
+        fuelleRechteck(d->image3, d->image3.rect(), Farbe::Grau);
         const QSize panel = fenster.einstellungenGroesse();
         fenster.setzeEinstellungenPosition(
             QPoint(rundeGerade((rahmen.width() - panel.width()) / 2.0) + rahmen.left(),

@@ -1,6 +1,7 @@
 #pragma once
 // The picture area: the off-screen picture IBild, the visible picture Image3,
-// the sector cover, picture loading and fitting, and the resize handler.
+// the sector cover and the resize handler. Pictures come from its Bildvorrat
+// and are fitted by stelleBildDar.
 
 #include <QImage>
 #include <memory>

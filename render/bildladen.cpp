@@ -13,6 +13,7 @@
 #include <jerror.h>
 
 #include "core/meldungen.h"
+#include "core/pfade.h"
 
 namespace {
 
@@ -180,6 +181,26 @@ QString oeffnenFehlerText(const QString& pfad)
     return QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(pfad);
 }
 
+bool istBildEndung(const QString& pfad)
+{
+    const QString endung = dateiEndung(pfad);
+    return endung.compare(QLatin1String(".jpg"), Qt::CaseInsensitive) == 0
+        || endung.compare(QLatin1String(".jpeg"), Qt::CaseInsensitive) == 0
+        || endung.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0;
+}
+
+bool istBmp(const QString& pfad)
+{
+    return dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0;
+}
+
+QString nichtDarstellbarText(const QString& pfad)
+{
+    return QStringLiteral("Fehler: Das Bild \"") + pfad
+        + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die "
+                         "Bildformate JPG oder BMP möglich.");
+}
+
 void pruefeBildgroesse(int breite, int hoehe, const QString& anzeigePfad)
 {
     if (istZuGross(breite, hoehe))
@@ -266,4 +287,11 @@ QImage ladeBmp(const QString& datei, const QString& anzeigePfad)
     if (bild.format() != QImage::Format_RGB32)
         bild.convertTo(QImage::Format_RGB32);
     return bild;
+}
+
+QImage ladeBild(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar)
+{
+    if (istBmp(anzeigePfad))
+        return ladeBmp(datei, anzeigePfad);
+    return ladeJpeg(datei, anzeigePfad, std::move(wiederverwendbar));
 }

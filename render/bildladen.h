@@ -1,5 +1,6 @@
 #pragma once
-// Loading JPEG and BMP files into QImage::Format_RGB32 pictures.
+// Loading JPEG and BMP files into QImage::Format_RGB32 pictures. Which of the
+// two a file is, and whether it is a picture at all, its name's extension says.
 
 #include <QImage>
 #include <QString>
@@ -16,6 +17,13 @@ constexpr long MaxJpegSpeicher = 1024L * 1024L * 1024L;
 
 QString oeffnenFehlerText(const QString& pfad);
 
+// The extension of pfad is ".jpg", ".jpeg" or ".bmp", letter case ignored.
+bool istBildEndung(const QString& pfad);
+// The extension of pfad is ".bmp", letter case ignored; every other picture is read as JPEG.
+bool istBmp(const QString& pfad);
+// The warning for a file whose extension is no picture's.
+QString nichtDarstellbarText(const QString& pfad);
+
 // Throws VarnoFehler when a picture of breite x hoehe is too large to hold.
 void pruefeBildgroesse(int breite, int hoehe, const QString& anzeigePfad);
 
@@ -26,3 +34,7 @@ QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederv
 
 // Loads the BMP file datei with Qt's own BMP reader. Throws VarnoFehler.
 QImage ladeBmp(const QString& datei, const QString& anzeigePfad);
+
+// Decodes the file datei as BMP or JPEG, as the extension of anzeigePfad says.
+// wiederverwendbar as for ladeJpeg. Throws VarnoFehler.
+QImage ladeBild(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar = {});

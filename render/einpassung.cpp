@@ -5,25 +5,18 @@
 #include "core/hilfen.h"
 #include "core/spielstand.h"
 
-Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& code)
-{
-    Einpassung e;
-    if (pw <= 0 || ph <= 0 || tw <= 0 || th <= 0) {
-        e.art = Einpassung::Art::Schwarz;
-        return e;
-    }
-    if (pw == tw && ph == th) {
-        e.art = Einpassung::Art::Kopie;
-        e.ziel = e.quelle = QRect(0, 0, tw, th);
-        return e;
-    }
-    if (code == QLatin1String("n") && pw <= tw && ph <= th) {
-        e.art = Einpassung::Art::Unskaliert;
-        e.ziel = QRect(rundeGerade((tw - pw) / 2.0), rundeGerade((th - ph) / 2.0), pw, ph);
-        e.quelle = QRect(0, 0, pw, ph);
-        return e;
-    }
+namespace {
 
+// Destination (dx, dy, dw, dh) and source (sx, sy, sw, sh) of a scaled picture.
+struct Rechtecke {
+    int dx, dy, dw, dh;
+    int sx, sy, sw, sh;
+};
+
+// The crop or the fit of a picture whose shape is not the area's, before the
+// corrections.
+Rechtecke schneideOderPasseEin(int pw, int ph, int tw, int th, const QString& code)
+{
     // 64-bit products: pictures and areas of a few ten thousand pixels per side
     // would overflow 32 bits.
     const qint64 a = qint64(pw) * th;
@@ -59,6 +52,31 @@ Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& cod
             dy = rundeGerade((th - dh) / 2.0);
         }
     }
+    return {dx, dy, dw, dh, sx, sy, sw, sh};
+}
+
+} // namespace
+
+Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& code)
+{
+    Einpassung e;
+    if (pw <= 0 || ph <= 0 || tw <= 0 || th <= 0) {
+        e.art = Einpassung::Art::Schwarz;
+        return e;
+    }
+    if (pw == tw && ph == th) {
+        e.art = Einpassung::Art::Kopie;
+        e.ziel = e.quelle = QRect(0, 0, tw, th);
+        return e;
+    }
+    if (code == QLatin1String("n") && pw <= tw && ph <= th) {
+        e.art = Einpassung::Art::Unskaliert;
+        e.ziel = QRect(rundeGerade((tw - pw) / 2.0), rundeGerade((th - ph) / 2.0), pw, ph);
+        e.quelle = QRect(0, 0, pw, ph);
+        return e;
+    }
+
+    auto [dx, dy, dw, dh, sx, sy, sw, sh] = schneideOderPasseEin(pw, ph, tw, th, code);
     if (dh == th - 1)
         dh = th;
     if (dw == tw - 1)

@@ -1,9 +1,11 @@
 #include "sektor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 #include "core/hilfen.h"
+#include "core/spielstand.h"
 
 namespace {
 
@@ -88,4 +90,22 @@ Sektor sektorPolygon(int k, int n, int w, int h)
     }
     s.status = SektorStatus::Polygon;
     return s;
+}
+
+void Sektorliste::fuer(int n, int w, int h)
+{
+    if (n == m_n && w == m_w && h == m_h)
+        return;
+    m_n = n;
+    m_w = w;
+    m_h = h;
+    m_sektoren.assign(size_t(std::clamp(n, 0, MaxSektoren)), std::nullopt);
+}
+
+const Sektor& Sektorliste::sektor(int k)
+{
+    auto& eintrag = m_sektoren[size_t(k)];
+    if (!eintrag)
+        eintrag = sektorPolygon(k, m_n, m_w, m_h);
+    return *eintrag;
 }

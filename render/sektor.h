@@ -2,6 +2,8 @@
 // Geometry of one cover sector, apart from any painting.
 
 #include <QPolygon>
+#include <optional>
+#include <vector>
 
 enum class SektorStatus {
     Polygon,             // punkte holds the polygon, closing on the centre
@@ -17,3 +19,21 @@ struct Sektor {
 
 // Sector k of n on a w x h area.
 Sektor sektorPolygon(int k, int n, int w, int h);
+
+// The sectors of one layout, each computed on first use and kept while the
+// layout stays, so that redraws and reveals compute none of them again.
+class Sektorliste {
+public:
+    // The layout: n sectors on a w x h area. Another one drops the kept sectors.
+    void fuer(int n, int w, int h);
+    // Sector k of the layout, 0 <= k < anzahl().
+    const Sektor& sektor(int k);
+    // n, but no more than the cover array holds.
+    int anzahl() const { return int(m_sektoren.size()); }
+    int breite() const { return m_w; }
+    int hoehe() const { return m_h; }
+
+private:
+    std::vector<std::optional<Sektor>> m_sektoren;
+    int m_n = -1, m_w = -1, m_h = -1;
+};

@@ -11,10 +11,12 @@
 #include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "render/bildbereich.h"
+#include "render/bildladen.h"
 #include "render/einpassung.h"
 #include "render/fenster.h"
 #include "render/sektor.h"
 #include "render/skalierer.h"
+#include "render/zentrumsaufdecker.h"
 #include "testbilder.h"
 
 namespace {
@@ -128,6 +130,21 @@ bool nahe(QRgb a, QRgb b, int toleranz)
         && std::abs(qBlue(a) - qBlue(b)) <= toleranz;
 }
 
+// The first pixel outside r in which two pictures of the same size differ; (-1, -1) if none.
+QPoint ersteAbweichungAusserhalb(const QImage& a, const QImage& b, const QRect& r)
+{
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* za = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* zb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        const bool zeileInR = y >= r.top() && y <= r.bottom();
+        for (int x = 0; x < a.width(); ++x) {
+            if (za[x] != zb[x] && !(zeileInR && x >= r.left() && x <= r.right()))
+                return QPoint(x, y);
+        }
+    }
+    return QPoint(-1, -1);
+}
+
 const QString ZuWenige = QStringLiteral("FEHLER: Zu wenige Sektoren eingestellt!");
 
 } // namespace
@@ -212,6 +229,8 @@ private slots:
     void missBildFuelltVorrat();
     void deckeAufGleichVollerNeuzeichnung_data();
     void deckeAufGleichVollerNeuzeichnung();
+    void zentrumsaufdecker_data();
+    void zentrumsaufdecker();
     void fuelleGrauMitRand();
 };
 
@@ -788,6 +807,7 @@ void TstRender::endungen()
         QVERIFY(einfarbig(64, 48, Rot).save(datei, "BMP"));
     else
         QVERIFY(schreibeDatei(datei, jpegDaten(einfarbig(64, 48, Rot))));
+    QCOMPARE(istBildEndung(datei), !warnung);
     FakeMeldungen m;
     const QImage bild = rendere(datei, QString(), 64, 48, &m);
     if (warnung) {
@@ -1153,6 +1173,7 @@ void TstRender::missBildFuelltVorrat()
     // A path written with backslashes and other letter case finds the same file.
     const QString anders = QDir::toNativeSeparators(datei).replace(QLatin1String("mess.bmp"), QLatin1String("MESS.BMP"));
     QCOMPARE(a.bereich.missBild(QString(anders).replace(QLatin1Char('/'), QLatin1Char('\\'))), QSize(600, 800));
+    QCOMPARE(a.bereich.dekodierZaehler(), 1);
 }
 
 void TstRender::deckeAufGleichVollerNeuzeichnung_data()
@@ -1210,6 +1231,7 @@ void TstRender::deckeAufGleichVollerNeuzeichnung()
         --a.st.VerdecktZahl;
         a.meldungen.liste.clear();
         a.fenster.geaendert.clear();
+        const QImage vorher = a.bereich.sichtbaresBild().copy();
         a.bereich.deckeAuf(k);
         const QImage schnell = a.bereich.sichtbaresBild().copy();
         const qsizetype meldungenSchnell = a.meldungen.liste.size();
@@ -1233,6 +1255,11 @@ void TstRender::deckeAufGleichVollerNeuzeichnung()
                                  .arg(schnell.pixel(erster), 0, 16)
                                  .arg(a.bereich.sichtbaresBild().pixel(erster), 0, 16)));
         }
+        // The window learns of every pixel that changed.
+        const QPoint unbemerkt = ersteAbweichungAusserhalb(schnell, vorher, geaendert);
+        if (unbemerkt.x() >= 0)
+            QFAIL(qPrintable(QStringLiteral("sector %1: pixel (%2, %3) changed unreported")
+                                 .arg(k).arg(unbemerkt.x()).arg(unbemerkt.y())));
         // Only the sector's surroundings were repainted (a quarter or less
         // once there are more than four sectors).
         const bool groesserAlsZentrum = flaeche.width() > 161 || flaeche.height() > 161;
@@ -1240,6 +1267,47 @@ void TstRender::deckeAufGleichVollerNeuzeichnung()
             && sektorPolygon(k, n, flaeche.width(), flaeche.height()).status == SektorStatus::Polygon)
             QVERIFY(geaendert.width() * geaendert.height() < flaeche.width() * flaeche.height());
     }
+}
+
+void TstRender::zentrumsaufdecker_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QSize>("flaeche");
+    QTest::addColumn<bool>("hilft");
+    QTest::newRow("63: too few") << 63 << QSize(800, 600) << false;
+    QTest::newRow("64") << 64 << QSize(800, 600) << true;
+    // The corner (1390, 7) lies nearly straight right of the centre, so the
+    // sector ending on the bottom edge spans almost a quarter of the circle.
+    QTest::newRow("64 on 1390x7: a sector too wide") << 64 << QSize(1390, 7) << false;
+}
+
+// Used alone, the fast reveal either paints what the full redraw paints or
+// says it cannot help and leaves the picture alone.
+void TstRender::zentrumsaufdecker()
+{
+    QFETCH(int, n);
+    QFETCH(QSize, flaeche);
+    QFETCH(bool, hilft);
+    const int w = flaeche.width(), h = flaeche.height();
+    Aufbau a;
+    a.flaeche(w, h);
+    a.st.BildDatei = bmp(QStringLiteral("z_%1x%2.bmp").arg(w).arg(h), verlauf(w, h));
+    a.bereich.rendereBild();
+    a.sektoren(n);
+    a.bereich.zeigeGanzesBild();
+    a.bereich.zeichneAbdeckung();
+    const QImage vorher = a.bereich.sichtbaresBild().copy();
+    QImage sichtbar = vorher;
+    const int k = n / 3;
+    a.st.Verdeckt[size_t(k)] = false;
+    Sektorliste sektoren;
+    sektoren.fuer(n, w, h);
+    Zentrumsaufdecker aufdecker;
+    QRect geaendert;
+    QCOMPARE(aufdecker.deckeAuf(k, sektoren, a.st.Verdeckt, a.bereich.iBild(), sichtbar, geaendert), hilft);
+    a.bereich.zeigeGanzesBild();
+    a.bereich.zeichneAbdeckung();
+    QCOMPARE(sichtbar, hilft ? a.bereich.sichtbaresBild() : vorher);
 }
 
 void TstRender::fuelleGrauMitRand()
