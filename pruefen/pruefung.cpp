@@ -12,15 +12,15 @@
 #include <vector>
 
 #include "bericht.h"
+#include "core/fenstermasse.h"
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/pfade.h"
 #include "core/spielstand.h"
 #include "core/zeilenleser.h"
-#include "render/bildbereich.h"
 #include "render/bildladen.h"
+#include "render/bildvorrat.h"
 #include "render/einpassung.h"
-#include "render/fenster.h"
 #include "render/sektor.h"
 #include "settings/bildeintrag.h"
 #include "settings/einstellungen.h"
@@ -90,18 +90,7 @@ QString anzahl(int n, const char* einzahl, const char* mehrzahl)
     return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? einzahl : mehrzahl);
 }
 
-bool istDarstellbar(const QString& pfad)
-{
-    const QString e = dateiEndung(pfad).toLower();
-    return e == QLatin1String(".jpg") || e == QLatin1String(".jpeg") || e == QLatin1String(".bmp");
-}
-
-QString formatName(const QString& pfad)
-{
-    return dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0
-        ? QStringLiteral("BMP")
-        : QStringLiteral("JPEG");
-}
+QString formatName(const QString& pfad) { return istBmp(pfad) ? QStringLiteral("BMP") : QStringLiteral("JPEG"); }
 
 QString einpassungText(const Einpassung& e, QSize bild, QSize flaeche)
 {
@@ -131,57 +120,13 @@ QString einpassungText(const Einpassung& e, QSize bild, QSize flaeche)
     return QStringLiteral("Nichts zu zeichnen: Der Bildbereich bleibt schwarz.");
 }
 
-// Only what the picture area needs to hand out its extension warning.
-class StillesFenster : public Fenster {
-public:
-    QSize aussenGroesse() const override { return {}; }
-    QSize innenGroesse() const override { return {}; }
-    void setzeAussenBreite(int) override {}
-    void setzeAussenHoehe(int) override {}
-    void maximiere() override {}
-    void bewegeNachObenLinks() override {}
-    void schliesse() override {}
-    void setzeRahmen(const QRect&) override {}
-    QRect rahmen() const override { return {}; }
-    bool einstellungenSichtbar() const override { return false; }
-    QSize einstellungenGroesse() const override { return {}; }
-    void setzeEinstellungenPosition(const QPoint&) override {}
-    void bildGeaendert(const QRect&) override {}
-};
-
 // The warning the picture area gives when it is to draw a file of an unknown format.
 std::vector<Meldung> formatWarnung(Spielstand& st, const QString& pfad)
 {
-    StillesFenster fenster;
     SammelMeldungen warnung(st.Einstellungsdatei);
-    Bildbereich bereich(st, fenster, warnung);
-    QImage leer;
-    bereich.BildDarstellung(leer, pfad, st.BildPosition);
+    warnung.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
     return warnung.liste;
 }
-
-// Decodes a picture file with the game's loaders; the size of the last file is kept.
-class Vermessung {
-public:
-    QSize miss(const QString& pfad)
-    {
-        if (pfad == m_pfad)
-            return m_groesse;
-        const QString datei = findeDatei(pfad);
-        if (datei.isEmpty())
-            throw VarnoFehler(oeffnenFehlerText(pfad));
-        const QImage bild = dateiEndung(pfad).compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0
-            ? ladeBmp(datei, pfad)
-            : ladeJpeg(datei, pfad);
-        m_pfad = pfad;
-        m_groesse = bild.size();
-        return m_groesse;
-    }
-
-private:
-    QString m_pfad;
-    QSize m_groesse;
-};
 
 // The bytes of the file, empty if it cannot be read.
 QByteArray dateiinhalt(const QString& pfad)
@@ -324,11 +269,12 @@ QSize berichteFenster(Bericht& b, const Spielstand& st)
         return fenster;
     }
     const QSize fenster(st.FensterBreite, st.FensterHoehe);
-    if (fenster.width() < 800 || fenster.height() < 600)
+    const QSize mindestens = fenster.expandedTo(Mindestgroesse);
+    if (mindestens != fenster)
         b.zeile(QStringLiteral("Das Spiel vergrößert das Fenster auf mindestens 800 × 600 Pixel."));
     b.zeile(QStringLiteral("Bildbereich für ein Fenster von %1 Pixeln, innen so groß wie außen gerechnet "
                            "(Rahmen und Titelleiste machen ihn im Spiel etwas kleiner).")
-                .arg(masse(QSize(std::max(fenster.width(), 800), std::max(fenster.height(), 600)))));
+                .arg(masse(mindestens)));
     return fenster;
 }
 
@@ -365,14 +311,14 @@ private:
     void bild();
     void einpassung(const QString& pfad, QSize groesse);
     // Every decoded size, for the entry reader as for the fitting, comes from here.
-    QSize miss(const QString& pfad) { return m_vermessung.miss(pfad); }
+    QSize miss(const QString& pfad) { return m_vorrat.lade(pfad).size(); }
 
     Bericht& m_b;
     Spielstand& m_st;
     const QStringList& m_zeilen;
     const QSize m_fenster;
     const bool m_panelGut;
-    Vermessung m_vermessung;
+    Bildvorrat m_vorrat;
     const Bildvermesser m_vermesser{nullptr, [this](const QString& pfad) { return miss(pfad); }};
     Bilderbilanz m_bilanz;
 };
@@ -419,7 +365,7 @@ bool Bilderpruefung::eintrag()
 void Bilderpruefung::bild()
 {
     const QString pfad = m_st.BildDatei;
-    if (!istDarstellbar(pfad)) {
+    if (!istBildEndung(pfad)) {
         berichteProbleme(m_b, QStringLiteral("    "), formatWarnung(m_st, pfad));
         return;
     }
@@ -481,7 +427,7 @@ Bildbereichsmass berechneBildflaeche(QSize fenster, int seitenX, int seitenY)
 {
     // The game raises the width first, then the height, and lays out only then;
     // the frame starts at (18, 18).
-    const QSize innen(std::max(fenster.width(), 800), std::max(fenster.height(), 600));
+    const QSize innen = fenster.expandedTo(Mindestgroesse);
     Bildbereichsmass m = berechneBildbereich(innen, seitenX, seitenY);
     if (!m.rahmenLinksOben)
         m.rahmenLinksOben = QPoint(18, 18);
@@ -505,8 +451,8 @@ int pruefe(const QString& ordner, QTextStream& aus)
 
     auto st = std::make_unique<Spielstand>();
     // The design size of the window, as when the game reads its settings.
-    st->FensterBreite = 520;
-    st->FensterHoehe = 498;
+    st->FensterBreite = Entwurfsgroesse.width();
+    st->FensterHoehe = Entwurfsgroesse.height();
     Aufzeichnung ziel(*st);
     QStringList zeilen;
     if (!berichteEinstellungen(b, *st, ziel, zeilen))

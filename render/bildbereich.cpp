@@ -9,6 +9,7 @@
 
 #include "bildladen.h"
 #include "bildvorrat.h"
+#include "core/fenstermasse.h"
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/spielstand.h"
@@ -283,12 +284,12 @@ void Bildbereich::formResize()
     st.FensterHoehe = aussen.height();
     st.FensterBreite = aussen.width();
     // Each correction runs this handler again at once; that run goes on.
-    if (aussen.width() < 800) {
-        fenster.setzeAussenBreite(800);
+    if (aussen.width() < Mindestgroesse.width()) {
+        fenster.setzeAussenBreite(Mindestgroesse.width());
         return;
     }
-    if (aussen.height() < 600) {
-        fenster.setzeAussenHoehe(600);
+    if (aussen.height() < Mindestgroesse.height()) {
+        fenster.setzeAussenHoehe(Mindestgroesse.height());
         return;
     }
 
