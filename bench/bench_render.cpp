@@ -127,7 +127,7 @@ struct ErstesRendern {
     void operator()()
     {
         vorrat.vergiss();
-        stelleBildDar(ziel, vorrat.lade(grossesJpeg), QString());
+        stelleBildDar(ziel, vorrat.lade(grossesJpeg, ziel.size(), QString()), QString());
         benchmark::DoNotOptimize(ziel.constBits());
     }
 };

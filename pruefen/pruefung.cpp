@@ -311,7 +311,13 @@ private:
     void bild();
     void einpassung(const QString& pfad, QSize groesse);
     // Every decoded size, for the entry reader as for the fitting, comes from here.
-    QSize miss(const QString& pfad) { return m_vorrat.lade(pfad).size(); }
+    // The size shown (upright); decoding it, at the smallest scale, finds what the game would refuse.
+    QSize miss(const QString& pfad)
+    {
+        const QSize groesse = m_vorrat.groesse(pfad);
+        m_vorrat.lade(pfad, QSize(1, 1), QString());
+        return groesse;
+    }
 
     Bericht& m_b;
     Spielstand& m_st;
@@ -384,6 +390,10 @@ void Bilderpruefung::einpassung(const QString& pfad, QSize groesse)
     m_b.zeile(QStringLiteral("    Datei %1%2: %3, %4 Pixel")
                   .arg(pfad, gefunden == pfad ? QString() : QStringLiteral(" (gefunden als %1)").arg(gefunden),
                        formatName(pfad), masse(groesse)));
+    if (const Orientierung o = m_vorrat.orientierung(pfad); o != 1)
+        m_b.zeile(QStringLiteral("    Das Foto ist gedreht gespeichert (EXIF-Ausrichtung %1); das Spiel zeigt es "
+                                 "aufrecht, so wie oben angegeben.")
+                      .arg(o));
     const Bildbereichsmass flaeche = berechneBildflaeche(m_fenster, m_st.SeitenX, m_st.SeitenY);
     const QSize t = flaeche.groesse;
     const QString code = m_st.BildPosition;

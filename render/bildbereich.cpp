@@ -248,7 +248,13 @@ void Bildbereich::fuelleGrau()
 
 QSize Bildbereich::missBild(const QString& pfad)
 {
-    return d->vorrat.lade(pfad).size();
+    // The layout that follows takes this picture's aspect; decoding now for
+    // that area lets the first reveal use what was decoded, and a file that
+    // cannot be decoded is reported here, as it is measured.
+    const QSize groesse = d->vorrat.groesse(pfad);
+    const QSize bereich = berechneBildbereich(d->fenster.innenGroesse(), groesse.width(), groesse.height()).groesse;
+    d->vorrat.lade(pfad, bereich, d->st.BildPosition);
+    return groesse;
 }
 
 void Bildbereich::rendereBild()
@@ -264,7 +270,7 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
         d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
-    const QImage& quelle = d->vorrat.lade(pfad);
+    const Dekodiert& quelle = d->vorrat.lade(pfad, ziel.size(), code);
     if (&ziel == &d->iBild)
         d->stand = Daten::Stand::Unbekannt;
     stelleBildDar(ziel, quelle, code);

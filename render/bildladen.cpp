@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <cstring>
+#include <unistd.h>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdio>
@@ -14,6 +17,7 @@
 
 #include "core/meldungen.h"
 #include "core/pfade.h"
+#include "exif.h"
 
 namespace {
 
@@ -39,22 +43,101 @@ void stilleMeldung(j_common_ptr info, int stufe)
 void keineAusgabe(j_common_ptr) {}
 
 // Plain data between dekodiere() and its caller: no object with a destructor
-// may live in the frame that calls setjmp.
+// may live in the frame that calls setjmp, nor in any function it calls.
 struct JpegAuftrag {
     std::FILE* datei;
     // Called once the size is known; yields the first row and the distance
     // between rows of the destination, or null to stop.
     unsigned char* (*bereite)(JpegAuftrag* auftrag, int breite, int hoehe, bool cmyk,
                               std::ptrdiff_t* abstand);
+    // Called with the full size from the header, before libjpeg sets up its
+    // working memory; false refuses the picture.
+    bool (*zulaessig)(JpegAuftrag* auftrag, int breite, int hoehe);
     void* kontext;
+    // What to decode: the scale in eighths and the rows and columns of the
+    // stored picture at full scale (all when the width is 0).
+    int achtel;
+    int bx, by, bbreite, bhoehe;
+    bool nurKopf;
     int fehlercode;
     bool adobe;
     // The header's size, also when libjpeg refuses it as too large.
     unsigned breite;
     unsigned hoehe;
+    int orientierung;
+    // What was decoded, in pixels of the scaled picture, and that picture's size.
+    int ax, ay, abreite, ahoehe;
+    int skaliertBreite, skaliertHoehe;
 };
 
 enum class JpegErgebnis { Fertig, Fehler, Abgebrochen };
+
+// The orientation tag of the first EXIF block kept by jpeg_save_markers.
+int orientierungAus(const jpeg_decompress_struct& info)
+{
+    for (jpeg_saved_marker_ptr m = info.marker_list; m; m = m->next) {
+        if (m->marker == JPEG_APP0 + 1 && m->data_length >= 6 && std::memcmp(m->data, "Exif\0\0", 6) == 0)
+            return exifOrientierung(m->data, m->data_length);
+    }
+    return 1;
+}
+
+// The scaled rows and columns to decode, from the full-scale ones asked for.
+void ausschnittSkaliert(JpegAuftrag* a, const jpeg_decompress_struct& info)
+{
+    a->skaliertBreite = int(info.output_width);
+    a->skaliertHoehe = int(info.output_height);
+    a->ax = 0;
+    a->ay = 0;
+    a->abreite = a->skaliertBreite;
+    a->ahoehe = a->skaliertHoehe;
+    if (a->bbreite <= 0 || a->bhoehe <= 0 || info.image_width == 0 || info.image_height == 0)
+        return;
+    const double fx = double(info.output_width) / info.image_width;
+    const double fy = double(info.output_height) / info.image_height;
+    const int x0 = std::clamp(int(std::floor(a->bx * fx)), 0, a->skaliertBreite);
+    const int y0 = std::clamp(int(std::floor(a->by * fy)), 0, a->skaliertHoehe);
+    const int x1 = std::clamp(int(std::ceil((a->bx + a->bbreite) * fx)), x0 + 1, a->skaliertBreite);
+    const int y1 = std::clamp(int(std::ceil((a->by + a->bhoehe) * fy)), y0 + 1, a->skaliertHoehe);
+    a->ax = x0;
+    a->ay = y0;
+    a->abreite = std::max(0, x1 - x0);
+    a->ahoehe = std::max(0, y1 - y0);
+}
+
+// Reads the rows ay .. ay+ahoehe-1 into the destination; the rows above are
+// skipped, those below are never decoded.
+void leseZeilen(jpeg_decompress_struct* info, JpegAuftrag* a, unsigned char* zeile0, std::ptrdiff_t abstand)
+{
+    if (a->ay > 0)
+        jpeg_skip_scanlines(info, JDIMENSION(a->ay));
+    const JDIMENSION ende = JDIMENSION(a->ay + a->ahoehe);
+    while (info->output_scanline < ende) {
+        JSAMPROW zeilen[4];
+        JDIMENSION anzahl = 0;
+        while (anzahl < 4 && info->output_scanline + anzahl < ende) {
+            zeilen[anzahl] = zeile0 + std::ptrdiff_t(info->output_scanline + anzahl - JDIMENSION(a->ay)) * abstand;
+            ++anzahl;
+        }
+        jpeg_read_scanlines(info, zeilen, anzahl);
+    }
+}
+
+void richteEin(jpeg_decompress_struct* info, JpegAuftrag* auftrag, bool cmyk)
+{
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    // BGRA rather than BGRX: libjpeg-turbo promises 0xff in the fourth byte
+    // only for the alpha layouts, and Format_RGB32 needs it.
+    info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+#else
+    info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_ARGB;
+#endif
+    info->scale_num = unsigned(std::clamp(auftrag->achtel, 1, 8));
+    info->scale_denom = 8;
+    info->do_block_smoothing = TRUE;
+    jpeg_calc_output_dimensions(info);
+    ausschnittSkaliert(auftrag, *info);
+}
 
 JpegErgebnis dekodiere(JpegAuftrag* auftrag)
 {
@@ -74,40 +157,42 @@ JpegErgebnis dekodiere(JpegAuftrag* auftrag)
     jpeg_create_decompress(&info);
     info.mem->max_memory_to_use = Bildgrenze::MaxJpegSpeicher;
     jpeg_stdio_src(&info, auftrag->datei);
+    jpeg_save_markers(&info, JPEG_APP0 + 1, 0xffff);
     jpeg_read_header(&info, TRUE);
-
+    auftrag->breite = info.image_width;
+    auftrag->hoehe = info.image_height;
+    auftrag->orientierung = orientierungAus(info);
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    // BGRA rather than BGRX: libjpeg-turbo promises 0xff in the fourth byte
-    // only for the alpha layouts, and Format_RGB32 needs it.
-    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
-#else
-    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_ARGB;
-#endif
-    info.scale_num = 1;
-    info.scale_denom = 1;
-    info.do_block_smoothing = TRUE;
     auftrag->adobe = info.saw_Adobe_marker;
-
+    richteEin(&info, auftrag, cmyk);
+    if (!auftrag->zulaessig(auftrag, int(info.image_width), int(info.image_height))) {
+        jpeg_destroy_decompress(&info);
+        return JpegErgebnis::Abgebrochen;
+    }
+    if (auftrag->nurKopf) {
+        jpeg_destroy_decompress(&info);
+        return JpegErgebnis::Fertig;
+    }
+    jpeg_start_decompress(&info);
+    if (auftrag->ax > 0 || auftrag->abreite < auftrag->skaliertBreite) {
+        // libjpeg widens the columns to whole blocks and says where they begin.
+        JDIMENSION x = JDIMENSION(auftrag->ax), breite = JDIMENSION(auftrag->abreite);
+        jpeg_crop_scanline(&info, &x, &breite);
+        auftrag->ax = int(x);
+        auftrag->abreite = int(breite);
+    }
     std::ptrdiff_t abstand = 0;
-    unsigned char* const zeile0 = auftrag->bereite(
-        auftrag, static_cast<int>(info.image_width), static_cast<int>(info.image_height), cmyk,
-        &abstand);
+    unsigned char* const zeile0 = auftrag->bereite(auftrag, auftrag->abreite, auftrag->ahoehe, cmyk, &abstand);
     if (!zeile0) {
         jpeg_destroy_decompress(&info);
         return JpegErgebnis::Abgebrochen;
     }
-    jpeg_start_decompress(&info);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW zeilen[4];
-        JDIMENSION anzahl = 0;
-        while (anzahl < 4 && info.output_scanline + anzahl < info.output_height) {
-            zeilen[anzahl] = zeile0 + std::ptrdiff_t(info.output_scanline + anzahl) * abstand;
-            ++anzahl;
-        }
-        jpeg_read_scanlines(&info, zeilen, anzahl);
-    }
-    jpeg_finish_decompress(&info);
+    leseZeilen(&info, auftrag, zeile0, abstand);
+    // Rows below the part asked for are left undecoded.
+    if (info.output_scanline < info.output_height)
+        jpeg_abort_decompress(&info);
+    else
+        jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     return JpegErgebnis::Fertig;
 }
@@ -128,14 +213,21 @@ bool istZuGross(int breite, int hoehe)
         || qint64(breite) * hoehe > Bildgrenze::MaxPixel;
 }
 
+bool jpegZulaessig(JpegAuftrag* auftrag, int breite, int hoehe)
+{
+    auto* ziel = static_cast<JpegZiel*>(auftrag->kontext);
+    ziel->breite = breite;
+    ziel->hoehe = hoehe;
+    ziel->zuGross = breite <= 0 || hoehe <= 0 || istZuGross(breite, hoehe);
+    return !ziel->zuGross;
+}
+
 unsigned char* bereiteJpegZiel(JpegAuftrag* auftrag, int breite, int hoehe, bool cmyk,
                                std::ptrdiff_t* abstand)
 {
     auto* ziel = static_cast<JpegZiel*>(auftrag->kontext);
     ziel->cmyk = cmyk;
-    ziel->breite = breite;
-    ziel->hoehe = hoehe;
-    if (breite <= 0 || hoehe <= 0 || istZuGross(breite, hoehe)) {
+    if (breite <= 0 || hoehe <= 0) {
         ziel->zuGross = true;
         return nullptr;
     }
@@ -210,14 +302,25 @@ void pruefeBildgroesse(int breite, int hoehe, const QString& anzeigePfad)
                               .arg(hoehe));
 }
 
-QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar)
+namespace {
+
+// One run of the decoder over the file datei; the messages name anzeigePfad.
+Jpegteil dekodiereDatei(const QString& datei, const QString& anzeigePfad, const Teilwunsch& wunsch,
+                        QImage wiederverwendbar, bool nurKopf)
 {
-    std::FILE* f = std::fopen(QFile::encodeName(datei).constData(), "rb");
+    QFile offen;
+    if (!oeffneRegulaereDatei(offen, datei))
+        throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
+    // libjpeg reads through stdio; the stream takes over the descriptor checked above.
+    std::FILE* f = ::fdopen(::dup(offen.handle()), "rb");
+    offen.close();
     if (!f)
         throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
     JpegZiel ziel;
     ziel.bild = std::move(wiederverwendbar);
-    JpegAuftrag auftrag{f, bereiteJpegZiel, &ziel, 0, false, 0, 0};
+    const QRect b = wunsch.bereich;
+    JpegAuftrag auftrag{f, bereiteJpegZiel, jpegZulaessig, &ziel, wunsch.achtel, b.x(), b.y(), b.width(),
+                        b.height(), nurKopf, 0, false, 0, 0, 1, 0, 0, 0, 0, 0, 0};
     const JpegErgebnis ergebnis = dekodiere(&auftrag);
     std::fclose(f);
     switch (ergebnis) {
@@ -231,20 +334,45 @@ QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederv
         if (ziel.keinSpeicher)
             throw std::bad_alloc();
         pruefeBildgroesse(ziel.breite, ziel.hoehe, anzeigePfad);
-        return QImage();   // no pixels: libjpeg refuses such files before this
+        return {};   // no pixels: libjpeg refuses such files before this
     case JpegErgebnis::Fertig:
         break;
     }
     // libjpeg writes CMYK as four bytes per pixel, the size of the final layout.
     if (ziel.cmyk)
         cmykNachRgb(ziel.bild, auftrag.adobe);
-    return std::move(ziel.bild);
+    Jpegteil teil;
+    teil.bild = std::move(ziel.bild);
+    teil.voll = QSize(int(auftrag.breite), int(auftrag.hoehe));
+    teil.skaliert = QSize(auftrag.skaliertBreite, auftrag.skaliertHoehe);
+    teil.ausschnitt = QRect(auftrag.ax, auftrag.ay, auftrag.abreite, auftrag.ahoehe);
+    teil.orientierung = auftrag.orientierung;
+    return teil;
+}
+
+}  // namespace
+
+Jpegteil ladeJpegTeil(const QString& datei, const QString& anzeigePfad, const Teilwunsch& wunsch,
+                      QImage wiederverwendbar)
+{
+    return dekodiereDatei(datei, anzeigePfad, wunsch, std::move(wiederverwendbar), false);
+}
+
+Bildkopf leseJpegKopf(const QString& datei, const QString& anzeigePfad)
+{
+    const Jpegteil teil = dekodiereDatei(datei, anzeigePfad, Teilwunsch{}, QImage(), true);
+    return {teil.voll, teil.orientierung};
+}
+
+QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar)
+{
+    return ladeJpegTeil(datei, anzeigePfad, Teilwunsch{}, std::move(wiederverwendbar)).bild;
 }
 
 QImage ladeBmp(const QString& datei, const QString& anzeigePfad)
 {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!oeffneRegulaereDatei(f, datei))
         throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
     // Qt's default limit (128 MB) would refuse ordinary camera-sized bitmaps.
     QImageReader::setAllocationLimit(int(Bildgrenze::MaxPixel * 4 / (1024 * 1024)) + 64);

@@ -3,7 +3,10 @@
 // two a file is, and whether it is a picture at all, its name's extension says.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
+
+#include "exif.h"
 
 namespace Bildgrenze {
 // 30000 per side and 200 megapixels admit the largest camera pictures
@@ -27,10 +30,35 @@ QString nichtDarstellbarText(const QString& pfad);
 // Throws VarnoFehler when a picture of breite x hoehe is too large to hold.
 void pruefeBildgroesse(int breite, int hoehe, const QString& anzeigePfad);
 
-// Decodes the JPEG file datei at full scale. anzeigePfad names the file in
-// messages. The buffer of wiederverwendbar is used again when it has the right
-// size and is not shared. Throws VarnoFehler.
+// Decodes the JPEG file datei at full scale, as stored. anzeigePfad names the
+// file in messages. The buffer of wiederverwendbar is used again when it has
+// the right size and is not shared. Throws VarnoFehler.
 QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar = {});
+
+// Part of a JPEG at a reduced scale: libjpeg-turbo scales in the transform
+// itself (achtel/8 of each side) and leaves out rows and columns not asked for.
+struct Teilwunsch {
+    int achtel = 8;   // 1 .. 8
+    QRect bereich;    // of the stored picture at full scale; null: all of it
+};
+
+struct Jpegteil {
+    QImage bild;        // as stored, not yet turned upright
+    QSize voll;         // the stored picture's size at full scale
+    QSize skaliert;     // its size at the scale decoded
+    QRect ausschnitt;   // what bild shows, in pixels of the scaled picture
+    Orientierung orientierung = 1;
+};
+
+Jpegteil ladeJpegTeil(const QString& datei, const QString& anzeigePfad, const Teilwunsch& wunsch,
+                      QImage wiederverwendbar = {});
+
+// The header alone: the stored size and the orientation tag. Throws VarnoFehler.
+struct Bildkopf {
+    QSize gespeichert;
+    Orientierung orientierung = 1;
+};
+Bildkopf leseJpegKopf(const QString& datei, const QString& anzeigePfad);
 
 // Loads the BMP file datei with Qt's own BMP reader. Throws VarnoFehler.
 QImage ladeBmp(const QString& datei, const QString& anzeigePfad);

@@ -2,10 +2,43 @@
 // Drawing a decoded picture into a picture area as its positioning code says.
 
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
-// Fits quelle (QImage::Format_RGB32) into ziel, whose size is the area, as the
-// positioning code says and draws it with black bars where the picture leaves
-// room. A picture of ziel's own size replaces ziel as it is; otherwise every
-// pixel of ziel is written, in Format_RGB32. A null ziel stays as it is.
+#include "exif.h"
+
+// A decoded picture, turned upright, perhaps at a reduced scale and only in part.
+struct Dekodiert {
+    QImage bild;                    // upright, Format_RGB32
+    QSize voll;                     // the upright picture's size at full scale
+    QRectF quelle;                  // the part of it bild shows, in full-scale pixels
+    int achtel = 8;                 // the scale decoded at, in eighths
+    Orientierung orientierung = 1;  // how the file stores it
+
+    // The whole picture at full scale, pixel for pixel.
+    bool ganz() const;
+};
+
+// The whole picture as it is: for pictures decoded at full scale.
+Dekodiert alsGanzes(QImage bild);
+
+// What a picture of `voll` pixels needs for an area of `bereich` under the
+// positioning code: the smallest scale whose pixels still outnumber the
+// destination's twofold in each direction (a box filter then averages as many
+// pixels as at full scale would show), and the part of the picture shown.
+struct Bedarf {
+    int achtel = 8;
+    QRect teil;   // of the upright picture, full-scale pixels
+};
+Bedarf bedarf(QSize voll, QSize bereich, const QString& code);
+
+// d holds enough pixels for b.
+bool deckt(const Dekodiert& d, const Bedarf& b);
+
+// Fits the picture into ziel, whose size is the area, as the positioning code
+// says and draws it with black bars where it leaves room. The fitting is that
+// of the full-scale picture, whatever the scale decoded. A picture of ziel's
+// own size replaces ziel as it is; otherwise every pixel of ziel is written,
+// in Format_RGB32. A null ziel stays as it is.
+void stelleBildDar(QImage& ziel, const Dekodiert& quelle, const QString& code);
 void stelleBildDar(QImage& ziel, const QImage& quelle, const QString& code);

@@ -71,6 +71,50 @@ QSize aufrechteGroesse(QSize gespeichert, Orientierung o)
     return vertauschtSeiten(o) ? gespeichert.transposed() : gespeichert;
 }
 
+namespace {
+
+// Where the point p of the upright picture (w x h) lies in the stored one;
+// edges, not pixel centres, so that x maps to w - x when mirrored.
+QPointF punktGespeichert(QPointF p, QSizeF aufrecht, Orientierung o)
+{
+    const double w = aufrecht.width(), h = aufrecht.height();
+    const double x = p.x(), y = p.y();
+    switch (o) {
+    case 2: return {w - x, y};
+    case 3: return {w - x, h - y};
+    case 4: return {x, h - y};
+    case 5: return {y, x};
+    case 6: return {y, w - x};
+    case 7: return {h - y, w - x};
+    case 8: return {h - y, x};
+    default: return p;
+    }
+}
+
+// The inverse turn: the orientation whose mapping undoes o's.
+Orientierung umgekehrt(Orientierung o)
+{
+    return o == 6 ? 8 : o == 8 ? 6 : o;
+}
+
+}  // namespace
+
+QRectF nachGespeichert(const QRectF& r, QSizeF aufrecht, Orientierung o)
+{
+    const QPointF a = punktGespeichert(r.topLeft(), aufrecht, o);
+    const QPointF b = punktGespeichert(r.bottomRight(), aufrecht, o);
+    return QRectF(a, b).normalized();
+}
+
+QRectF nachAufrecht(const QRectF& r, QSizeF gespeichert, Orientierung o)
+{
+    // The upright picture of the stored one is the stored one of the upright
+    // one under the inverse turn.
+    const QPointF a = punktGespeichert(r.topLeft(), gespeichert, umgekehrt(o));
+    const QPointF b = punktGespeichert(r.bottomRight(), gespeichert, umgekehrt(o));
+    return QRectF(a, b).normalized();
+}
+
 QImage aufrecht(const QImage& bild, Orientierung o)
 {
     // Qt turns clockwise on the screen for positive angles.

@@ -3,6 +3,7 @@
 // that stored the picture sideways wants it turned to be seen upright.
 
 #include <QImage>
+#include <QRectF>
 #include <QSize>
 #include <cstddef>
 
@@ -19,3 +20,8 @@ QSize aufrechteGroesse(QSize gespeichert, Orientierung o);
 
 // The stored picture turned and mirrored as the tag says.
 QImage aufrecht(const QImage& gespeichert, Orientierung o);
+
+// A rectangle of the upright picture (of size aufrecht) as a rectangle of the
+// stored picture, and back; pixel edges, so fractions stay exact.
+QRectF nachGespeichert(const QRectF& r, QSizeF aufrecht, Orientierung o);
+QRectF nachAufrecht(const QRectF& r, QSizeF gespeichert, Orientierung o);

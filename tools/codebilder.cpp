@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
             QImage flaeche(FlaecheBreite, FlaecheHoehe, QImage::Format_RGB32);
             flaeche.fill(Qt::black);
             try {
-                stelleBildDar(flaeche, vorrat.lade(quelle), code);
+                stelleBildDar(flaeche, vorrat.lade(quelle, flaeche.size(), code), code);
             } catch (const VarnoFehler& f) {
                 std::fprintf(stderr, "%s\n", qPrintable(f.text()));
                 return 1;
