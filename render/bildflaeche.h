@@ -23,7 +23,8 @@ public:
     virtual void deckeAuf(int sektor) = 0;
     // Fills the visible picture grey with the current brush and pen.
     virtual void fuelleGrau() = 0;
-    // Loads the file and returns its size in pixels (kept for the first render
-    // while the file is unchanged). Throws VarnoFehler.
+    // Decodes the file and returns its size in pixels as it is shown (upright);
+    // what was decoded serves the first render while the file is unchanged.
+    // Throws VarnoFehler.
     virtual QSize missBild(const QString& pfad) = 0;
 };

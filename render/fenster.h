@@ -1,7 +1,8 @@
 #pragma once
-// What the picture-area layout needs of the main window. Size changes made
-// through this interface take effect at once and run the layout nested, as the
-// window's own resize would; later reports of the same size do nothing.
+// What the picture-area layout needs of the main window. A size change made
+// through this interface returns once the window has its new size (the real
+// window waits for the window manager's answer) and has run the layout nested
+// if the size really changed; later reports of the same size do nothing.
 
 #include <QPoint>
 #include <QRect>
