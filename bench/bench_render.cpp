@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <jpeglib.h>
 #include <map>
 #include <memory>
 #include <random>
@@ -22,28 +23,26 @@
 #include "render/bildvorrat.h"
 #include "render/darstellung.h"
 #include "render/skalierer.h"
+#include "fakefenster.h"
+#include "meldungsfang.h"
 #include "testbilder.h"
-#include "tests/game/fakes.h"
 
 namespace {
 
 // The real picture area in the window stand-in of the game tests, whose size
 // changes run the layout nested as the real window's do.
 struct Umgebung {
-    Protokoll protokoll;
     Spielstand st;
-    FakeFenster fenster{protokoll};
-    FakeMeldungen meldungen;
+    FakeFenster fenster;
+    Meldungsfang meldungen;
     Bildbereich bereich{st, fenster, meldungen};
     Umgebung() { fenster.beiGroessenaenderung = [this] { bereich.formResize(); }; }
-    // A client area of this size, the stand-in's frame around it.
-    void innen(QSize groesse) { fenster.aussen = groesse + (fenster.aussen - fenster.innenGroesse()); }
     // A client area 510 by 40 pixels larger than the picture area.
     void flaeche(QSize groesse, int sx, int sy)
     {
         st.SeitenX = sx;
         st.SeitenY = sy;
-        innen(groesse + QSize(510, 40));
+        fenster.setzeInnen(groesse + QSize(510, 40));
         st.FensterBreite = 0;
         bereich.formResize();
     }
@@ -172,7 +171,7 @@ void BM_GroesseImSpiel(benchmark::State& state)
     bool breiter = false;
     for (auto _ : state) {
         breiter = !breiter;
-        u.innen(QSize(1400 + (breiter ? 10 : 0), 633));
+        u.fenster.setzeInnen(QSize(1400 + (breiter ? 10 : 0), 633));
         u.bereich.formResize();
         benchmark::DoNotOptimize(u.bereich.sichtbaresBild().constBits());
     }
@@ -288,7 +287,7 @@ void BM_Paar_GroesseZuErstemRendern(benchmark::State& state)
         state,
         [&] {
             breiter = !breiter;
-            spiel.innen(QSize(1400 + (breiter ? 10 : 0), 633));
+            spiel.fenster.setzeInnen(QSize(1400 + (breiter ? 10 : 0), 633));
             spiel.bereich.formResize();
         },
         erst);

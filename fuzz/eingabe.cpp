@@ -15,8 +15,10 @@
 #include "render/bildbereich.h"
 #include "settings/bildeintrag.h"
 #include "settings/einstellungen.h"
-#include "tests/game/fakes.h"
-#include "tests/settings/attrappen.h"
+#include "aufnahme.h"
+#include "fakefenster.h"
+#include "meldungsfang.h"
+#include "testbilder.h"
 
 namespace Eingabe {
 
@@ -33,12 +35,6 @@ QTemporaryDir& ordner()
     return dir;
 }
 
-bool schreibe(const QString& pfad, const QByteArray& daten)
-{
-    QFile f(pfad);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(daten) == daten.size();
-}
-
 QString artName(Meldungsart art)
 {
     switch (art) {
@@ -50,9 +46,9 @@ QString artName(Meldungsart art)
     return QStringLiteral("?");
 }
 
-QString beschreibe(const QPair<Meldungsart, QString>& m)
+QString beschreibe(const Meldungsfang::Meldung& m)
 {
-    return artName(m.first) + QStringLiteral(" \"") + m.second.left(200) + QLatin1Char('"');
+    return artName(m.art) + QStringLiteral(" \"") + m.text.left(200) + QLatin1Char('"');
 }
 
 bool istEinstellungsfehler(const QString& text)
@@ -66,11 +62,11 @@ bool istEinstellungsfehler(const QString& text)
 }
 
 // The window side of a settings read, checked against the state it left.
-QString pruefeEinstellungen(const Spielstand& st, const Aufnahme& ziel, const Fangnetz& meldungen)
+QString pruefeEinstellungen(const Spielstand& st, const Aufnahme& ziel, const Meldungsfang& meldungen)
 {
     bool fehler = false;
     for (const auto& m : meldungen.liste) {
-        if (m.first != Meldungsart::Fehler || !istEinstellungsfehler(m.second))
+        if (m.art != Meldungsart::Fehler || !istEinstellungsfehler(m.text))
             return QStringLiteral("unbekannte Meldung: ") + beschreibe(m);
         fehler = true;
     }
@@ -107,10 +103,10 @@ QString pruefeEinstellungen(const Spielstand& st, const Aufnahme& ziel, const Fa
 }
 
 // Reads daten as Varno.ini into st; the path is returned for messages.
-QString liesEin(const QByteArray& daten, Spielstand& st, Aufnahme& ziel, Fangnetz& meldungen)
+QString liesEin(const QByteArray& daten, Spielstand& st, Aufnahme& ziel, Meldungsfang& meldungen)
 {
     const QString pfad = arbeitsordner() + QStringLiteral("/Varno.ini");
-    if (!schreibe(pfad, daten))
+    if (!schreibeDatei(pfad, daten))
         return QStringLiteral("kann ") + pfad + QStringLiteral(" nicht schreiben");
     st.FensterBreite = 520;
     st.FensterHoehe = 498;
@@ -127,10 +123,10 @@ qsizetype zeilenzahl(const QByteArray& daten)
     return daten.left(ende).count('\r') + 1;
 }
 
-bool istEintragsmeldung(const QPair<Meldungsart, QString>& m)
+bool istEintragsmeldung(const Meldungsfang::Meldung& m)
 {
-    const QString& t = m.second;
-    switch (m.first) {
+    const QString& t = m.text;
+    switch (m.art) {
     case Meldungsart::Hinweis:
         return t == QLatin1String("Dateiende erreicht!")
             || (t.startsWith(QLatin1String("Datei ")) && t.endsWith(QLatin1String(" nicht gefunden!")));
@@ -199,13 +195,12 @@ bool istLadefehler(const QString& text, bool jpeg)
 QString bildDatei(const QByteArray& daten, const QString& name, bool jpeg)
 {
     const QString pfad = arbeitsordner() + QLatin1Char('/') + name;
-    if (!schreibe(pfad, daten))
+    if (!schreibeDatei(pfad, daten))
         return QStringLiteral("kann ") + pfad + QStringLiteral(" nicht schreiben");
 
-    Protokoll protokoll;
     Spielstand st;
-    FakeFenster fenster(protokoll);
-    FakeMeldungen meldungen;
+    FakeFenster fenster;
+    Meldungsfang meldungen;
     Bildbereich bereich(st, fenster, meldungen);
     QImage ziel(64, 48, QImage::Format_RGB32);
     ziel.fill(Qt::gray);
@@ -247,7 +242,7 @@ QString einstellungsdatei(const QByteArray& daten)
     const Warnungen warnungen;
     Spielstand st;
     Aufnahme ziel;
-    Fangnetz meldungen;
+    Meldungsfang meldungen;
     const QString fehler = liesEin(daten, st, ziel, meldungen);
     return fehler.isEmpty() ? warnungen.erste() : fehler;
 }
@@ -279,16 +274,16 @@ QString liesEintraege(const QByteArray& daten)
     const QString dir = arbeitsordner();
     for (const char* name : {"bild.jpg", "Bild2.BMP", "bild.gif", "ohne"}) {
         if (!QFile::exists(dir + QLatin1Char('/') + QLatin1String(name)))
-            schreibe(dir + QLatin1Char('/') + QLatin1String(name), "x");
+            schreibeDatei(dir + QLatin1Char('/') + QLatin1String(name), "x");
     }
     const QString umlaut = dir + QStringLiteral("/Bär.jpg");
     if (!QFile::exists(umlaut))
-        schreibe(umlaut, "x");
+        schreibeDatei(umlaut, "x");
     ImOrdner imOrdner(dir);
 
     auto st = std::make_unique<Spielstand>();
     Aufnahme ziel;
-    Fangnetz meldungen;
+    Meldungsfang meldungen;
     const QString fehler = liesEin(daten, *st, ziel, meldungen);
     if (!fehler.isEmpty() || st->StartFehler)
         return fehler;
@@ -330,7 +325,7 @@ QString liesEintraege(const QByteArray& daten)
         const auto& m = meldungen.liste.last();
         if (!istEintragsmeldung(m))
             return QStringLiteral("unbekannte Meldung: ") + beschreibe(m);
-        if (m.second == QLatin1String("Dateiende erreicht!"))
+        if (m.text == QLatin1String("Dateiende erreicht!"))
             return {};
     }
     return QStringLiteral("kein Dateiende nach %1 Einträgen").arg(hoechstens);

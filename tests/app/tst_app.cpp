@@ -22,25 +22,12 @@
 #include "entwurf.h"
 #include "gruppenzeile.h"
 #include "tastatur.h"
-#include "tests/support/testfenster.h"
+#include "meldungsfang.h"
+#include "spielfakes.h"
+#include "testfenster.h"
 #include "meldungsboxen.h"
 
 namespace {
-
-struct Erfasser : Meldungen {
-    struct Meldung {
-        Meldungsart art;
-        QString text;
-    };
-    QList<Meldung> liste;
-    void zeige(Meldungsart art, const QString& text) override { liste.append({art, text}); }
-};
-
-// Always the first candidate, so the tests know who may claim.
-struct ErsterZufall : Zufall {
-    void saeen(std::uint64_t) override {}
-    int ziehe(int) override { return 0; }
-};
 
 struct Einstellungen {
     QString fenster = QStringLiteral("520,498");
@@ -173,7 +160,7 @@ void TstApp::fenstertitelUndSchrift()
 {
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QCOMPARE(f.windowTitle(), QStringLiteral("  \"Varno Quiz\" mit eigenen Bildern (Tamo Welkert)"));
@@ -237,7 +224,7 @@ void TstApp::anfangszustand()
     QFETCH(QColor, farbe);
 
     Umgebung u;  // no settings file written
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QWidget* w = f.steuerelement(name);
@@ -297,7 +284,7 @@ void TstApp::spalteAmErstenZeilenrand()
 {
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -335,7 +322,7 @@ void TstApp::verankerung()
 {
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -385,7 +372,7 @@ void TstApp::punkteRechtsbuendig()
     QFETCH(int, punkte);
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QLabel* l = f.zeile(1)->punkteLabel();
@@ -409,7 +396,7 @@ void TstApp::dreissigGruppenRollen()
     for (int i = 1; i <= 30; ++i)
         e.gruppen << QStringLiteral("Gruppe %1").arg(i);
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -441,7 +428,7 @@ void TstApp::gruppennameWoertlich()
     Einstellungen e;
     e.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")};
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QCOMPARE(f.zeilenzahl(), 3);
@@ -461,7 +448,7 @@ void TstApp::zugangsnamen()
 {
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QCOMPARE(element(f, "BBweiter")->accessibleName(), QStringLiteral("Aufdecken"));
@@ -491,7 +478,7 @@ void TstApp::tabfolge()
     Einstellungen e;
     e.gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber")};
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
 
@@ -536,7 +523,7 @@ void TstApp::enterImEinstellungsfeld()
     QFETCH(QString, geklickt);
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -559,7 +546,7 @@ void TstApp::enterBeiHandeingabe()
 {
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -639,7 +626,7 @@ void TstApp::startfehlerSchliesst()
     Einstellungen e;
     e.test = QStringLiteral("2");
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QCOMPARE(m.liste.size(), 1);
@@ -655,7 +642,7 @@ void TstApp::startfehlerSchliesst()
 void TstApp::fehlendeEinstellungsdatei()
 {
     Umgebung u;
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     QCOMPARE(m.liste.size(), 1);
@@ -693,7 +680,7 @@ void TstApp::startgroesse()
     Einstellungen e;
     e.fenster = einstellung;
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -722,7 +709,7 @@ void TstApp::kurzesSpiel()
     e.sektoren = QStringLiteral("4");
     e.fenster = QStringLiteral("900,650");
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -775,7 +762,7 @@ void TstApp::sektorenhinweisFolgtDerEingabe()
 {
     Umgebung u;
     u.schreibe({});
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     auto* edit2 = qobject_cast<QLineEdit*>(element(f, "Edit2"));
@@ -962,7 +949,7 @@ void TstApp::tastenImSpiel()
     e.jede = QStringLiteral("1");
     e.test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0");
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);
@@ -984,7 +971,7 @@ void TstApp::tastenImEingabefeld()
     Einstellungen e;
     e.jede = QStringLiteral("1");
     u.schreibe(e);
-    Erfasser m;
+    Meldungsfang m;
     ErsterZufall z;
     Testfenster f(m, z, u.pfad());
     zeigeUndStarte(f);

@@ -5,6 +5,7 @@
 #include "core/meldungen.h"
 #include "core/pfade.h"
 #include "core/zeilenleser.h"
+#include "meldungsfang.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,12 +17,6 @@
 #include <optional>
 
 namespace {
-
-class Fangnetz : public Meldungen {
-public:
-    void zeige(Meldungsart art, const QString& text) override { liste.append({art, text}); }
-    QList<QPair<Meldungsart, QString>> liste;
-};
 
 bool legeDatei(const QString& pfad, const QByteArray& inhalt = "x")
 {
@@ -323,7 +318,7 @@ private slots:
 
     void alsEreignisZeigtFehler()
     {
-        Fangnetz meldungen;
+        Meldungsfang meldungen;
         bool danach = false;
         alsEreignis(meldungen, [&] {
             throw VarnoFehler(QStringLiteral("'abc' ist kein gültiger Integerwert"));
@@ -331,13 +326,13 @@ private slots:
         });
         QVERIFY(!danach);
         QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].first, Meldungsart::Ausnahme);
-        QCOMPARE(meldungen.liste[0].second, QStringLiteral("'abc' ist kein gültiger Integerwert."));
+        QCOMPARE(meldungen.liste[0].art, Meldungsart::Ausnahme);
+        QCOMPARE(meldungen.liste[0].text, QStringLiteral("'abc' ist kein gültiger Integerwert."));
     }
 
     void alsEreignisOhneFehler()
     {
-        Fangnetz meldungen;
+        Meldungsfang meldungen;
         int laeufe = 0;
         alsEreignis(meldungen, [&] { ++laeufe; });
         QCOMPARE(laeufe, 1);
@@ -346,11 +341,11 @@ private slots:
 
     void alsEreignisSpeichermangel()
     {
-        Fangnetz meldungen;
+        Meldungsfang meldungen;
         alsEreignis(meldungen, [] { throw std::bad_alloc(); });
         QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].first, Meldungsart::Ausnahme);
-        QCOMPARE(meldungen.liste[0].second, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+        QCOMPARE(meldungen.liste[0].art, Meldungsart::Ausnahme);
+        QCOMPARE(meldungen.liste[0].text, QStringLiteral("Nicht genügend Arbeitsspeicher."));
     }
 
     void findeDatei()

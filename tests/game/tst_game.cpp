@@ -9,9 +9,9 @@
 
 #include "core/meldungen.h"
 #include "core/spielstand.h"
-#include "fakes.h"
 #include "game/rangliste.h"
 #include "game/spiel.h"
+#include "welt.h"
 
 namespace {
 
@@ -24,76 +24,6 @@ using Zahlen = QList<int>;
 using Klaenge = QList<Klang>;
 constexpr Klang Meldung = Klang::Meldung, Richtig = Klang::Richtig, Falsch = Klang::Falsch,
                 Aufgedeckt = Klang::Aufgedeckt;
-
-Zahlen liste(const std::array<int, GruppenSlots>& feld, int anzahl)
-{
-    return Zahlen(feld.begin(), feld.begin() + anzahl);
-}
-
-struct Welt {
-    Protokoll protokoll;
-    Spielstand st;
-    FakeAnzeige anzeige{protokoll};
-    FakeFenster fenster{protokoll};
-    FakeBild bild{st, fenster, protokoll};
-    FakeMeldungen meldungen;
-    SkriptZufall zufall{protokoll};
-    FakeKlaenge klaenge;
-    Spiel spiel{st, anzeige, bild, fenster, meldungen, zufall};
-    QTemporaryDir dir;
-
-    Welt()
-    {
-        fenster.beiGroessenaenderung = [this] { bild.formResize(); };
-        spiel.setzeKlangausgabe(&klaenge);
-    }
-
-    // A settings file read up to the picture list; every listed picture exists.
-    void einrichten(int gruppen, const QStringList& eintraege, const QByteArray& nachspann = {},
-                    const QStringList& fehlend = {})
-    {
-        st.Gruppenzahl = gruppen;
-        anzeige.zeilen = gruppen;
-        st.FensterBreite = 1024;
-        st.FensterHoehe = 768;
-        st.StandardSeitenX = st.SeitenX = 4;
-        st.StandardSeitenY = st.SeitenY = 3;
-        st.BildPraefix = dir.path() + QLatin1Char('/');
-        st.BildSuffix = QStringLiteral(".jpg");
-        for (const QString& name : eintraege) {
-            if (fehlend.contains(name))
-                continue;
-            QFile datei(dir.filePath(name + QStringLiteral(".jpg")));
-            QVERIFY(datei.open(QIODevice::WriteOnly));
-            datei.write("kein echtes Bild");
-        }
-        st.Einstellungsdatei.oeffneDaten(eintraege.join(QLatin1Char('\r')).toLatin1() + nachspann);
-    }
-
-    template <class F>
-    void ereignis(F f) { alsEreignis(meldungen, f); }
-    void starten() { ereignis([this] { spiel.startschritte(); }); }
-    void ok() { ereignis([this] { spiel.Button1Click(); }); }
-    void neuesBild() { ereignis([this] { spiel.BNeuesBildClick(); }); }
-    void weiter() { ereignis([this] { spiel.BWeiterClick(); }); }
-    void antwort(int g) { ereignis([this, g] { spiel.BAntwortClick(100 + g); }); }
-    void richtig() { ereignis([this] { spiel.BRichtigClick(); }); }
-    void falsch() { ereignis([this] { spiel.BFalschClick(); }); }
-    void punkte() { ereignis([this] { spiel.BPunkteEingebenClick(); }); }
-
-    // Reveals until `bis` sectors are covered, always taking the first covered one.
-    void aufdecken(int bis)
-    {
-        while (st.VerdecktZahl > bis) {
-            zufall.erwarte(st.VerdecktZahl, 0);
-            weiter();
-        }
-    }
-
-    Zahlen pool() const { return liste(st.Startpool, st.StartpoolZahl); }
-    Zahlen imSpiel() const { return liste(st.ImSpiel, st.ImSpielZahl); }
-    Zahlen dran() const { return liste(st.DranZaehler, st.Gruppenzahl); }
-};
 
 } // namespace
 
@@ -354,7 +284,7 @@ void TestSpiel::jedeGruppeAlleFalsch()
     s.antwort(2);
     s.falsch();
     QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
-    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({-2, -2, -2}));
+    QCOMPARE(Welt::liste(s.st.Punktestand, 3), Zahlen({-2, -2, -2}));
     QVERIFY(s.anzeige.gezeigt(Knopf::Weiter));
     QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
     QVERIFY(!s.anzeige.istAktiv(Knopf::Falsch));
@@ -387,7 +317,7 @@ void TestSpiel::einSektorEndetBeimErstenAufdecken()
     QVERIFY(s.anzeige.gezeigt(Knopf::NeuesBild));
     QVERIFY(!s.anzeige.punkteLabelSichtbar);
     QCOMPARE(s.st.AktiveGruppe, -1);
-    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({0, 0, 0}));
+    QCOMPARE(Welt::liste(s.st.Punktestand, 3), Zahlen({0, 0, 0}));
 }
 
 void TestSpiel::punkteLabel_data()
@@ -509,8 +439,8 @@ void TestSpiel::aufdeckWegOhneTreffer()
     s.zufall.erwarte(3, 2);
     s.weiter();
     QCOMPARE(s.meldungen.liste.size(), 1);
-    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
-    QCOMPARE(s.meldungen.liste[0].second, QStringLiteral("Fehler!"));
+    QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].text, QStringLiteral("Fehler!"));
     QVERIFY(s.st.Verdeckt[2] && s.st.Verdeckt[5] && s.st.Verdeckt[10]);
     QCOMPARE(s.st.VerdecktZahl, 2);   // back in step with the flags
     QCOMPARE(s.protokoll, QStringList({"ganz", "abdeckung"}));
@@ -546,8 +476,8 @@ void TestSpiel::ladefehlerBeimErstenAufdecken()
 
     s.weiter();
     QCOMPARE(s.meldungen.liste.size(), 1);
-    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Ausnahme);
-    QCOMPARE(s.meldungen.liste[0].second, QStringLiteral("Bild kaputt."));
+    QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Ausnahme);
+    QCOMPARE(s.meldungen.liste[0].text, QStringLiteral("Bild kaputt."));
     QCOMPARE(s.protokoll, QStringList({"rendere"}));
     QCOMPARE(s.st.VerdecktZahl, 20);
     for (int i = 0; i < 20; ++i)
@@ -678,8 +608,8 @@ void TestSpiel::falscherTag()
 
     s.ereignis([&] { s.spiel.BAntwortClick(tag); });
     QCOMPARE(s.meldungen.liste.size(), 1);
-    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
-    QCOMPARE(s.meldungen.liste[0].second, QStringLiteral("BBantwortClick(): Falscher Tag"));
+    QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].text, QStringLiteral("BBantwortClick(): Falscher Tag"));
     QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
     QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
     QVERIFY(!s.anzeige.istAktiv(Knopf::Falsch));
@@ -730,8 +660,8 @@ void TestSpiel::gruppeNichtImSpiel()
     s.zufall.erwarte(2, 1);
     s.falsch();
     QCOMPARE(s.meldungen.liste.size(), 1);
-    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
-    QCOMPARE(s.meldungen.liste[0].second,
+    QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].text,
              QStringLiteral("Fehler: Gruppennummer nicht erkannt (nicht ImSpiel)!"));
     QCOMPARE(s.imSpiel(), Zahlen({1, 2}));   // nothing removed
     QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
@@ -817,8 +747,8 @@ void TestSpiel::handkorrektur()
     }
 
     QCOMPARE(s.meldungen.liste.size(), 1);
-    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Ausnahme);
-    QCOMPARE(s.meldungen.liste[0].second, meldung);
+    QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Ausnahme);
+    QCOMPARE(s.meldungen.liste[0].text, meldung);
     QCOMPARE(s.st.Punktestand[0], 10);
     QCOMPARE(s.st.Punktestand[1], 20);
     QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("0 Punkte"));   // untouched
@@ -852,7 +782,7 @@ void TestSpiel::handkorrekturSpaetereGruppeScheitert()
     s.anzeige.eingabe[2] = QStringLiteral("9");
     s.punkte();
     QCOMPARE(s.meldungen.texte(), QStringList({"'x' ist kein gültiger Integerwert."}));
-    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({4, 20, 30}));
+    QCOMPARE(Welt::liste(s.st.Punktestand, 3), Zahlen({4, 20, 30}));
     QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("4 Punkte"));
     QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("0 Punkte"));
     QVERIFY(!s.anzeige.eingabeSichtbar[0]);
@@ -875,7 +805,7 @@ void TestSpiel::handkorrekturSpaetereGruppeScheitert()
 
     // Finishing unchanged rewrites every label with the same scores.
     s.punkte();
-    QCOMPARE(liste(s.st.Punktestand, 3), Zahlen({4, 20, 30}));
+    QCOMPARE(Welt::liste(s.st.Punktestand, 3), Zahlen({4, 20, 30}));
     QCOMPARE(s.anzeige.punkteText[1], QStringLiteral("20 Punkte"));
     QCOMPARE(s.anzeige.punkteText[2], QStringLiteral("30 Punkte"));
     QVERIFY(!s.anzeige.eingabeSichtbar[2]);
@@ -988,9 +918,9 @@ void TestSpiel::panelPruefung()
     s.starten();
     s.ok();
     QCOMPARE(s.meldungen.liste.size(), 1);
-    QCOMPARE(s.meldungen.liste[0].first, Meldungsart::Hinweis);
+    QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
     if (!meldung.isEmpty())
-        QCOMPARE(s.meldungen.liste[0].second, meldung);
+        QCOMPARE(s.meldungen.liste[0].text, meldung);
     QVERIFY(s.anzeige.einstellungenSichtbar);
     QCOMPARE(s.anzeige.verborgen, 0);
     QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild));

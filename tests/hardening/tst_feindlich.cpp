@@ -1,7 +1,6 @@
 // Hostile settings and picture files: each ends in a clear message, and what
 // the game held before stays as it was.
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,8 +16,10 @@
 #include "fuzz/eingabe.h"
 #include "settings/bildeintrag.h"
 #include "settings/einstellungen.h"
-#include "tests/render/testbilder.h"
-#include "tests/settings/attrappen.h"
+#include "aufnahme.h"
+#include "meldungsfang.h"
+#include "speicher.h"
+#include "testbilder.h"
 #include "welt.h"
 
 namespace {
@@ -63,7 +64,7 @@ QList<QByteArray> einstellungsZeilen(const QString& muster = QStringLiteral("Bil
 struct Gelesen {
     Spielstand st;
     Aufnahme ziel;
-    Fangnetz meldungen;
+    Meldungsfang meldungen;
 };
 
 void lies(Gelesen& g, const QByteArray& daten, QTemporaryDir& dir)
@@ -76,15 +77,6 @@ void lies(Gelesen& g, const QByteArray& daten, QTemporaryDir& dir)
 QImage kleinesBild(int breite = 64, int hoehe = 48)
 {
     return verlauf(breite, hoehe);
-}
-
-QByteArray bmpDaten(const QImage& bild)
-{
-    QByteArray daten;
-    QBuffer puffer(&daten);
-    puffer.open(QIODevice::WriteOnly);
-    bild.save(&puffer, "BMP");
-    return daten;
 }
 
 } // namespace
@@ -141,7 +133,7 @@ void TstFeindlich::leereDatei()
     Gelesen g;
     lies(g, daten, m_dir);
     QCOMPARE(g.meldungen.texte(), QStringList{endetVor(QStringLiteral("der ersten Einstellung"))});
-    QCOMPARE(g.meldungen.liste.first().first, Meldungsart::Fehler);
+    QCOMPARE(g.meldungen.liste.first().art, Meldungsart::Fehler);
     QVERIFY(g.st.StartFehler);
     QVERIFY(g.ziel.aufrufe.isEmpty());
     QCOMPARE(g.st.Gruppenzahl, 0);
@@ -216,7 +208,7 @@ void TstFeindlich::endetInAbschnitt()
 
         // What follows the settings can only be the end of the list.
         if (!g.st.StartFehler) {
-            Fangnetz m;
+            Meldungsfang m;
             QVERIFY(!BildEintragLesen(g.st, m, Bildvermesser{}));
             QCOMPARE(m.texte(), QStringList{QStringLiteral("Dateiende erreicht!")});
         }
@@ -271,7 +263,7 @@ void TstFeindlich::zeileVon10MB()
         QCOMPARE(gruppen.first(), ausWindows1252(lang));
 
     // The entries: 01 first (missing), then the long one (missing too, named in full).
-    Fangnetz m;
+    Meldungsfang m;
     QVERIFY(!BildEintragLesen(g.st, m, Bildvermesser{}));
     QCOMPARE(m.texte().value(0),
              QStringLiteral("Datei ") + m_dir.path() + QStringLiteral("/01.jpg nicht gefunden!"));
@@ -297,7 +289,7 @@ void TstFeindlich::hunderttausendEintraege()
     Gelesen g;
     lies(g, daten, m_dir);
     QVERIFY(g.meldungen.liste.isEmpty());
-    Fangnetz m;
+    Meldungsfang m;
     int gelesen = 0;
     for (int i = 0; i < Eintraege; ++i) {
         if (BildEintragLesen(g.st, m, Bildvermesser{}))
@@ -376,11 +368,15 @@ void TstFeindlich::byteAnJederStelle()
 void TstFeindlich::spieleErstesBild(EchteWelt& w, const QString& zweiterEintrag)
 {
     QVERIFY(schreibeDatei(m_dir.filePath(QStringLiteral("gut.jpg")), jpegDaten(kleinesBild())));
-    w.einrichten(3, m_dir.path() + QLatin1Char('/'), QString(),
+    w.einstellen(3, m_dir.path() + QLatin1Char('/'), QString(),
                  QByteArray("gut.jpg\r") + zweiterEintrag.toUtf8() + QByteArray("\r#Ende\r"));
+    // What OK in the settings panel would have taken over.
+    w.st.Sektorenzahl = 8;
+    w.st.Strafpunkte = 2;
+    w.st.JedeGruppeTippt = true;
     w.neuesBild();
-    w.weiter();
-    w.weiter();
+    w.deckeEinenAuf();
+    w.deckeEinenAuf();
     w.antwort(1);
     w.richtig();
     QCOMPARE(w.meldungen.texte(), QStringList());
@@ -440,7 +436,7 @@ void TstFeindlich::kaputtesBild()
     w.neuesBild();
     QCOMPARE(w.meldungen.texte(), QStringList());
     const Schnappschuss vorher(w);
-    w.weiter();
+    w.deckeEinenAuf();
     if (meldung.isEmpty()) {
         QCOMPARE(w.meldungen.texte(), QStringList());
         QCOMPARE(w.st.VerdecktZahl, 7);
@@ -448,8 +444,8 @@ void TstFeindlich::kaputtesBild()
         return;
     }
     QCOMPARE(w.meldungen.liste.size(), 1);
-    QCOMPARE(w.meldungen.liste.first().first, Meldungsart::Ausnahme);
-    QCOMPARE(w.meldungen.liste.first().second, meldung);
+    QCOMPARE(w.meldungen.liste.first().art, Meldungsart::Ausnahme);
+    QCOMPARE(w.meldungen.liste.first().text, meldung);
     QCOMPARE(Schnappschuss(w).unterschied(vorher), QString());
 
     // The game goes on with the next entry.
@@ -491,7 +487,7 @@ void TstFeindlich::riesigerKopf()
         const Schnappschuss vorher(w);
         w.neuesBild();
         QCOMPARE(w.meldungen.texte(), QStringList{zuGross});
-        QCOMPARE(w.meldungen.liste.first().first, Meldungsart::Ausnahme);
+        QCOMPARE(w.meldungen.liste.first().art, Meldungsart::Ausnahme);
         QCOMPARE(w.st.Punktestand, vorher.punkte);
         QCOMPARE(w.anzeige.sichtbar, vorher.sichtbar);
         QCOMPARE(w.anzeige.aktiv, vorher.aktiv);
@@ -507,7 +503,7 @@ void TstFeindlich::riesigerKopf()
             return;
         w.neuesBild();
         const Schnappschuss vorher(w);
-        w.weiter();
+        w.deckeEinenAuf();
         QCOMPARE(w.meldungen.texte(), QStringList{zuGross});
         QCOMPARE(Schnappschuss(w).unterschied(vorher), QString());
     }
@@ -550,14 +546,14 @@ void TstFeindlich::seltsamerPfad()
     w.neuesBild();
     if (art != QLatin1String("unlesbar")) {
         QCOMPARE(w.meldungen.texte(), QStringList{QStringLiteral("Datei ") + pfad + QStringLiteral(" nicht gefunden!")});
-        QCOMPARE(w.meldungen.liste.first().first, Meldungsart::Hinweis);
+        QCOMPARE(w.meldungen.liste.first().art, Meldungsart::Hinweis);
         QCOMPARE(Schnappschuss(w).unterschied(vorher), QString());
         return;
     }
     // It exists, so the picture begins; reading fails at the first reveal.
     QCOMPARE(w.meldungen.texte(), QStringList());
     const Schnappschuss begonnen(w);
-    w.weiter();
+    w.deckeEinenAuf();
     QCOMPARE(w.meldungen.texte(),
              QStringList{QStringLiteral("Datei ") + pfad + QStringLiteral(" kann nicht geöffnet werden.")});
     QCOMPARE(Schnappschuss(w).unterschied(begonnen), QString());
@@ -595,7 +591,7 @@ void TstFeindlich::umlauteImPfad()
     QCOMPARE(w.meldungen.texte(), QStringList());
     QCOMPARE(w.st.BildPosition, QStringLiteral("m"));
     QVERIFY(w.st.BildDatei.endsWith(QStringLiteral("Grüße Müller.jpg")));
-    w.weiter();
+    w.deckeEinenAuf();
     QCOMPARE(w.meldungen.texte(), QStringList());
     const QImage& bild = w.bild.iBild();
     QVERIFY(!bild.isNull());

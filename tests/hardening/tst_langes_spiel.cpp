@@ -30,11 +30,13 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 
 #include "app/bildknopf.h"
 #include "app/gruppenzeile.h"
-#include "tests/support/testfenster.h"
+#include "aufnahme.h"
 #include "core/hilfen.h"
+#include "meldungsfang.h"
 #include "settings/einstellungen.h"
-#include "tests/render/testbilder.h"
-#include "tests/settings/attrappen.h"
+#include "speicher.h"
+#include "testbilder.h"
+#include "testfenster.h"
 #include "welt.h"
 
 namespace {
@@ -290,7 +292,7 @@ void TstLangesSpiel::fuenfhundertBilderImFenster()
     const QString ini = legeSpielAn(dir);
     QVERIFY(!ini.isEmpty());
 
-    FakeMeldungen meldungen;
+    Meldungsfang meldungen;
     FesterZufall zufall;
     // Qt's style keeps the pictures of drawn buttons in a shared cache capped
     // at 10 MB, keyed by palette; every row colour change adds new entries

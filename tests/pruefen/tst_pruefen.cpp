@@ -14,7 +14,8 @@
 #include "pruefen/bericht.h"
 #include "pruefen/pruefung.h"
 #include "render/bildbereich.h"
-#include "render/fenster.h"
+#include "fakefenster.h"
+#include "meldungsfang.h"
 
 namespace {
 
@@ -102,40 +103,6 @@ Ergebnis pruefeOrdner(const QString& ordner)
     e.zeilen = text.split(QLatin1Char('\n'));
     return e;
 }
-
-// Sizes the window as the game's window does: a change runs the layout at once.
-class TestFenster : public Fenster {
-public:
-    QSize groesse;
-    QRect rahmenRechteck{18, 18, 454, 604};
-    Bildbereich* bereich = nullptr;
-    QSize aussenGroesse() const override { return groesse; }
-    QSize innenGroesse() const override { return groesse; }
-    void setzeAussenBreite(int breite) override
-    {
-        groesse.setWidth(breite);
-        bereich->formResize();
-    }
-    void setzeAussenHoehe(int hoehe) override
-    {
-        groesse.setHeight(hoehe);
-        bereich->formResize();
-    }
-    void maximiere() override {}
-    void bewegeNachObenLinks() override {}
-    void schliesse() override {}
-    void setzeRahmen(const QRect& r) override { rahmenRechteck = r; }
-    QRect rahmen() const override { return rahmenRechteck; }
-    bool einstellungenSichtbar() const override { return false; }
-    QSize einstellungenGroesse() const override { return {401, 305}; }
-    void setzeEinstellungenPosition(const QPoint&) override {}
-    void bildGeaendert(const QRect&) override {}
-};
-
-class KeineMeldungen : public Meldungen {
-public:
-    void zeige(Meldungsart, const QString& text) override { QFAIL(qPrintable(text)); }
-};
 
 } // namespace
 
@@ -534,12 +501,15 @@ void TstPruefen::bildflaecheWieImSpiel()
     auto st = std::make_unique<Spielstand>();
     st->SeitenX = seitenX;
     st->SeitenY = seitenY;
-    TestFenster f;
-    KeineMeldungen meldungen;
+    // Sized as the checker reckons: the client area as large as the window.
+    FakeFenster f;
+    f.rand = QSize(0, 0);
+    f.setzeInnen(fenster);
+    Meldungsfang meldungen;
     Bildbereich bereich(*st, f, meldungen);
-    f.bereich = &bereich;
-    f.groesse = fenster;
+    f.beiGroessenaenderung = [&bereich] { bereich.formResize(); };
     bereich.formResize();
+    QVERIFY2(meldungen.liste.isEmpty(), qPrintable(meldungen.texte().join(QLatin1Char('|'))));
     QCOMPARE(QSize(st->BildBreite, st->BildHoehe), b.groesse);
     QCOMPARE(f.rahmenRechteck.topLeft(), b.rahmenLinksOben);
 }

@@ -17,6 +17,8 @@
 #include "render/sektor.h"
 #include "render/skalierer.h"
 #include "render/zentrumsaufdecker.h"
+#include "fakefenster.h"
+#include "meldungsfang.h"
 #include "testbilder.h"
 
 namespace {
@@ -25,82 +27,18 @@ constexpr QRgb Grau = 0xff808080u;
 constexpr QRgb Schwarz = 0xff000000u;
 constexpr QRgb Rot = 0xffff0000u;
 
-struct Meldung {
-    Meldungsart art;
-    QString text;
-};
-
-class FakeMeldungen : public Meldungen {
-public:
-    QList<Meldung> liste;
-    void zeige(Meldungsart art, const QString& text) override { liste.append({art, text}); }
-    int anzahl(const QString& text) const
-    {
-        return int(std::count_if(liste.begin(), liste.end(),
-                                 [&](const Meldung& m) { return m.text == text; }));
-    }
-};
-
-// A window whose size changes run the layout nested, as the real one does.
-class FakeFenster : public Fenster {
-public:
-    Bildflaeche* bereich = nullptr;
-    QSize aussen{1000, 700};
-    QSize innen{984, 661};
-    QRect m_rahmen{18, 18, 100, 100};
-    bool einstellungen = false;
-    QSize panel{401, 305};
-    QPoint panelPos{-1, -1};
-    int geschlossen = 0;
-    QStringList protokoll;
-    QList<QRect> geaendert;
-
-    QSize aussenGroesse() const override { return aussen; }
-    QSize innenGroesse() const override { return innen; }
-    void setzeAussenBreite(int breite) override
-    {
-        protokoll << QStringLiteral("breite %1").arg(breite);
-        const int diff = breite - aussen.width();
-        aussen.setWidth(breite);
-        innen.setWidth(innen.width() + diff);
-        if (diff != 0)
-            bereich->formResize();
-    }
-    void setzeAussenHoehe(int hoehe) override
-    {
-        protokoll << QStringLiteral("hoehe %1").arg(hoehe);
-        const int diff = hoehe - aussen.height();
-        aussen.setHeight(hoehe);
-        innen.setHeight(innen.height() + diff);
-        if (diff != 0)
-            bereich->formResize();
-    }
-    void maximiere() override {}
-    void bewegeNachObenLinks() override {}
-    void schliesse() override { ++geschlossen; }
-    void setzeRahmen(const QRect& r) override
-    {
-        protokoll << QStringLiteral("rahmen %1 %2 %3 %4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
-        m_rahmen = r;
-    }
-    QRect rahmen() const override { return m_rahmen; }
-    bool einstellungenSichtbar() const override { return einstellungen; }
-    QSize einstellungenGroesse() const override { return panel; }
-    void setzeEinstellungenPosition(const QPoint& p) override { panelPos = p; }
-    void bildGeaendert(const QRect& r) override { geaendert.append(r); }
-
-    void setzeInnen(QSize neu) { innen = neu; aussen = neu + QSize(16, 39); }
-};
-
+// The real picture area in a window of 1000 x 700 with a client area of 984 x 661.
 struct Aufbau {
     Spielstand st;
     FakeFenster fenster;
-    FakeMeldungen meldungen;
+    Meldungsfang meldungen;
     Bildbereich bereich{st, fenster, meldungen};
 
     Aufbau()
     {
-        fenster.bereich = &bereich;
+        fenster.rand = QSize(16, 39);
+        fenster.setzeInnen(QSize(984, 661));
+        fenster.beiGroessenaenderung = [this] { bereich.formResize(); };
         st.SeitenX = st.SeitenY = KeinSeitenverhaeltnis;
     }
     // Lays out an area of exactly breite x hoehe (no aspect).
@@ -170,7 +108,7 @@ class TstRender : public QObject {
     }
     // Renders pfad with code into a fresh target of tw x th filled with marker.
     static QImage rendere(const QString& datei, const QString& code, int tw, int th,
-                          FakeMeldungen* meldungenAus = nullptr)
+                          Meldungsfang* meldungenAus = nullptr)
     {
         Aufbau a;
         QImage ziel(tw, th, QImage::Format_RGB32);
@@ -633,7 +571,7 @@ void TstRender::gerendertePixel()
     QFETCH(QSize, flaeche);
     QFETCH(QList<QPoint>, punkte);
     QFETCH(QList<uint>, farben);
-    FakeMeldungen m;
+    Meldungsfang m;
     const QImage bild = rendere(datei, code, flaeche.width(), flaeche.height(), &m);
     QVERIFY(m.liste.isEmpty());
     QCOMPARE(bild.size(), flaeche);
@@ -724,7 +662,7 @@ void TstRender::jpegWirdDekodiert()
 {
     // A solid colour survives JPEG nearly unchanged; capitals in the extension are fine.
     const QString datei = jpeg(QStringLiteral("BILD.JPEG"), einfarbig(1600, 900, qRgb(40, 160, 220)));
-    FakeMeldungen m;
+    Meldungsfang m;
     const QImage bild = rendere(datei, QString(), 640, 480, &m);
     QVERIFY(m.liste.isEmpty());
     QCOMPARE(bild.pixel(320, 59), Schwarz);
@@ -751,36 +689,9 @@ void TstRender::jpegWirdDekodiert()
 // Adobe applications store CMYK inverted; libjpeg writes the Adobe marker.
 void TstRender::cmykJpeg()
 {
-    jpeg_compress_struct info;
-    jpeg_error_mgr fehler;
-    info.err = jpeg_std_error(&fehler);
-    jpeg_create_compress(&info);
-    unsigned char* puffer = nullptr;
-    unsigned long laenge = 0;
-    jpeg_mem_dest(&info, &puffer, &laenge);
-    info.image_width = 16;
-    info.image_height = 8;
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 100, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    unsigned char zeile[16 * 4];
-    for (int x = 0; x < 16; ++x) {
-        zeile[4 * x] = 255;       // no cyan
-        zeile[4 * x + 1] = 0;     // full magenta
-        zeile[4 * x + 2] = 0;     // full yellow
-        zeile[4 * x + 3] = 255;   // no black
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW z = zeile;
-        jpeg_write_scanlines(&info, &z, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
+    // No cyan, full magenta, full yellow, no black.
     const QString datei = pfad(QStringLiteral("cmyk.jpg"));
-    QVERIFY(schreibeDatei(datei, QByteArray(reinterpret_cast<const char*>(puffer), qsizetype(laenge))));
-    std::free(puffer);
+    QVERIFY(schreibeDatei(datei, cmykJpegDaten(16, 8, {255, 0, 0, 255})));
     const QImage bild = rendere(datei, QString(), 16, 8);
     QVERIFY2(nahe(bild.pixel(8, 4), qRgb(255, 0, 0), 3), qPrintable(QString::number(bild.pixel(8, 4), 16)));
 }
@@ -808,7 +719,7 @@ void TstRender::endungen()
     else
         QVERIFY(schreibeDatei(datei, jpegDaten(einfarbig(64, 48, Rot))));
     QCOMPARE(istBildEndung(datei), !warnung);
-    FakeMeldungen m;
+    Meldungsfang m;
     const QImage bild = rendere(datei, QString(), 64, 48, &m);
     if (warnung) {
         QCOMPARE(m.liste.size(), 1);
@@ -1022,7 +933,7 @@ void TstRender::ohneSeitenverhaeltnis()
 {
     for (const QSize client : {QSize(1000, 700), QSize(2000, 680), QSize(800, 1400)}) {
         Aufbau a;
-        a.fenster.m_rahmen = QRect(30, 40, 10, 10);
+        a.fenster.rahmenRechteck = QRect(30, 40, 10, 10);
         a.fenster.setzeInnen(client);
         a.bereich.formResize();
         QCOMPARE(a.st.BildBreite, client.width() - 510);

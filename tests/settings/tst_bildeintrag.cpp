@@ -1,6 +1,6 @@
 // Picture entries: positioning suffix, skipping, paths, aspect.
 
-#include "attrappen.h"
+#include "meldungsfang.h"
 #include "core/spielstand.h"
 #include "settings/bildeintrag.h"
 
@@ -85,7 +85,7 @@ struct Liste {
 
     QTemporaryDir verzeichnis;
     Spielstand st;
-    Fangnetz meldungen;
+    Meldungsfang meldungen;
     Vermesser vermesser;
 };
 
@@ -157,9 +157,9 @@ private slots:
         Liste l;
         QVERIFY(!l.lies(daten));
         QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Hinweis);
-        QCOMPARE(l.meldungen.liste[0].second, QStringLiteral("Dateiende erreicht!"));
-        QCOMPARE(l.meldungen.faelle[0], Meldungsfall::Listenende);
+        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
+        QCOMPARE(l.meldungen.liste[0].text, QStringLiteral("Dateiende erreicht!"));
+        QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Listenende);
         l.pruefeUnveraendert();
         // Asking again gives the same answer and never hangs.
         QVERIFY(!l.naechstes());
@@ -187,9 +187,9 @@ private slots:
         Liste l;
         QVERIFY(!l.lies(zeile + "\r\n01?r\r\n"));
         QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.liste[0].second, falscherEintrag(eintrag, rest));
-        QCOMPARE(l.meldungen.faelle[0], Meldungsfall::Sonstige);
+        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
+        QCOMPARE(l.meldungen.liste[0].text, falscherEintrag(eintrag, rest));
+        QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
         // The faulty entry is used up: the next request takes the following one.
         QVERIFY(l.naechstes());
@@ -202,11 +202,11 @@ private slots:
         Liste l;
         QVERIFY(!l.lies("99?l\r\n01\r\n"));
         QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Hinweis);
-        QCOMPARE(l.meldungen.liste[0].second,
+        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
+        QCOMPARE(l.meldungen.liste[0].text,
                  QStringLiteral("Datei ") + l.st.BildPraefix + QStringLiteral("99.jpg nicht gefunden!"));
         // Only the end of the list ends a run through it.
-        QCOMPARE(l.meldungen.faelle[0], Meldungsfall::Sonstige);
+        QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
         QVERIFY(l.naechstes());
         QCOMPARE(l.st.BildPosition, QString());
@@ -318,8 +318,8 @@ private slots:
         QVERIFY(!l.lies(zeile));
         const QString datei = l.st.BildPraefix + name;
         QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Warnung);
-        QCOMPARE(l.meldungen.liste[0].second, nichtDarstellbar(datei));
+        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Warnung);
+        QCOMPARE(l.meldungen.liste[0].text, nichtDarstellbar(datei));
         // File and code already name the new entry; nothing else changed.
         QCOMPARE(l.st.BildDatei, datei);
         QCOMPARE(l.st.BildPosition, code);
@@ -385,8 +385,8 @@ private slots:
         Liste l;
         QVERIFY(!l.naechstes());
         QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.liste[0].second,
+        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
+        QCOMPARE(l.meldungen.liste[0].text,
                  QStringLiteral("Es ist keine Datei \"Varno.ini\" geöffnet: Es können keine Bilder gelesen werden."));
         l.pruefeUnveraendert();
     }

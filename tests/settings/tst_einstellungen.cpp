@@ -1,6 +1,7 @@
 // Reading "Varno.ini" up to the picture list.
 
-#include "attrappen.h"
+#include "aufnahme.h"
+#include "meldungsfang.h"
 
 #include <sys/stat.h>
 #include "core/spielstand.h"
@@ -113,7 +114,7 @@ struct Lauf {
     QTemporaryDir verzeichnis;
     Spielstand st;
     Aufnahme ziel;
-    Fangnetz meldungen;
+    Meldungsfang meldungen;
 };
 
 }  // namespace
@@ -163,7 +164,7 @@ private slots:
         st.Sektorenzahl = 9;
         st.BildDatei = QStringLiteral("alt.jpg");
         Aufnahme ziel;
-        Fangnetz meldungen;
+        Meldungsfang meldungen;
         liesEinstellungen(st, ziel, meldungen, dir.filePath(QStringLiteral("Varno.ini")));
         QCOMPARE(st.StartFehler, false);
         QCOMPARE(st.Sektorenzahl, 20);   // from the file's text, not the 9 from before
@@ -194,11 +195,11 @@ private slots:
         st.FensterBreite = 520;
         st.FensterHoehe = 498;
         Aufnahme ziel;
-        Fangnetz meldungen;
+        Meldungsfang meldungen;
         liesEinstellungen(st, ziel, meldungen, ini);
         QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].first, Meldungsart::Hinweis);
-        QCOMPARE(meldungen.liste[0].second, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
+        QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
+        QCOMPARE(meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
         QCOMPARE(st.StartFehler, false);
         QVERIFY(ziel.aufrufe.isEmpty());
         QCOMPARE(st.Gruppenzahl, 0);
@@ -469,7 +470,7 @@ private slots:
         QCOMPARE(l.ziel.gruppen(), (QStringList{"Adler", "Biber", QStringLiteral("Chamäleon"), "Bilder\\Bild*.jpg"}));
         // "#Bilder" closes the names, "01" is then the pattern, and no comment line follows.
         QCOMPARE(l.meldungen.texte(), (QStringList{E11("01"), endetVor(QStringLiteral("der Liste der Bilder"))}));
-        QCOMPARE(l.meldungen.faelle, (QList{Meldungsfall::MusterOhneStern, Meldungsfall::Sonstige}));
+        QCOMPARE(l.meldungen.faelle(), (QList{Meldungsfall::MusterOhneStern, Meldungsfall::Sonstige}));
         QCOMPARE(l.st.BildPraefix, QString());
         QCOMPARE(l.st.BildSuffix, QStringLiteral("01"));
         QCOMPARE(l.st.StartFehler, true);
@@ -734,8 +735,8 @@ private:
             return;
         }
         QCOMPARE(l.meldungen.texte(), QStringList{fehler});
-        QCOMPARE(l.meldungen.liste[0].first, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.faelle[0], fall);
+        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
+        QCOMPARE(l.meldungen.liste[0].fall, fall);
         QCOMPARE(l.st.StartFehler, true);
     }
 };

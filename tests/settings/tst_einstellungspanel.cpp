@@ -1,6 +1,6 @@
 // The settings panel: maximum-points hint and the checks of OK.
 
-#include "attrappen.h"
+#include "meldungsfang.h"
 #include "core/spielstand.h"
 #include "settings/einstellungspanel.h"
 
@@ -92,15 +92,15 @@ private slots:
         Spielstand st;
         st.Strafpunkte = -99;
         st.Sektorenzahl = -99;
-        Fangnetz meldungen;
+        Meldungsfang meldungen;
         QCOMPARE(::pruefeEinstellungen(st, straf, sektoren, meldungen), meldung.isEmpty());
         if (meldung.isEmpty()) {
             QVERIFY(meldungen.liste.isEmpty());
         } else {
             QCOMPARE(meldungen.liste.size(), 1);
-            QCOMPARE(meldungen.liste[0].first, Meldungsart::Hinweis);
-            QCOMPARE(meldungen.liste[0].second, meldung);
-            QCOMPARE(meldungen.faelle[0], meldung == StrafFehler || meldung == StrafNegativ
+            QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
+            QCOMPARE(meldungen.liste[0].text, meldung);
+            QCOMPARE(meldungen.liste[0].fall, meldung == StrafFehler || meldung == StrafNegativ
                                               ? Meldungsfall::Strafpunkte
                                               : Meldungsfall::Sektoren);
         }

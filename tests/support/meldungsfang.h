@@ -1,0 +1,27 @@
+#pragma once
+// Every message box the code under test asks for, kept instead of shown.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "core/meldungen.h"
+
+class Meldungsfang : public Meldungen {
+public:
+    struct Meldung {
+        Meldungsart art;
+        QString text;
+        Meldungsfall fall;   // Sonstige for a message shown without a case
+    };
+
+    QList<Meldung> liste;
+
+    void zeige(Meldungsart art, const QString& text) override;
+    void zeigeMitFall(Meldungsart art, const QString& text, Meldungsfall fall) override;
+
+    QStringList texte() const;
+    QList<Meldungsfall> faelle() const;
+    // How many messages read exactly so.
+    int anzahl(const QString& text) const;
+};

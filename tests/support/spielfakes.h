@@ -1,0 +1,152 @@
+#pragma once
+// Recording stand-ins for what the game rules drive: the window's controls,
+// the picture area, the sound cues and the random source, so the rules run
+// headless with fixed draws.
+
+#include <QList>
+#include <QPair>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <map>
+
+#include "core/spielstand.h"
+#include "core/zufall.h"
+#include "fakefenster.h"
+#include "game/klaenge.h"
+#include "game/spielanzeige.h"
+#include "render/bildflaeche.h"
+
+class FakeAnzeige : public Spielanzeige {
+public:
+    // Starts in the states of the main window's controls as designed.
+    explicit FakeAnzeige(Protokoll& protokoll);
+
+    // Number of scoreboard rows; a per-row call beyond them is recorded as a fault.
+    int zeilen = 0;
+    QStringList fehler;
+    int aenderungen = 0;   // setter calls
+
+    std::map<Knopf, bool> sichtbar;
+    std::map<Knopf, bool> aktiv;
+    QString punkteLabel;
+    bool punkteLabelSichtbar = false;
+    std::array<Panelfarbe, GruppenSlots> farbe;
+    std::array<bool, GruppenSlots> antwortSichtbar;
+    std::array<bool, GruppenSlots> antwortAktiv;
+    std::array<QString, GruppenSlots> punkteText;
+    std::array<bool, GruppenSlots> eingabeSichtbar;
+    std::array<QString, GruppenSlots> eingabe;
+
+    bool einstellungenSichtbar = true;
+    int verborgen = 0;
+    QString straf = QStringLiteral("2");
+    QString sektoren = QStringLiteral("20");
+    bool jede = false;
+    int symbolGesetzt = 0;
+
+    QList<int> sichtbareAntworten() const;
+    QList<Panelfarbe> farben() const { return QList<Panelfarbe>(farbe.begin(), farbe.begin() + zeilen); }
+    bool istAktiv(Knopf k) const { return aktiv.at(k); }
+    bool gezeigt(Knopf k) const { return sichtbar.at(k) && aktiv.at(k); }
+
+    void setzeSichtbar(Knopf k, bool s) override { ++aenderungen; sichtbar[k] = s; }
+    bool istSichtbar(Knopf k) const override { return sichtbar.at(k); }
+    void setzeAktiv(Knopf k, bool a) override { ++aenderungen; aktiv[k] = a; }
+    void setzePunkteLabelText(const QString& t) override { ++aenderungen; punkteLabel = t; }
+    void setzePunkteLabelSichtbar(bool s) override { ++aenderungen; punkteLabelSichtbar = s; }
+    void setzeGruppenFarbe(int i, Panelfarbe f) override { zeile(i); farbe[i] = f; }
+    void setzeAntwortSichtbar(int i, bool s) override { zeile(i); antwortSichtbar[i] = s; }
+    void setzeAntwortAktiv(int i, bool a) override { zeile(i); antwortAktiv[i] = a; }
+    void setzePunkteText(int i, const QString& t) override { zeile(i); punkteText[i] = t; }
+    void setzeEingabeSichtbar(int i, bool s) override { zeile(i); eingabeSichtbar[i] = s; }
+    bool istEingabeSichtbar(int i) const override { pruefe(i); return eingabeSichtbar[i]; }
+    void setzeEingabeText(int i, const QString& t) override { zeile(i); eingabe[i] = t; }
+    QString eingabeText(int i) const override { pruefe(i); return eingabe[i]; }
+    bool istEinstellungenSichtbar() const override { return einstellungenSichtbar; }
+    void verbergeEinstellungen() override;
+    QString strafpunkteText() const override { return straf; }
+    QString sektorenText() const override { return sektoren; }
+    bool jedeGruppeTipptGewaehlt() const override { return jede; }
+    void setzeAnwendungsSymbol() override;
+
+private:
+    void pruefe(int i) const;
+    void zeile(int i)
+    {
+        ++aenderungen;
+        pruefe(i);
+    }
+    Protokoll& m_protokoll;
+};
+
+// The picture area. Its resize handler keeps the real one's unchanged-size test,
+// the minimum-size chain and the rendering condition; the layout itself just
+// takes the room.
+class FakeBild : public Bildflaeche {
+public:
+    FakeBild(Spielstand& st, Fenster& fenster, Protokoll& protokoll)
+        : m_st(st), m_fenster(fenster), m_protokoll(protokoll)
+    {
+    }
+
+    int ladefehler = 0;    // how many coming renders fail with a loading error
+    int layouts = 0;
+    QSize gemessen{4, 3};
+
+    void formResize() override;
+    void rendereBild() override;
+    void zeigeGanzesBild() override { m_protokoll << QStringLiteral("ganz"); }
+    void zeichneAbdeckung() override { m_protokoll << QStringLiteral("abdeckung"); }
+    void deckeAuf(int sektor) override { m_protokoll << QStringLiteral("auf %1").arg(sektor); }
+    void fuelleGrau() override { m_protokoll << QStringLiteral("grau"); }
+    QSize missBild(const QString&) override
+    {
+        m_protokoll << QStringLiteral("miss");
+        return gemessen;
+    }
+
+private:
+    Spielstand& m_st;
+    Fenster& m_fenster;
+    Protokoll& m_protokoll;
+};
+
+// The sound cues in the order the rules asked for them.
+class FakeKlaenge : public Klangausgabe {
+public:
+    QList<Klang> liste;
+    void spiele(Klang klang) override { liste.append(klang); }
+};
+
+// Hands out scripted draws; a draw that is not scripted, or asked for another
+// range, is recorded as a fault.
+class SkriptZufall : public Zufall {
+public:
+    explicit SkriptZufall(Protokoll& protokoll) : m_protokoll(protokoll) {}
+
+    QList<QPair<int, int>> erwartet;   // (n, result)
+    QStringList fehler;
+    int gesaet = 0;
+
+    void erwarte(int n, int ergebnis) { erwartet.append({n, ergebnis}); }
+
+    void saeen(std::uint64_t) override
+    {
+        ++gesaet;
+        m_protokoll << QStringLiteral("saeen");
+    }
+    int ziehe(int n) override;
+
+private:
+    Protokoll& m_protokoll;
+};
+
+// Always the first candidate, so a test knows who may claim.
+class ErsterZufall : public Zufall {
+public:
+    void saeen(std::uint64_t) override {}
+    int ziehe(int) override { return 0; }
+};
