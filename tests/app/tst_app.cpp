@@ -12,72 +12,18 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <memory>
 
 #include "bildknopf.h"
-#include "core/zufall.h"
 #include "entwurf.h"
 #include "gruppenzeile.h"
 #include "tastatur.h"
-#include "meldungsfang.h"
-#include "spielfakes.h"
 #include "testfenster.h"
 #include "meldungsboxen.h"
 
 namespace {
-
-struct Einstellungen {
-    QString fenster = QStringLiteral("520,498");
-    QString sektoren = QStringLiteral("20");
-    QString jede = QStringLiteral("0");
-    QString panel = QStringLiteral("1");
-    QStringList gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber & Co"),
-                           QStringLiteral("Chamäleon")};
-    QString test = QStringLiteral("0");
-};
-
-class Umgebung {
-public:
-    Umgebung()
-    {
-        // Two small pictures of their own for the picture list.
-        QImage a(80, 60, QImage::Format_RGB32);
-        a.fill(QColor(200, 30, 30));
-        a.save(m_dir.filePath(QStringLiteral("Bild01.jpg")), "JPG");
-        QImage b(60, 80, QImage::Format_RGB32);
-        b.fill(QColor(30, 30, 200));
-        b.save(m_dir.filePath(QStringLiteral("Bild02.bmp")), "BMP");
-    }
-
-    QString pfad() const { return m_dir.filePath(QStringLiteral("Varno.ini")); }
-
-    void schreibe(const Einstellungen& e) const
-    {
-        QStringList z;
-        z << "#Fenster" << e.fenster << "#Seiten" << "4:3" << "#Test" << e.test << "#Sektoren"
-          << e.sektoren << "#Jede" << e.jede << "#Strafpunkte" << "3" << "#Panel" << e.panel
-          << "#Gruppen" << QString::number(e.gruppen.size()) << "#Namen";
-        z << e.gruppen;
-        z << "#Syntax" << m_dir.filePath(QStringLiteral("Bild*")) << "#Bilder" << "01.jpg"
-          << "02.bmp";
-        QFile f(pfad());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(z.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
-    }
-
-    void schreibeRoh(const QByteArray& daten) const
-    {
-        QFile f(pfad());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(daten);
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
 
 Bildknopf* knopf(Testfenster& f, const char* name) { return f.knopf(QLatin1String(name)); }
 QWidget* element(Testfenster& f, const char* name) { return f.steuerelement(QLatin1String(name)); }
@@ -158,11 +104,7 @@ private slots:
 
 void TstApp::fenstertitelUndSchrift()
 {
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     QCOMPARE(f.windowTitle(), QStringLiteral("  \"Varno Quiz\" mit eigenen Bildern (Tamo Welkert)"));
     QCOMPARE(f.font().pixelSize(), 11);
     QCOMPARE(QFontInfo(knopf(f, "BBneuesBild")->font()).family(), QStringLiteral("Liberation Sans"));
@@ -173,7 +115,7 @@ void TstApp::fenstertitelUndSchrift()
     QVERIFY(rund.bold());
     QCOMPARE(rund.pixelSize(), 19);
     QVERIFY(!f.windowIcon().isNull());
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
 }
 
 void TstApp::anfangszustand_data()
@@ -223,10 +165,7 @@ void TstApp::anfangszustand()
     QFETCH(bool, fett);
     QFETCH(QColor, farbe);
 
-    Umgebung u;  // no settings file written
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f{OhneEinstellungsdatei{}};
     QWidget* w = f.steuerelement(name);
     QVERIFY(w);
     QCOMPARE(!w->isHidden(), sichtbar);
@@ -282,13 +221,9 @@ void TstApp::anfangszustand()
 
 void TstApp::spalteAmErstenZeilenrand()
 {
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     zeigeUndStarte(f);
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
 
     const int kb = klient(f).width();
     const int kh = klient(f).height();
@@ -320,11 +255,7 @@ void TstApp::spalteAmErstenZeilenrand()
 
 void TstApp::verankerung()
 {
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     zeigeUndStarte(f);
 
     const char* namen[] = {"BBneuesBild", "BBrichtig", "BBfalsch", "BBweiter", "LPunkte",
@@ -370,11 +301,7 @@ void TstApp::punkteRechtsbuendig_data()
 void TstApp::punkteRechtsbuendig()
 {
     QFETCH(int, punkte);
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     QLabel* l = f.zeile(1)->punkteLabel();
     QCOMPARE(l->text(), QStringLiteral("0 Punkte"));
     const int nullBreite = l->width();
@@ -390,17 +317,13 @@ void TstApp::punkteRechtsbuendig()
 
 void TstApp::dreissigGruppenRollen()
 {
-    Umgebung u;
     Einstellungen e;
     e.gruppen.clear();
     for (int i = 1; i <= 30; ++i)
         e.gruppen << QStringLiteral("Gruppe %1").arg(i);
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f(e);
     zeigeUndStarte(f);
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
     QCOMPARE(f.zeilenzahl(), 30);
     QCOMPARE(f.zeile(29)->geometry().bottom() + 1, 1645);
     QCOMPARE(f.zeile(29)->y(), 1600);
@@ -424,13 +347,8 @@ void TstApp::dreissigGruppenRollen()
 
 void TstApp::gruppennameWoertlich()
 {
-    Umgebung u;
-    Einstellungen e;
-    e.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")};
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    const Einstellungen e{.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")}};
+    Probefenster f(e);
     QCOMPARE(f.zeilenzahl(), 3);
     for (int i = 0; i < 3; ++i) {
         QLabel* l = f.zeile(i)->nameLabel();
@@ -446,11 +364,7 @@ void TstApp::gruppennameWoertlich()
 
 void TstApp::zugangsnamen()
 {
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     QCOMPARE(element(f, "BBweiter")->accessibleName(), QStringLiteral("Aufdecken"));
     QCOMPARE(element(f, "Image3")->accessibleName(), QStringLiteral("Bild"));
     QCOMPARE(element(f, "BBneuesBild")->accessibleName(), QStringLiteral("Neues Bild"));
@@ -474,13 +388,7 @@ void TstApp::zugangsnamen()
 
 void TstApp::tabfolge()
 {
-    Umgebung u;
-    Einstellungen e;
-    e.gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber")};
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f({.gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber")}});
 
     // The focus chain as designed, hidden and disabled controls included.
     const QStringList soll = {"BBweiter", "RadioGroup1_0", "RadioGroup1_1", "Edit1", "Edit2",
@@ -521,11 +429,7 @@ void TstApp::enterImEinstellungsfeld()
 {
     QFETCH(QString, fokus);
     QFETCH(QString, geklickt);
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     zeigeUndStarte(f);
     QSignalSpy ok(knopf(f, "BitBtn1"), &QAbstractButton::clicked);
     QSignalSpy eingeben(knopf(f, "BBpunkteEingeben"), &QAbstractButton::clicked);
@@ -544,14 +448,10 @@ void TstApp::enterImEinstellungsfeld()
 
 void TstApp::enterBeiHandeingabe()
 {
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     zeigeUndStarte(f);
     klicke(knopf(f, "BitBtn1"));
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
     QVERIFY(knopf(f, "BBweiter")->isEnabled());
 
     klicke(knopf(f, "BBpunkteEingeben"));
@@ -590,7 +490,7 @@ void TstApp::enterBeiHandeingabe()
     QVERIFY(!knopf(f, "BBeingabeFertig")->isVisible());
     // The field still held the score from the start of the entry, which wins.
     QCOMPARE(f.zeile(g)->punkteLabel()->text(), QStringLiteral("0 Punkte"));
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
 }
 
 void TstApp::meldungsboxen_data()
@@ -622,32 +522,23 @@ void TstApp::meldungsboxen()
 
 void TstApp::startfehlerSchliesst()
 {
-    Umgebung u;
-    Einstellungen e;
-    e.test = QStringLiteral("2");
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
-    QCOMPARE(m.liste.size(), 1);
-    QCOMPARE(m.liste[0].art, Meldungsart::Fehler);
+    Probefenster f({.test = QStringLiteral("2")});
+    QCOMPARE(f.meldungen.liste.size(), 1);
+    QCOMPARE(f.meldungen.liste[0].art, Meldungsart::Fehler);
     QVERIFY(f.spielstand().StartFehler);
     f.zeigeZentriert();
     QTRY_VERIFY(f.startschritteGelaufen());
     QTRY_VERIFY(!f.isVisible());
     QCOMPARE(f.aussenGroesse(), QSize(520, 498));
-    QCOMPARE(m.liste.size(), 1);
+    QCOMPARE(f.meldungen.liste.size(), 1);
 }
 
 void TstApp::fehlendeEinstellungsdatei()
 {
-    Umgebung u;
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
-    QCOMPARE(m.liste.size(), 1);
-    QCOMPARE(m.liste[0].art, Meldungsart::Hinweis);
-    QCOMPARE(m.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
+    Probefenster f{OhneEinstellungsdatei{}};
+    QCOMPARE(f.meldungen.liste.size(), 1);
+    QCOMPARE(f.meldungen.liste[0].art, Meldungsart::Hinweis);
+    QCOMPARE(f.meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
     QCOMPARE(f.zeilenzahl(), 0);
     zeigeUndStarte(f);
     QVERIFY(f.isVisible());
@@ -656,7 +547,7 @@ void TstApp::fehlendeEinstellungsdatei()
     QCOMPARE(f.aussenGroesse(), QSize(800, 600));
     // No rows: "Punkte eingeben" must stay harmless.
     klicke(knopf(f, "BBpunkteEingeben"));
-    QCOMPARE(m.liste.size(), 1);
+    QCOMPARE(f.meldungen.liste.size(), 1);
     QVERIFY(knopf(f, "BBpunkteEingeben")->isVisible());
 }
 
@@ -676,15 +567,9 @@ void TstApp::startgroesse()
     QFETCH(QString, einstellung);
     QFETCH(QSize, groesse);
     QFETCH(bool, maximiert);
-    Umgebung u;
-    Einstellungen e;
-    e.fenster = einstellung;
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f({.fenster = einstellung});
     zeigeUndStarte(f);
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
     if (maximiert) {
         QVERIFY(f.windowState() & Qt::WindowMaximized);
         const QSize frei = f.screen()->availableGeometry().size();
@@ -704,20 +589,13 @@ void TstApp::startgroesse()
 
 void TstApp::kurzesSpiel()
 {
-    Umgebung u;
-    Einstellungen e;
-    e.sektoren = QStringLiteral("4");
-    e.fenster = QStringLiteral("900,650");
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f({.fenster = QStringLiteral("900,650"), .sektoren = QStringLiteral("4")});
     zeigeUndStarte(f);
     QCOMPARE(element(f, "Label3")->property("text").toString(),
              QStringLiteral("Es können maximal 2 Punkte pro Bild erreicht werden."));
 
     klicke(knopf(f, "BitBtn1"));
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
     QVERIFY(element(f, "Panel1")->isHidden());
     QVERIFY(!knopf(f, "BBneuesBild")->isEnabled());
     const int g = sichtbareAntwort(f);
@@ -751,7 +629,7 @@ void TstApp::kurzesSpiel()
 
     // The second picture is the last: "Neues Bild" disappears.
     klicke(knopf(f, "BBneuesBild"));
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
     QVERIFY(knopf(f, "BBneuesBild")->isHidden());
     QVERIFY(knopf(f, "BBweiter")->isEnabled());
     QVERIFY(!element(f, "BitBtn2")->isVisible());
@@ -760,11 +638,7 @@ void TstApp::kurzesSpiel()
 
 void TstApp::sektorenhinweisFolgtDerEingabe()
 {
-    Umgebung u;
-    u.schreibe({});
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f;
     auto* edit2 = qobject_cast<QLineEdit*>(element(f, "Edit2"));
     auto* label3 = qobject_cast<QLabel*>(element(f, "Label3"));
     QCOMPARE(edit2->text(), QStringLiteral("20"));
@@ -944,36 +818,24 @@ void TstApp::tastenImSpiel()
     QFETCH(int, taste);
     QFETCH(int, scancode);
     QFETCH(QString, erwartet);
-    Umgebung u;
-    Einstellungen e;
-    e.jede = QStringLiteral("1");
-    e.test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0");
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f({.jede = QStringLiteral("1"),
+                    .test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0")});
     zeigeUndStarte(f);
     spieleBis(f, zustand);
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
     const Spielstand vorher = f.spielstand();
     // The key goes where the keyboard focus is, as a real key would.
     QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
     QVERIFY(!qobject_cast<QLineEdit*>(ziel));
     drueckeTaste(ziel, taste, Qt::NoModifier, quint32(scancode), QString());
     QCOMPARE(wirkung(vorher, f.spielstand()), erwartet);
-    QVERIFY(m.liste.isEmpty());
+    QVERIFY(f.meldungen.liste.isEmpty());
 }
 
 // What is typed into an edit field stays there: no group claims, no verdict.
 void TstApp::tastenImEingabefeld()
 {
-    Umgebung u;
-    Einstellungen e;
-    e.jede = QStringLiteral("1");
-    u.schreibe(e);
-    Meldungsfang m;
-    ErsterZufall z;
-    Testfenster f(m, z, u.pfad());
+    Probefenster f({.jede = QStringLiteral("1")});
     zeigeUndStarte(f);
     auto* sektoren = qobject_cast<QLineEdit*>(element(f, "Edit2"));
     sektoren->setFocus();
