@@ -178,26 +178,32 @@ QString spieleBild(Spieler& s, int bild, std::array<int, Gruppen>& tally)
 class TstLangesSpiel : public QObject {
     Q_OBJECT
 
+    // The game folder both cases play; the game only reads it.
+    QTemporaryDir m_dir;
+    QString m_ini;
+
 private slots:
+    void initTestCase();
     void fuenfhundertBilder();
     void fuenfhundertBilderImFenster();
 };
 
+void TstLangesSpiel::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_ini = legeSpielAn(m_dir);
+    QVERIFY(!m_ini.isEmpty());
+}
+
 void TstLangesSpiel::fuenfhundertBilder()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-
-    const QString ini = legeSpielAn(dir);
-    QVERIFY(!ini.isEmpty());
-
     EchteWelt w;
     FesterZufall zufall;
     Spiel spiel(w.st, w.anzeige, w.bild, w.fenster, w.meldungen, zufall);
     Aufnahme ziel;
     w.st.FensterBreite = 520;
     w.st.FensterHoehe = 498;
-    liesEinstellungen(w.st, ziel, w.meldungen, ini);
+    liesEinstellungen(w.st, ziel, w.meldungen, m_ini);
     QCOMPARE(w.meldungen.texte(), QStringList());
     QCOMPARE(w.st.Gruppenzahl, Gruppen);
     w.anzeige.zeilen = Gruppen;
@@ -287,11 +293,6 @@ void TstLangesSpiel::fuenfhundertBilder()
 // the scoreboard, and the shown picture is the picture area's.
 void TstLangesSpiel::fuenfhundertBilderImFenster()
 {
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString ini = legeSpielAn(dir);
-    QVERIFY(!ini.isEmpty());
-
     Meldungsfang meldungen;
     FesterZufall zufall;
     // Qt's style keeps the pictures of drawn buttons in a shared cache capped
@@ -300,7 +301,7 @@ void TstLangesSpiel::fuenfhundertBilderImFenster()
     const int cacheGrenze = QPixmapCache::cacheLimit();
     QPixmapCache::setCacheLimit(0);
     const auto zurueck = qScopeGuard([cacheGrenze] { QPixmapCache::setCacheLimit(cacheGrenze); });
-    Testfenster f(meldungen, zufall, ini);
+    Testfenster f(meldungen, zufall, m_ini);
     f.zeigeZentriert();
     f.activateWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&f));
