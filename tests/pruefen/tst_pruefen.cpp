@@ -104,6 +104,15 @@ Ergebnis pruefeOrdner(const QString& ordner)
     return e;
 }
 
+// The checker's report on the folder holds every expected line, and it ends with the status.
+void erwarteBericht(const QString& ordner, const QStringList& erwartet, int status)
+{
+    const Ergebnis e = pruefeOrdner(ordner);
+    for (const QString& zeile : erwartet)
+        QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
+    QCOMPARE(e.status, status);
+}
+
 } // namespace
 
 class TstPruefen : public QObject {
@@ -327,10 +336,7 @@ void TstPruefen::ordner()
             return;
     }
 
-    const Ergebnis e = pruefeOrdner(tmp.path());
-    for (const QString& zeile : erwartet)
-        QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
-    QCOMPARE(e.status, status);
+    erwarteBericht(tmp.path(), erwartet, status);
 }
 
 void TstPruefen::kodierung_data()
@@ -381,10 +387,7 @@ void TstPruefen::kodierung()
     f.write(daten);
     f.close();
     legeDateiAn(tmp.path(), QStringLiteral("Bilder/Haus.jpg=jpg:40x30"));
-    const Ergebnis e = pruefeOrdner(tmp.path());
-    for (const QString& zeile : erwartet)
-        QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
-    QCOMPARE(e.status, status);
+    erwarteBericht(tmp.path(), erwartet, status);
 }
 
 // The case a reader hands over decides, whatever the message says.
