@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QImageReader>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -12,6 +13,9 @@
 #include "core/spielstand.h"
 #include "render/bildbereich.h"
 #include "render/bildladen.h"
+#include "render/bildvorrat.h"
+#include "render/darstellung.h"
+#include "render/exif.h"
 #include "render/einpassung.h"
 #include "render/fenster.h"
 #include "render/sektor.h"
@@ -170,6 +174,13 @@ private slots:
     void zentrumsaufdecker_data();
     void zentrumsaufdecker();
     void fuelleGrauMitRand();
+    void exifOrientierung_data();
+    void exifOrientierung();
+    void aufrechtWieQt_data();
+    void aufrechtWieQt();
+    void skalierterWeg_data();
+    void skalierterWeg();
+    void mehrPixelDekodierenNeu();
 };
 
 void TstRender::sektorPolygone_data()
@@ -1231,6 +1242,152 @@ void TstRender::fuelleGrauMitRand()
     QCOMPARE(a.pixel(150, 199), Schwarz);
     QCOMPARE(a.pixel(1, 1), Grau);
     QCOMPARE(a.pixel(298, 198), Grau);
+}
+
+void TstRender::exifOrientierung_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<int>("erwartet");
+    for (int o = 1; o <= 8; ++o) {
+        QTest::addRow("%d Intel", o) << exifBlock(o, false) << o;
+        QTest::addRow("%d Motorola", o) << exifBlock(o, true) << o;
+    }
+    // Anything odd is drawn as stored.
+    QByteArray b = exifBlock(6);
+    QTest::newRow("value 0") << exifBlock(0) << 1;
+    QTest::newRow("value 9") << exifBlock(9) << 1;
+    QTest::newRow("no Exif signature") << QByteArray("Exix").append(b.mid(4)) << 1;
+    QTest::newRow("bad byte order") << QByteArray(b).replace(6, 2, "IM") << 1;
+    QTest::newRow("bad magic") << QByteArray(b).replace(8, 1, "\x2b") << 1;
+    QTest::newRow("cut in the header") << b.left(11) << 1;
+    QTest::newRow("cut in the entry") << b.left(6 + 8 + 2 + 6) << 1;
+    QTest::newRow("directory beyond the end") << QByteArray(b).replace(10, 4, QByteArray("\xff\xff\x00\x00", 4)) << 1;
+    QTest::newRow("type LONG, not SHORT") << QByteArray(b).replace(6 + 8 + 2 + 2, 1, "\x04") << 1;
+    QTest::newRow("two values") << QByteArray(b).replace(6 + 8 + 2 + 4, 1, "\x02") << 1;
+    QTest::newRow("another tag") << QByteArray(b).replace(6 + 8 + 2, 1, "\x13") << 1;
+    QTest::newRow("empty") << QByteArray() << 1;
+}
+
+void TstRender::exifOrientierung()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(int, erwartet);
+    QCOMPARE(::exifOrientierung(reinterpret_cast<const unsigned char*>(block.constData()), std::size_t(block.size())),
+             erwartet);
+}
+
+void TstRender::aufrechtWieQt_data()
+{
+    QTest::addColumn<int>("o");
+    QTest::addColumn<bool>("motorola");
+    for (int o = 1; o <= 8; ++o) {
+        QTest::addRow("%d Intel", o) << o << false;
+        QTest::addRow("%d Motorola", o) << o << true;
+    }
+}
+
+// Every orientation turns a photo as Qt's own reader does, in size and pixels;
+// the game measures it so and the checker reports it so.
+void TstRender::aufrechtWieQt()
+{
+    QFETCH(int, o);
+    QFETCH(bool, motorola);
+    QImage gespeichert(120, 80, QImage::Format_RGB32);
+    gespeichert.fill(QColor(20, 40, 200));
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (x < 40 || y < 16)
+                gespeichert.setPixel(x, y, x < 40 ? qRgb(220, 30, 30) : qRgb(30, 200, 40));
+    const QString datei = pfad(QStringLiteral("gedreht%1%2.jpg").arg(o).arg(motorola));
+    QVERIFY(schreibeDatei(datei, mitExif(jpegDaten(gespeichert), exifBlock(o, motorola))));
+    QImageReader leser(datei);
+    leser.setAutoTransform(true);
+    const QImage erwartet = leser.read().convertToFormat(QImage::Format_RGB32);
+    Bildvorrat vorrat;
+    QCOMPARE(vorrat.groesse(datei), erwartet.size());
+    QCOMPARE(vorrat.orientierung(datei), o);
+    const Dekodiert& d = vorrat.ladeGanz(datei);
+    QCOMPARE(d.bild, erwartet);
+    // "*" takes the upright aspect.
+    Aufbau a;
+    QCOMPARE(a.bereich.missBild(datei), erwartet.size());
+}
+
+void TstRender::skalierterWeg_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QSize>("bereich");
+    QTest::addColumn<int>("o");
+    for (const char* code : {"", "o", "u", "m", "l", "r", "n"}) {
+        for (const int o : {1, 6}) {
+            QTest::addRow("'%s' %d square", code, o) << QString::fromLatin1(code) << QSize(300, 300) << o;
+            QTest::addRow("'%s' %d wide", code, o) << QString::fromLatin1(code) << QSize(500, 200) << o;
+        }
+    }
+}
+
+// A picture decoded at a reduced scale and in part shows as it does decoded
+// whole: the same within a few levels on flat areas, and close at the bands'
+// edges too.
+void TstRender::skalierterWeg()
+{
+    QFETCH(QString, code);
+    QFETCH(QSize, bereich);
+    QFETCH(int, o);
+    // Flat bands of six colours across, four down.
+    QImage bild(2400, 1600, QImage::Format_RGB32);
+    for (int y = 0; y < bild.height(); ++y) {
+        auto* z = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        for (int x = 0; x < bild.width(); ++x)
+            z[x] = qRgb((x / 400) * 40 + 20, (y / 400) * 60 + 10, ((x / 400 + y / 400) % 2) * 200 + 20);
+    }
+    const QString datei = pfad(QStringLiteral("baender%1.jpg").arg(o));
+    QVERIFY(schreibeDatei(datei, mitExif(jpegDaten(bild), exifBlock(o))));
+    Bildvorrat ganz, teil;
+    QImage erwartet(bereich, QImage::Format_RGB32), gezeigt(bereich, QImage::Format_RGB32);
+    stelleBildDar(erwartet, ganz.ladeGanz(datei), code);
+    const Dekodiert& d = teil.lade(datei, bereich, code);
+    QVERIFY2(d.achtel < 8, "the reduced scale was not used");
+    stelleBildDar(gezeigt, d, code);
+    double summe = 0;
+    for (int y = 0; y < bereich.height(); ++y)
+        for (int x = 0; x < bereich.width(); ++x) {
+            const QRgb a = gezeigt.pixel(x, y), b = erwartet.pixel(x, y);
+            summe += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+            // Flat where the picture decoded whole is the same all around.
+            bool flach = x > 0 && y > 0 && x + 1 < bereich.width() && y + 1 < bereich.height();
+            for (int dy = -1; flach && dy <= 1; ++dy)
+                for (int dx = -1; flach && dx <= 1; ++dx)
+                    flach = nahe(erwartet.pixel(x + dx, y + dy), b, 2);
+            if (flach)
+                QVERIFY2(nahe(a, b, 6), qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+    // Edges jitter by a pixel with the filter's spans; a part shifted by one
+    // pixel, or at the wrong scale, gives more than twice this mean.
+    QVERIFY2(summe / (3.0 * bereich.width() * bereich.height()) < 0.2,
+             qPrintable(QStringLiteral("mean difference %1").arg(summe / (3.0 * bereich.width() * bereich.height()))));
+}
+
+// The kept picture serves smaller layouts; one that needs more pixels decodes again.
+void TstRender::mehrPixelDekodierenNeu()
+{
+    const QString datei = jpeg(QStringLiteral("nachladen.jpg"), verlauf(1600, 1200));
+    Bildvorrat v;
+    const int klein = v.lade(datei, QSize(200, 150), QString()).achtel;
+    QCOMPARE(v.dekodierZaehler(), 1);
+    v.lade(datei, QSize(100, 75), QString());
+    QCOMPARE(v.dekodierZaehler(), 1);
+    const int gross = v.lade(datei, QSize(800, 600), QString()).achtel;
+    QCOMPARE(v.dekodierZaehler(), 2);
+    QVERIFY(gross > klein);
+    v.lade(datei, QSize(200, 150), QString());
+    QCOMPARE(v.dekodierZaehler(), 2);
+    // Another part: the top rows only, then all of them again.
+    Bildvorrat w;
+    const Dekodiert& oben = w.lade(datei, QSize(800, 100), QStringLiteral("o"));
+    QVERIFY(oben.quelle.height() < 1200);
+    w.lade(datei, QSize(800, 100), QStringLiteral("u"));
+    QCOMPARE(w.dekodierZaehler(), 2);
 }
 
 QTEST_MAIN(TstRender)

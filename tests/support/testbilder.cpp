@@ -106,3 +106,35 @@ QByteArray mitKopfgroesse(QByteArray daten, bool jpeg, int breite, int hoehe)
     }
     return daten;
 }
+
+QByteArray exifBlock(int orientierung, bool motorola)
+{
+    QByteArray tiff;
+    auto zwei = [&](int v) {
+        const char hoch = char((v >> 8) & 0xff), tief = char(v & 0xff);
+        tiff.append(motorola ? hoch : tief).append(motorola ? tief : hoch);
+    };
+    auto vier = [&](int v) {
+        zwei(motorola ? v >> 16 : v & 0xffff);
+        zwei(motorola ? v & 0xffff : v >> 16);
+    };
+    tiff.append(motorola ? "MM" : "II");
+    zwei(42);
+    vier(8);          // the first directory right after the header
+    zwei(1);          // one entry:
+    zwei(0x0112);     //   orientation,
+    zwei(3);          //   SHORT,
+    vier(1);          //   one value,
+    zwei(orientierung);
+    zwei(0);          //   padding of the 4-byte value field
+    vier(0);          // no further directory
+    return QByteArray("Exif\0\0", 6) + tiff;
+}
+
+QByteArray mitExif(const QByteArray& jpeg, const QByteArray& block)
+{
+    const int laenge = int(block.size()) + 2;
+    QByteArray marke("\xff\xe1", 2);
+    marke.append(char((laenge >> 8) & 0xff)).append(char(laenge & 0xff));
+    return jpeg.left(2) + marke + block + jpeg.mid(2);
+}

@@ -20,5 +20,11 @@ QImage einfarbig(int breite, int hoehe, QRgb farbe);
 // Every pixel different: a test of exact copies and positions.
 QImage verlauf(int breite, int hoehe);
 
+// An EXIF block (the payload of an APP1 marker) whose first directory holds
+// only the orientation tag with this value, in Intel or Motorola byte order.
+QByteArray exifBlock(int orientierung, bool motorola = false);
+// The JPEG with that block right after its start marker, as cameras write it.
+QByteArray mitExif(const QByteArray& jpeg, const QByteArray& block);
+
 // The same JPEG (baseline) or BMP with another size written into its header.
 QByteArray mitKopfgroesse(QByteArray daten, bool jpeg, int breite, int hoehe);
