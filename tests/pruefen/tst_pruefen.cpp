@@ -11,11 +11,16 @@
 #include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/spielstand.h"
+#include "aufnahme.h"
 #include "pruefen/bericht.h"
+#include "pruefen/neu.h"
+#include "settings/bildeintrag.h"
+#include "settings/einstellungen.h"
 #include "pruefen/pruefung.h"
 #include "render/bildbereich.h"
 #include "fakefenster.h"
 #include "meldungsfang.h"
+#include "testbilder.h"
 
 namespace {
 
@@ -68,7 +73,8 @@ QImage testbild(int breite, int hoehe)
     return bild;
 }
 
-// "<path>=jpg:WxH", "<path>=bmp:WxH" or "<path>=text:<content>".
+// "<path>=jpg:WxH", "<path>=bmp:WxH", "<path>=jpg6:WxH" (stored W x H, to be
+// turned upright by the EXIF tag 6) or "<path>=text:<content>".
 void legeDateiAn(const QString& ordner, const QString& spez)
 {
     const qsizetype gleich = spez.indexOf(QLatin1Char('='));
@@ -83,7 +89,12 @@ void legeDateiAn(const QString& ordner, const QString& spez)
         return;
     }
     const QStringList masse = wert.split(QLatin1Char('x'));
-    QVERIFY(testbild(masse[0].toInt(), masse[1].toInt()).save(pfad, art == QLatin1String("jpg") ? "JPEG" : "BMP"));
+    const QImage bild = testbild(masse[0].toInt(), masse[1].toInt());
+    if (art == QLatin1String("jpg6")) {
+        QVERIFY(schreibeDatei(pfad, mitExif(jpegDaten(bild), exifBlock(6))));
+        return;
+    }
+    QVERIFY(bild.save(pfad, art == QLatin1String("jpg") ? "JPEG" : "BMP"));
 }
 
 struct Ergebnis {
@@ -129,6 +140,11 @@ private slots:
     void ordnerBleibt();
     void bildflaecheWieImSpiel_data();
     void bildflaecheWieImSpiel();
+    void natuerlicheReihenfolge_data();
+    void natuerlicheReihenfolge();
+    void neuesSpiel();
+    void neuesSpielNieUeberschrieben_data();
+    void neuesSpielNieUeberschrieben();
 };
 
 void TstPruefen::ordner_data()
@@ -181,6 +197,17 @@ void TstPruefen::ordner_data()
                QStringLiteral("    HINWEIS: Der Code ?l wirkt bei diesem Bild nicht; es wird ganz gezeigt."),
                QStringLiteral("  0 Probleme, 1 Hinweis"),
            };
+
+    // A phone's portrait photo stored on its side: shown, measured and fitted upright.
+    QTest::newRow("gedrehtes Foto") << ini({QStringLiteral("4=*")}, {QStringLiteral("Foto.jpg")})
+                                    << QStringList{QStringLiteral("Bilder/Foto.jpg=jpg6:800x600")} << 0
+                                    << QStringList{
+                                           QStringLiteral("    Datei Bilder/Foto.jpg: JPEG, 600 × 800 Pixel"),
+                                           QStringLiteral("    Das Foto ist gedreht gespeichert (EXIF-Ausrichtung 6); "
+                                                          "das Spiel zeigt es aufrecht, so wie oben angegeben."),
+                                           // room 514 x 728 at 3:4
+                                           QStringLiteral("    Bildbereich 514 × 685 Pixel, Rahmen bei (18, 40)"),
+                                       };
 
     QTest::newRow("kleines Fenster, Testmodus")
         << ini({QStringLiteral("2=640, 480"), QStringLiteral("6=1")}, {QStringLiteral("Haus.jpg?n")})
@@ -515,6 +542,123 @@ void TstPruefen::bildflaecheWieImSpiel()
     QVERIFY2(meldungen.liste.isEmpty(), qPrintable(meldungen.texte().join(QLatin1Char('|'))));
     QCOMPARE(QSize(st->BildBreite, st->BildHoehe), b.groesse);
     QCOMPARE(f.rahmenRechteck.topLeft(), b.rahmenLinksOben);
+}
+
+void TstPruefen::natuerlicheReihenfolge_data()
+{
+    QTest::addColumn<QString>("vorn");
+    QTest::addColumn<QString>("hinten");
+    QTest::newRow("numbers by value") << "Bild 2.jpg" << "Bild 10.jpg";
+    QTest::newRow("leading zeros") << "Bild 007.jpg" << "Bild 8.jpg";
+    QTest::newRow("letter case ignored") << "apfel.jpg" << "Birne.jpg";
+    QTest::newRow("numbers longer than any int") << "x99999999999999999999.jpg" << "x100000000000000000000.jpg";
+    QTest::newRow("pictures before the subfolders") << "Z.jpg" << "A/a.jpg";
+    QTest::newRow("folders by folder") << "Teil 2/z.jpg" << "Teil 10/a.jpg";
+    QTest::newRow("blank before letter") << "Bild 1.jpg" << "Bilder.jpg";
+}
+
+void TstPruefen::natuerlicheReihenfolge()
+{
+    QFETCH(QString, vorn);
+    QFETCH(QString, hinten);
+    QVERIFY(natuerlichVor(vorn, hinten));
+    QVERIFY(!natuerlichVor(hinten, vorn));
+}
+
+// A folder of pictures becomes a game: the settings file in the game's own
+// format, every picture it can carry in natural order, the rest named.
+void TstPruefen::neuesSpiel()
+{
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const QStringList gute = {"Bild 1.JPG", "Bild 2.jpg", "Bild 10.jpg", QStringLiteral("Bilder €ü.jpg"),
+                              "Urlaub/Strand.jpeg", "Urlaub/Alt/Berg.bmp"};
+    const QStringList schlechte = {"a?b.jpg", " Leer.jpg", "#Raute.jpg", QStringLiteral("日本.jpg")};
+    for (const QString& name : gute + schlechte)
+        legeDateiAn(tmp.path(), name + (name.endsWith(QLatin1String("bmp")) ? "=bmp:40x30" : "=jpg:40x30"));
+    legeDateiAn(tmp.path(), QStringLiteral("liesmich.txt=text:kein Bild"));
+    legeDateiAn(tmp.path(), QStringLiteral("Bild 3.gif=text:kein JPEG"));
+
+    QString text;
+    QTextStream aus(&text);
+    QCOMPARE(legeSpielAn(tmp.path(), aus), 0);
+    aus.flush();
+    const QString ini = tmp.filePath(QStringLiteral("Varno.ini"));
+    QVERIFY2(text.contains(QStringLiteral("Geschrieben: %1 mit 6 Bildern.").arg(ini)), qPrintable(text));
+    for (const QString& name : schlechte)
+        QVERIFY2(text.contains(QStringLiteral("  %1: ").arg(name)), qPrintable(name + QLatin1Char('\n') + text));
+    QVERIFY(text.contains(QStringLiteral("varno-pruefen %1").arg(tmp.path())));
+
+    QFile f(ini);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray daten = f.readAll();
+    QCOMPARE(daten.count('\n'), daten.count("\r\n"));   // CR LF only
+    QVERIFY(daten.endsWith("\r\n"));
+    QVERIFY(daten.contains("Bilder \x80\xfc.jpg\r\n"));  // Windows-1252
+
+    // The game reads it: defaults, four groups, and the pictures in order.
+    Spielstand st;
+    Aufnahme ziel;
+    Meldungsfang m;
+    liesEinstellungen(st, ziel, m, ini);
+    QCOMPARE(m.texte(), QStringList());
+    QCOMPARE(st.FensterBreite, -1);
+    QCOMPARE(st.StandardSeitenX, KeinSeitenverhaeltnis);
+    QCOMPARE(st.Testmodus, false);
+    QCOMPARE(st.Sektorenzahl, 20);
+    QCOMPARE(ziel.gruppen(), (QStringList{"Gruppe 1", "Gruppe 2", "Gruppe 3", "Gruppe 4"}));
+    QVERIFY(ziel.aufrufe.contains(QStringLiteral("straf:2")));
+    QVERIFY(ziel.aufrufe.contains(QStringLiteral("jede:0")));
+    QVERIFY(!ziel.aufrufe.contains(QStringLiteral("verberge")));
+    const QString vorher = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(tmp.path()));
+    QStringList gelesen;
+    const Bildvermesser vermesser{nullptr, [](const QString&) { return QSize(4, 3); }};
+    while (BildEintragLesen(st, m, vermesser))
+        gelesen << st.BildDatei;
+    QDir::setCurrent(vorher);
+    QCOMPARE(gelesen, gute);
+    QCOMPARE(m.texte(), QStringList{QStringLiteral("Dateiende erreicht!")});
+
+    // And the checker passes it.
+    const Ergebnis e = pruefeOrdner(tmp.path());
+    QVERIFY2(e.status == 0, qPrintable(e.text));
+}
+
+void TstPruefen::neuesSpielNieUeberschrieben_data()
+{
+    QTest::addColumn<QString>("vorhanden");   // empty: no settings file, but no picture either
+    QTest::newRow("Varno.ini") << "Varno.ini";
+    QTest::newRow("other letter case") << "varno.INI";
+    QTest::newRow("no pictures") << "";
+}
+
+void TstPruefen::neuesSpielNieUeberschrieben()
+{
+    QFETCH(QString, vorhanden);
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    if (!vorhanden.isEmpty()) {
+        legeDateiAn(tmp.path(), QStringLiteral("Bild.jpg=jpg:40x30"));
+        legeDateiAn(tmp.path(), vorhanden + QStringLiteral("=text:#meine Einstellungen"));
+    } else {
+        legeDateiAn(tmp.path(), QStringLiteral("Notiz.txt=text:x"));
+    }
+    QString text;
+    QTextStream aus(&text);
+    QCOMPARE(legeSpielAn(tmp.path(), aus), 1);
+    aus.flush();
+    QVERIFY(!text.isEmpty());
+    const QStringList dateien = QDir(tmp.path()).entryList(QDir::Files);
+    if (vorhanden.isEmpty()) {
+        QCOMPARE(dateien, QStringList{"Notiz.txt"});
+        return;
+    }
+    QVERIFY(text.contains(QStringLiteral("gibt es schon eine Einstellungsdatei")));
+    QFile f(tmp.filePath(vorhanden));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("#meine Einstellungen"));
+    QCOMPARE(dateien.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TstPruefen)
