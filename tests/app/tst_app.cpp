@@ -20,6 +20,7 @@
 #include "entwurf.h"
 #include "gruppenzeile.h"
 #include "tastatur.h"
+#include "tonausgabe.h"
 #include "testfenster.h"
 #include "meldungsboxen.h"
 
@@ -100,6 +101,9 @@ private slots:
     void tastenImSpiel_data();
     void tastenImSpiel();
     void tastenImEingabefeld();
+    void ranglisteUeberDemFenster();
+    void tonAusUndAn();
+    void ohneTongeraetStill();
 };
 
 void TstApp::fenstertitelUndSchrift()
@@ -857,6 +861,99 @@ void TstApp::tastenImEingabefeld()
     drueckeTaste(feld, Qt::Key_PageDown, Qt::NoModifier, 117, QString());
     QCOMPARE(feld->text(), QStringLiteral("01-"));
     QCOMPARE(wirkung(vorher, f.spielstand()), QStringLiteral("nichts"));
+}
+
+// F2 over a game of 30 groups on the smallest window: every group, highest
+// score first, the first three places larger; any key closes it and changes
+// nothing, not even as the group key it is.
+void TstApp::ranglisteUeberDemFenster()
+{
+    Einstellungen e;
+    e.fenster = QStringLiteral("800,600");
+    e.panel = QStringLiteral("0");
+    e.jede = QStringLiteral("1");
+    e.gruppen.clear();
+    for (int g = 1; g <= 30; ++g)
+        e.gruppen << QStringLiteral("Gruppe %1").arg(g);
+    Probefenster f(e);
+    zeigeUndStarte(f);
+    klicke(knopf(f, "BBweiter"));   // claims are open: a stray group key would count
+    for (int g = 0; g < 30; ++g)
+        f.spielstand().Punktestand[std::size_t(g)] = g % 10;   // groups 10, 20, 30 lead with 9
+    const Spielstand vorher = f.spielstand();
+    drueckeTaste(&f, Qt::Key_F2, Qt::NoModifier, 68, QString());
+    auto* rangliste = f.findChild<QWidget*>(QStringLiteral("Rangliste"));
+    QVERIFY(rangliste && rangliste->isVisible());
+    QCOMPARE(rangliste->geometry(), f.rect());
+    QList<QLabel*> zeilen;
+    for (int r = 0; r < 30; ++r) {
+        auto* l = rangliste->findChild<QLabel*>(QStringLiteral("Rang%1").arg(r));
+        QVERIFY2(l, qPrintable(QStringLiteral("rank %1 missing").arg(r)));
+        QVERIFY2(f.rect().contains(QRect(l->mapTo(&f, QPoint(0, 0)), l->size())),
+                 qPrintable(QStringLiteral("rank %1 outside the window").arg(r)));
+        QCOMPARE(l->accessibleName(), l->text());
+        zeilen << l;
+    }
+    QCOMPARE(zeilen[0]->text(), QStringLiteral("1. Gruppe 10: 9 Punkte"));
+    QCOMPARE(zeilen[2]->text(), QStringLiteral("1. Gruppe 30: 9 Punkte"));
+    QCOMPARE(zeilen[3]->text(), QStringLiteral("4. Gruppe 9: 8 Punkte"));
+    QCOMPARE(zeilen[29]->text(), QStringLiteral("28. Gruppe 21: 0 Punkte"));
+    // Places 1 to 3 larger; here place 4 is the first of the rest.
+    QVERIFY(zeilen[2]->font().pixelSize() > zeilen[3]->font().pixelSize());
+
+    drueckeTaste(&f, Qt::Key_A, Qt::NoModifier, 38, QStringLiteral("a"));   // group 21's key
+    QVERIFY(!rangliste->isVisible());
+    QCOMPARE(f.spielstand().AktiveGruppe, vorher.AktiveGruppe);
+    QCOMPARE(f.spielstand().VerdecktZahl, vorher.VerdecktZahl);
+    // A click closes it as well.
+    drueckeTaste(&f, Qt::Key_F2, Qt::NoModifier, 68, QString());
+    QVERIFY(rangliste->isVisible());
+    QTest::mouseClick(rangliste, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!rangliste->isVisible());
+    QVERIFY(f.meldungen.liste.isEmpty());
+}
+
+// M: sounds off and on, each time with a note that goes by itself.
+void TstApp::tonAusUndAn()
+{
+    Probefenster f;
+    zeigeUndStarte(f);
+    auto* hinweis = f.findChild<QLabel*>(QStringLiteral("TonHinweis"));
+    QVERIFY(hinweis && !hinweis->isVisible());
+    for (const QString& text : {QStringLiteral("Ton aus"), QStringLiteral("Ton an")}) {
+        drueckeTaste(&f, Qt::Key_M, Qt::NoModifier, 58, QStringLiteral("m"));
+        QVERIFY(hinweis->isVisible());
+        QCOMPARE(hinweis->text(), text);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!hinweis->isVisible(), 5000);
+}
+
+namespace {
+QStringList gesehen;
+void sieh(QtMsgType, const QMessageLogContext&, const QString& text) { gesehen << text; }
+}  // namespace
+
+// Without a sound device or server the game is silent: no message of its own
+// or of the sound backend, and a cue does nothing.
+void TstApp::ohneTongeraetStill()
+{
+    gesehen.clear();
+    const QtMessageHandler vorher = qInstallMessageHandler(sieh);
+    {
+        Tonausgabe ohneDateien(QStringLiteral("/gibt/es/nicht"));
+        QVERIFY(!ohneDateien.hatGeraet());
+        ohneDateien.spiele(Klang::Richtig);
+        // The cues as built, so that the device is looked for.
+        Tonausgabe ton(QStringLiteral(VARNO_KLANGORDNER));
+        if (!ton.hatGeraet()) {
+            ton.spiele(Klang::Meldung);
+            ton.spiele(Klang::Aufgedeckt);
+        }
+        qInstallMessageHandler(vorher);
+        if (ton.hatGeraet())
+            QSKIP("this machine has a sound device");
+    }
+    QCOMPARE(gesehen, QStringList());
 }
 
 QTEST_MAIN(TstApp)
