@@ -17,6 +17,15 @@ namespace {
 
 QSize umfang(const QMargins& m) { return QSize(m.left() + m.right(), m.top() + m.bottom()); }
 
+// The frame as Qt reckons it from the window's frame and client geometry.
+QMargins qtRahmen(const QWidget& w)
+{
+    const QRect aussen = w.frameGeometry();
+    const QRect innen = w.geometry();
+    return QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(), aussen.right() - innen.right(),
+                    aussen.bottom() - innen.bottom());
+}
+
 // After the answer matched the request, a short quiet lets the window manager
 // finish what belongs to it (frame properties follow the configure event).
 constexpr int RuheNachAntwortMs = 30;
@@ -100,12 +109,8 @@ void Fenstergroesse::schliesse()
 
 QMargins Fenstergroesse::rahmen() const
 {
-    if (!m_beobachter) {
-        const QRect aussen = m_fenster.frameGeometry();
-        const QRect innen = m_fenster.geometry();
-        return QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(),
-                        aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
-    }
+    if (!m_beobachter)
+        return qtRahmen(m_fenster);
     if (!m_fenstermanager)
         return {};
     // A window no longer shown has no frame to read; the last one stands.
@@ -116,11 +121,7 @@ QMargins Fenstergroesse::rahmen() const
             m_rahmen = *r;
             m_rahmenBekannt = true;
         } else {
-            // A manager without _NET_FRAME_EXTENTS: Qt's own reckoning of the frame.
-            const QRect aussen = m_fenster.frameGeometry();
-            const QRect innen = m_fenster.geometry();
-            m_rahmen = QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(),
-                                aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
+            m_rahmen = qtRahmen(m_fenster);   // a manager without _NET_FRAME_EXTENTS
         }
     }
     return m_rahmen;

@@ -417,9 +417,3 @@ QImage ladeBmp(const QString& datei, const QString& anzeigePfad)
     return bild;
 }
 
-QImage ladeBild(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar)
-{
-    if (istBmp(anzeigePfad))
-        return ladeBmp(datei, anzeigePfad);
-    return ladeJpeg(datei, anzeigePfad, std::move(wiederverwendbar));
-}

@@ -63,6 +63,3 @@ Bildkopf leseJpegKopf(const QString& datei, const QString& anzeigePfad);
 // Loads the BMP file datei with Qt's own BMP reader. Throws VarnoFehler.
 QImage ladeBmp(const QString& datei, const QString& anzeigePfad);
 
-// Decodes the file datei as BMP or JPEG, as the extension of anzeigePfad says.
-// wiederverwendbar as for ladeJpeg. Throws VarnoFehler.
-QImage ladeBild(const QString& datei, const QString& anzeigePfad, QImage wiederverwendbar = {});

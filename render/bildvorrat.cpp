@@ -74,7 +74,6 @@ void Bildvorrat::dekodiere(const QString& pfad, const Bedarf& b)
     m_bild.bild = aufrecht(j.bild, m_orientierung);
     m_bild.voll = m_voll;
     m_bild.achtel = b.achtel;
-    m_bild.orientierung = m_orientierung;
     m_bildGueltig = true;
 }
 

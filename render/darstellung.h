@@ -13,7 +13,6 @@ struct Dekodiert {
     QSize voll;                     // the upright picture's size at full scale
     QRectF quelle;                  // the part of it bild shows, in full-scale pixels
     int achtel = 8;                 // the scale decoded at, in eighths
-    Orientierung orientierung = 1;  // how the file stores it
 
     // The whole picture at full scale, pixel for pixel.
     bool ganz() const;
