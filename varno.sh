@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Sets up, builds, plays and tests Varno Quiz on Debian 12.
-#   ./varno.sh play   install what is missing, build, start the demo game
-#   ./varno.sh test   install what is missing, build, run every test, then
-#                     again under AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./varno.sh play [ORDNER]  install what is missing, build what playing needs,
+#                             start the game in ORDNER (the demo game without one)
+#   ./varno.sh test           install what is missing, build, run every test, then
+#                             again under AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
+# A folder given to play is meant from where the command was typed.
+ordner=""
+if [[ ${1:-} == play && -n ${2:-} ]]; then
+    ordner=$(realpath -e -- "$2") || { echo "varno.sh: \"$2\" wurde nicht gefunden." >&2; exit 1; }
+fi
 cd "$(dirname "$0")"
+wurzel=$(pwd)
 
 # install_packages LIST...: installs what the package lists name and is missing.
 install_packages() {
@@ -22,17 +29,26 @@ install_packages() {
     fi
 }
 
+# build [TARGET]: configures the release build and builds TARGET, or everything.
 build() {
     cmake --preset release >/dev/null
-    cmake --build --preset release -j "$(nproc)"
+    cmake --build --preset release -j "$(nproc)" ${1:+--target "$1"}
 }
 
 case "${1:-}" in
     play)
         install_packages debian-packages.txt
-        build
-        cd demo
-        exec ../build/release/app/varno-quiz
+        build varno-spielen
+        echo
+        echo "Das Spiel:    $wurzel/build/release/app/varno-quiz (startet im Ordner seiner Varno.ini)"
+        echo "Der Prüfer:   $wurzel/build/release/pruefen/varno-pruefen SPIELORDNER"
+        echo "              prüft die Varno.ini und alle Bilder vor der Feier;"
+        echo "              mit --neu BILDERORDNER schreibt er ein neues Spiel für alle Bilder."
+        echo
+        # The launcher takes a folder or a file of the game and offers to write
+        # a game for a folder of pictures without one.
+        PATH="$wurzel/build/release/app:$wurzel/build/release/pruefen:$PATH" \
+            exec "$wurzel/packaging/varno-quiz-starten" "${ordner:-$wurzel/demo}"
         ;;
     test)
         install_packages debian-packages.txt debian-packages-test.txt
@@ -44,7 +60,7 @@ case "${1:-}" in
         ctest --preset asan -j "$(nproc)"
         ;;
     *)
-        echo "usage: $0 play|test" >&2
+        echo "usage: $0 play [ORDNER] | test" >&2
         exit 2
         ;;
 esac

@@ -23,6 +23,7 @@
 #include "tonausgabe.h"
 #include "testfenster.h"
 #include "meldungsboxen.h"
+#include "pruefe.h"
 
 namespace {
 
@@ -31,20 +32,23 @@ QWidget* element(Testfenster& f, const char* name) { return f.steuerelement(QLat
 
 QSize klient(Testfenster& f) { return f.rollbereich()->viewport()->size(); }
 
-void zeigeUndStarte(Testfenster& f)
+[[nodiscard]] bool zeigeUndStarte(Testfenster& f)
 {
     f.zeigeZentriert();
     f.activateWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(&f));
-    QTRY_VERIFY(f.startschritteGelaufen());
+    PRUEFE(QTest::qWaitForWindowExposed(&f));
+    PRUEFE(QTest::qWaitFor([&f] { return f.startschritteGelaufen(); }));
     QCoreApplication::processEvents();
+    return true;
 }
 
-void klicke(QWidget* w)
+[[nodiscard]] bool klicke(QWidget* w)
 {
-    QVERIFY(w->isVisible());
-    QVERIFY(w->isEnabled());
+    PRUEFE(w);
+    PRUEFE(w->isVisible());
+    PRUEFE(w->isEnabled());
     QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    return true;
 }
 
 // Share of pixels matching the test; sector borders are drawn in black.
@@ -226,7 +230,7 @@ void TstApp::anfangszustand()
 void TstApp::spalteAmErstenZeilenrand()
 {
     Probefenster f;
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     QVERIFY(f.meldungen.liste.isEmpty());
 
     const int kb = klient(f).width();
@@ -260,7 +264,7 @@ void TstApp::spalteAmErstenZeilenrand()
 void TstApp::verankerung()
 {
     Probefenster f;
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
 
     const char* namen[] = {"BBneuesBild", "BBrichtig", "BBfalsch", "BBweiter", "LPunkte",
                            "BBpunkteEingeben", "BBeingabeFertig", "Panel1", "BitBtn2"};
@@ -326,7 +330,7 @@ void TstApp::dreissigGruppenRollen()
     for (int i = 1; i <= 30; ++i)
         e.gruppen << QStringLiteral("Gruppe %1").arg(i);
     Probefenster f(e);
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     QVERIFY(f.meldungen.liste.isEmpty());
     QCOMPARE(f.zeilenzahl(), 30);
     QCOMPARE(f.zeile(29)->geometry().bottom() + 1, 1645);
@@ -408,7 +412,7 @@ void TstApp::tabfolge()
     QCOMPARE(kette, soll);
 
     // Tab skips the disabled and hidden ones.
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     element(f, "Edit1")->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), element(f, "Edit1"));
     QStringList besucht;
@@ -434,7 +438,7 @@ void TstApp::enterImEinstellungsfeld()
     QFETCH(QString, fokus);
     QFETCH(QString, geklickt);
     Probefenster f;
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     QSignalSpy ok(knopf(f, "BitBtn1"), &QAbstractButton::clicked);
     QSignalSpy eingeben(knopf(f, "BBpunkteEingeben"), &QAbstractButton::clicked);
     QWidget* ziel = f.findChild<QWidget*>(fokus);
@@ -453,12 +457,12 @@ void TstApp::enterImEinstellungsfeld()
 void TstApp::enterBeiHandeingabe()
 {
     Probefenster f;
-    zeigeUndStarte(f);
-    klicke(knopf(f, "BitBtn1"));
+    QVERIFY(zeigeUndStarte(f));
+    QVERIFY(klicke(knopf(f, "BitBtn1")));
     QVERIFY(f.meldungen.liste.isEmpty());
     QVERIFY(knopf(f, "BBweiter")->isEnabled());
 
-    klicke(knopf(f, "BBpunkteEingeben"));
+    QVERIFY(klicke(knopf(f, "BBpunkteEingeben")));
     QVERIFY(f.zeile(0)->eingabe()->isVisible());
     QVERIFY(knopf(f, "BBeingabeFertig")->isVisible());
     QLineEdit* feld = f.zeile(1)->eingabe();
@@ -478,7 +482,7 @@ void TstApp::enterBeiHandeingabe()
     // A claim enables "richtig", which Enter now prefers.
     const int g = sichtbareAntwort(f);
     QVERIFY(g >= 0);
-    klicke(f.zeile(g)->antwortKnopf());
+    QVERIFY(klicke(f.zeile(g)->antwortKnopf()));
     QVERIFY(knopf(f, "BBrichtig")->isEnabled());
     feld->setFocus();
     QTest::keyClick(feld, Qt::Key_Enter);
@@ -544,13 +548,13 @@ void TstApp::fehlendeEinstellungsdatei()
     QCOMPARE(f.meldungen.liste[0].art, Meldungsart::Hinweis);
     QCOMPARE(f.meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
     QCOMPARE(f.zeilenzahl(), 0);
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     QVERIFY(f.isVisible());
     QVERIFY(!element(f, "Panel1")->isHidden());
     // The first layout enforces the minimum size.
     QCOMPARE(f.aussenGroesse(), QSize(800, 600));
     // No rows: "Punkte eingeben" must stay harmless.
-    klicke(knopf(f, "BBpunkteEingeben"));
+    QVERIFY(klicke(knopf(f, "BBpunkteEingeben")));
     QCOMPARE(f.meldungen.liste.size(), 1);
     QVERIFY(knopf(f, "BBpunkteEingeben")->isVisible());
 }
@@ -572,7 +576,7 @@ void TstApp::startgroesse()
     QFETCH(QSize, groesse);
     QFETCH(bool, maximiert);
     Probefenster f({.fenster = einstellung});
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     QVERIFY(f.meldungen.liste.isEmpty());
     if (maximiert) {
         QVERIFY(f.windowState() & Qt::WindowMaximized);
@@ -594,11 +598,11 @@ void TstApp::startgroesse()
 void TstApp::kurzesSpiel()
 {
     Probefenster f({.fenster = QStringLiteral("900,650"), .sektoren = QStringLiteral("4")});
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     QCOMPARE(element(f, "Label3")->property("text").toString(),
              QStringLiteral("Es können maximal 2 Punkte pro Bild erreicht werden."));
 
-    klicke(knopf(f, "BitBtn1"));
+    QVERIFY(klicke(knopf(f, "BitBtn1")));
     QVERIFY(f.meldungen.liste.isEmpty());
     QVERIFY(element(f, "Panel1")->isHidden());
     QVERIFY(!knopf(f, "BBneuesBild")->isEnabled());
@@ -609,17 +613,17 @@ void TstApp::kurzesSpiel()
     QVERIFY(!bild.isNull());
     QVERIFY(anteil(bild, [](QColor c) { return c == QColor(128, 128, 128); }) > 0.9);  // fully covered
 
-    klicke(knopf(f, "BBweiter"));
+    QVERIFY(klicke(knopf(f, "BBweiter")));
     QVERIFY(element(f, "LPunkte")->isVisible());
     QCOMPARE(qobject_cast<QLabel*>(element(f, "LPunkte"))->text(),
              QStringLiteral("Hierfür gibt es 2 Punkte."));
 
-    klicke(f.zeile(g)->antwortKnopf());
+    QVERIFY(klicke(f.zeile(g)->antwortKnopf()));
     QVERIFY(knopf(f, "BBrichtig")->isEnabled());
     QVERIFY(knopf(f, "BBfalsch")->isEnabled());
     QVERIFY(!knopf(f, "BBweiter")->isEnabled());
 
-    klicke(knopf(f, "BBrichtig"));
+    QVERIFY(klicke(knopf(f, "BBrichtig")));
     QCOMPARE(f.zeile(g)->punkteLabel()->text(), QStringLiteral("2 Punkte"));
     QCOMPARE(f.zeile(g)->punkteLabel()->geometry().right() + 1, 440);
     QVERIFY(knopf(f, "BBneuesBild")->isEnabled());
@@ -632,7 +636,7 @@ void TstApp::kurzesSpiel()
     QVERIFY(anteil(gezeigt, istRot) > 0.9);
 
     // The second picture is the last: "Neues Bild" disappears.
-    klicke(knopf(f, "BBneuesBild"));
+    QVERIFY(klicke(knopf(f, "BBneuesBild")));
     QVERIFY(f.meldungen.liste.isEmpty());
     QVERIFY(knopf(f, "BBneuesBild")->isHidden());
     QVERIFY(knopf(f, "BBweiter")->isEnabled());
@@ -730,30 +734,34 @@ namespace {
 
 // Plays the window into one state of play: every group may claim, the first
 // candidate is drawn, the list holds two pictures.
-void spieleBis(Testfenster& f, const QString& zustand)
+[[nodiscard]] bool spieleBis(Testfenster& f, const QString& zustand)
 {
+    static const QStringList zustaende{QStringLiteral("Einstellungen"), QStringLiteral("Angekündigt"),
+                                       QStringLiteral("Vorschau"),      QStringLiteral("Offen"),
+                                       QStringLiteral("Antwortet"),     QStringLiteral("Gruppe 1 raus"),
+                                       QStringLiteral("Bereit"),        QStringLiteral("Ausgeschöpft")};
+    // A misspelled row would otherwise play on to the last state and test that one.
+    PRUEFE(zustaende.contains(zustand));
     if (zustand == "Einstellungen")
-        return;
-    klicke(knopf(f, "BitBtn1"));   // Announced (Preview in test mode)
+        return true;
+    PRUEFE(klicke(knopf(f, "BitBtn1")));   // Announced (Preview in test mode)
     if (zustand == "Angekündigt" || zustand == "Vorschau")
-        return;
-    klicke(knopf(f, "BBweiter"));
+        return true;
+    PRUEFE(klicke(knopf(f, "BBweiter")));
     if (zustand == "Offen")
-        return;
-    klicke(f.zeile(0)->antwortKnopf());
+        return true;
+    PRUEFE(klicke(f.zeile(0)->antwortKnopf()));
     if (zustand == "Antwortet")
-        return;
-    if (zustand == "Gruppe 1 raus") {
-        klicke(knopf(f, "BBfalsch"));
-        return;
-    }
-    klicke(knopf(f, "BBrichtig"));
+        return true;
+    if (zustand == "Gruppe 1 raus")
+        return klicke(knopf(f, "BBfalsch"));
+    PRUEFE(klicke(knopf(f, "BBrichtig")));
     if (zustand == "Bereit")
-        return;
-    klicke(knopf(f, "BBneuesBild"));   // the last picture
-    klicke(knopf(f, "BBweiter"));
-    klicke(f.zeile(0)->antwortKnopf());
-    klicke(knopf(f, "BBrichtig"));   // Exhausted
+        return true;
+    PRUEFE(klicke(knopf(f, "BBneuesBild")));   // the last picture
+    PRUEFE(klicke(knopf(f, "BBweiter")));
+    PRUEFE(klicke(f.zeile(0)->antwortKnopf()));
+    return klicke(knopf(f, "BBrichtig"));   // Exhausted
 }
 
 // What a key did, read off the game state.
@@ -824,8 +832,8 @@ void TstApp::tastenImSpiel()
     QFETCH(QString, erwartet);
     Probefenster f({.jede = QStringLiteral("1"),
                     .test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0")});
-    zeigeUndStarte(f);
-    spieleBis(f, zustand);
+    QVERIFY(zeigeUndStarte(f));
+    QVERIFY(spieleBis(f, zustand));
     QVERIFY(f.meldungen.liste.isEmpty());
     const Spielstand vorher = f.spielstand();
     // The key goes where the keyboard focus is, as a real key would.
@@ -840,7 +848,7 @@ void TstApp::tastenImSpiel()
 void TstApp::tastenImEingabefeld()
 {
     Probefenster f({.jede = QStringLiteral("1")});
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     auto* sektoren = qobject_cast<QLineEdit*>(element(f, "Edit2"));
     sektoren->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), sektoren);
@@ -849,9 +857,9 @@ void TstApp::tastenImEingabefeld()
     QCOMPARE(sektoren->text(), QStringLiteral("12-"));
     sektoren->setText(QStringLiteral("20"));
 
-    klicke(knopf(f, "BitBtn1"));
-    klicke(knopf(f, "BBweiter"));
-    klicke(knopf(f, "BBpunkteEingeben"));
+    QVERIFY(klicke(knopf(f, "BitBtn1")));
+    QVERIFY(klicke(knopf(f, "BBweiter")));
+    QVERIFY(klicke(knopf(f, "BBpunkteEingeben")));
     QLineEdit* feld = f.zeile(1)->eingabe();
     feld->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), feld);
@@ -876,8 +884,8 @@ void TstApp::ranglisteUeberDemFenster()
     for (int g = 1; g <= 30; ++g)
         e.gruppen << QStringLiteral("Gruppe %1").arg(g);
     Probefenster f(e);
-    zeigeUndStarte(f);
-    klicke(knopf(f, "BBweiter"));   // claims are open: a stray group key would count
+    QVERIFY(zeigeUndStarte(f));
+    QVERIFY(klicke(knopf(f, "BBweiter")));   // claims are open: a stray group key would count
     for (int g = 0; g < 30; ++g)
         f.spielstand().Punktestand[std::size_t(g)] = g % 10;   // groups 10, 20, 30 lead with 9
     const Spielstand vorher = f.spielstand();
@@ -917,7 +925,7 @@ void TstApp::ranglisteUeberDemFenster()
 void TstApp::tonAusUndAn()
 {
     Probefenster f;
-    zeigeUndStarte(f);
+    QVERIFY(zeigeUndStarte(f));
     auto* hinweis = f.findChild<QLabel*>(QStringLiteral("TonHinweis"));
     QVERIFY(hinweis && !hinweis->isVisible());
     for (const QString& text : {QStringLiteral("Ton aus"), QStringLiteral("Ton an")}) {

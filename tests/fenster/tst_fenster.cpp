@@ -17,6 +17,8 @@
 #include <cmath>
 #include <optional>
 
+#include "pruefe.h"
+
 namespace {
 
 QString werkzeug(const QString& programm, const QStringList& argumente, int ms = 5000)
@@ -162,7 +164,7 @@ QRect erwarteterRahmen(QSize klient, bool mitSeiten)
 // The frame's corners: black 2-pixel border, the window's face outside, the
 // grey area (cover or settings background) or the uncovered picture inside. Without a settings file
 // the column keeps its design place over the frame's right corners.
-void pruefeRahmen(const QImage& bild, const QRect& rahmen, bool nurLinks = false)
+[[nodiscard]] bool pruefeRahmen(const QImage& bild, const QRect& rahmen, bool nurLinks = false)
 {
     const QPoint ecken[4] = {rahmen.topLeft(), rahmen.bottomLeft(), rahmen.topRight(), rahmen.bottomRight()};
     for (const QPoint& e : ecken) {
@@ -171,17 +173,18 @@ void pruefeRahmen(const QImage& bild, const QRect& rahmen, bool nurLinks = false
         const int sx = e.x() == rahmen.left() ? 1 : -1;
         const int sy = e.y() == rahmen.top() ? 1 : -1;
         const QPoint aussen = e - QPoint(sx, sy), rand = e + QPoint(sx, sy), innen = e + 2 * QPoint(sx, sy);
-        QVERIFY2(bild.rect().contains(aussen) && bild.rect().contains(innen),
+        PRUEFE2(bild.rect().contains(aussen) && bild.rect().contains(innen),
                  qPrintable(QStringLiteral("frame corner %1,%2 outside the window").arg(e.x()).arg(e.y())));
-        QVERIFY2(!schwarz(bild.pixel(aussen)) && schwarz(bild.pixel(e)) && schwarz(bild.pixel(rand))
+        PRUEFE2(!schwarz(bild.pixel(aussen)) && schwarz(bild.pixel(e)) && schwarz(bild.pixel(rand))
                      && (grau(bild.pixel(innen)) || bildfarbe(bild.pixel(innen))),
                  qPrintable(QStringLiteral("no frame corner at %1,%2").arg(e.x()).arg(e.y())));
     }
+    return true;
 }
 
 // The row of the group whose turn it is is light yellow; its right edge lies
 // 20 pixels (and its bevel) left of the client area's right edge.
-void pruefeSpalte(const QImage& bild)
+[[nodiscard]] bool pruefeSpalte(const QImage& bild)
 {
     int rechts = -1;
     for (int y = 150; y < std::min(bild.height(), 350); ++y)
@@ -190,9 +193,10 @@ void pruefeSpalte(const QImage& bild)
                 rechts = x;
                 break;
             }
-    QVERIFY2(rechts > 0, "no row of the group whose turn it is");
+    PRUEFE2(rechts > 0, "no row of the group whose turn it is");
     const int abstand = bild.width() - 1 - rechts;
-    QVERIFY2(abstand >= 20 && abstand <= 22, qPrintable(QStringLiteral("row ends %1 px from the right edge").arg(abstand)));
+    PRUEFE2(abstand >= 20 && abstand <= 22, qPrintable(QStringLiteral("row ends %1 px from the right edge").arg(abstand)));
+    return true;
 }
 
 class Spielordner {
@@ -334,9 +338,9 @@ void TstFenster::startgroesse()
         QVERIFY(!b.minimum.isValid());
     const QImage bild = aufnahme(id);
     QCOMPARE(bild.size(), b.innen.size());
-    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), !ohneDatei), ohneDatei);
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), !ohneDatei), ohneDatei));
     if (!ohneDatei)
-        pruefeSpalte(bild);
+        QVERIFY(pruefeSpalte(bild));
 }
 
 // The title bar's button gives the maximised window back its place and size
@@ -362,8 +366,8 @@ void TstFenster::wiederherstellenNachMax()
     QVERIFY(b.aussen().width() >= 800 && b.aussen().height() >= 600);
     QCOMPARE(b.minimum, QSize(800, 600).shrunkBy(b.rahmen));
     const QImage bild = aufnahme(id);
-    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true));
-    pruefeSpalte(bild);
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true)));
+    QVERIFY(pruefeSpalte(bild));
 }
 
 // Dragged below the minimum, the window ends at 800 × 600, laid out for it.
@@ -377,8 +381,8 @@ void TstFenster::kleinerZiehen()
     const Blick b = ruhigerBlick(id);
     QCOMPARE(b.aussen().size(), QSize(800, 600));
     const QImage bild = aufnahme(id);
-    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true));
-    pruefeSpalte(bild);
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true)));
+    QVERIFY(pruefeSpalte(bild));
 }
 
 // 200 size changes in a few seconds during play: the layout ends right for
@@ -407,8 +411,8 @@ void TstFenster::groessensturm()
     QVERIFY(spiel.laeuft());
     QCOMPARE(b.innen.size(), QSize(1100, 760));
     const QImage bild = aufnahme(id);
-    pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true));
-    pruefeSpalte(bild);
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true)));
+    QVERIFY(pruefeSpalte(bild));
     // No loop of resize events left running.
     const long ticks = cpuTicks(spiel.pid());
     QThread::msleep(1000);
@@ -434,14 +438,14 @@ void TstFenster::vollbild()
     QCOMPARE(voll.aussen(), QRect(QPoint(0, 0), bildschirm()));
     QCOMPARE(voll.rahmen, QMargins());
     QImage bild = aufnahme(id);
-    pruefeRahmen(bild, erwarteterRahmen(voll.innen.size(), true));
-    pruefeSpalte(bild);
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(voll.innen.size(), true)));
+    QVERIFY(pruefeSpalte(bild));
     xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Escape")});
     const Blick zurueck = ruhigerBlick(id);
     QCOMPARE(zurueck.aussen(), vorher.aussen());
     bild = aufnahme(id);
-    pruefeRahmen(bild, erwarteterRahmen(zurueck.innen.size(), true));
-    pruefeSpalte(bild);
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(zurueck.innen.size(), true)));
+    QVERIFY(pruefeSpalte(bild));
 }
 
 void TstFenster::tastenNachOrt_data()

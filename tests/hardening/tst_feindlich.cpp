@@ -18,6 +18,7 @@
 #include "settings/einstellungen.h"
 #include "aufnahme.h"
 #include "meldungsfang.h"
+#include "pruefe.h"
 #include "speicher.h"
 #include "testbilder.h"
 #include "welt.h"
@@ -67,11 +68,12 @@ struct Gelesen {
     Meldungsfang meldungen;
 };
 
-void lies(Gelesen& g, const QByteArray& daten, QTemporaryDir& dir)
+[[nodiscard]] bool lies(Gelesen& g, const QByteArray& daten, QTemporaryDir& dir)
 {
     const QString pfad = dir.filePath(QStringLiteral("Varno.ini"));
-    QVERIFY(schreibeDatei(pfad, daten));
+    PRUEFE(schreibeDatei(pfad, daten));
     liesEinstellungen(g.st, g.ziel, g.meldungen, pfad);
+    return true;
 }
 
 QImage kleinesBild(int breite = 64, int hoehe = 48)
@@ -131,7 +133,7 @@ void TstFeindlich::leereDatei()
 {
     QFETCH(QByteArray, daten);
     Gelesen g;
-    lies(g, daten, m_dir);
+    QVERIFY(lies(g, daten, m_dir));
     QCOMPARE(g.meldungen.texte(), QStringList{endetVor(QStringLiteral("der ersten Einstellung"))});
     QCOMPARE(g.meldungen.liste.first().art, Meldungsart::Fehler);
     QVERIFY(g.st.StartFehler);
@@ -201,7 +203,7 @@ void TstFeindlich::endetInAbschnitt()
     const QByteArray daten = verbinde(alle.mid(0, zeilen));
     for (const QByteArray& variante : {daten, daten.endsWith("\r\n") ? daten.chopped(2) : daten}) {
         Gelesen g;
-        lies(g, variante, m_dir);
+        QVERIFY(lies(g, variante, m_dir));
         QCOMPARE(g.meldungen.texte(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
         QCOMPARE(g.st.StartFehler, !meldung.isEmpty());
         QCOMPARE(g.ziel.gruppen().size(), gruppen);
@@ -253,7 +255,7 @@ void TstFeindlich::zeileVon10MB()
     }
 
     Gelesen g;
-    lies(g, daten, m_dir);
+    QVERIFY(lies(g, daten, m_dir));
     QCOMPARE(g.meldungen.texte(), meldung.isEmpty() ? QStringList() : QStringList{meldung});
     if (!meldung.isEmpty())
         return;
@@ -287,7 +289,7 @@ void TstFeindlich::hunderttausendEintraege()
         daten += (i % 1000 == 999) ? QByteArray("fehlt\r\n") : QByteArray(i % 2 ? "b?m\r\n" : "b\r\n");
 
     Gelesen g;
-    lies(g, daten, m_dir);
+    QVERIFY(lies(g, daten, m_dir));
     QVERIFY(g.meldungen.liste.isEmpty());
     Meldungsfang m;
     int gelesen = 0;
@@ -320,7 +322,7 @@ void TstFeindlich::dreissigLangeNamen()
     neu << zeilen.mid(20);
 
     Gelesen g;
-    lies(g, verbinde(neu), m_dir);
+    QVERIFY(lies(g, verbinde(neu), m_dir));
     QVERIFY(g.meldungen.liste.isEmpty());
     QCOMPARE(g.st.Gruppenzahl, 30);
     QCOMPARE(g.ziel.gruppen(), namen);
@@ -357,8 +359,8 @@ void TstFeindlich::byteAnJederStelle()
         // Ctrl+Z ends the file right there.
         if (byte == 26) {
             Gelesen mit, ohne;
-            lies(mit, daten, m_dir);
-            lies(ohne, gut.left(i), m_dir);
+            QVERIFY(lies(mit, daten, m_dir));
+            QVERIFY(lies(ohne, gut.left(i), m_dir));
             QCOMPARE(mit.meldungen.texte(), ohne.meldungen.texte());
             QCOMPARE(mit.ziel.aufrufe, ohne.ziel.aufrufe);
         }

@@ -213,12 +213,28 @@ void TstLangesSpiel::fuenfhundertBilder()
     w.anzeige.jede = false;
 
     auto ereignis = [&w](auto f) { alsEreignis(w.meldungen, f); };
+    // Each action is taken only where a quiz master could take it (the button
+    // shown and enabled) and reports whether it had its effect, so that a rule
+    // that refuses or does nothing fails the game instead of passing unseen.
     struct Regeln : Spieler {
         EchteWelt& w;
         Spiel& spiel;
+        int dran = -1;   // the group whose claim was taken last
         Regeln(EchteWelt& welt, Spiel& s) : w(welt), spiel(s) {}
-        void ereignis(const std::function<void()>& f) { alsEreignis(w.meldungen, f); }
-        bool aufdecken() override { ereignis([&] { spiel.BWeiterClick(); }); return true; }
+        // Runs a handler; false if it showed a message box.
+        bool ereignis(const std::function<void()>& f)
+        {
+            const qsizetype vorher = w.meldungen.liste.size();
+            alsEreignis(w.meldungen, f);
+            return w.meldungen.liste.size() == vorher;
+        }
+        bool klickbar(Knopf k) const { return w.anzeige.istSichtbar(k) && w.anzeige.istAktiv(k); }
+        bool aufdecken() override
+        {
+            const int vorher = w.st.VerdecktZahl;
+            return klickbar(Knopf::Weiter) && ereignis([&] { spiel.BWeiterClick(); })
+                && w.st.VerdecktZahl == vorher - 1;
+        }
         int verdeckt() const override { return w.st.VerdecktZahl; }
         int anspruch() override
         {
@@ -226,18 +242,37 @@ void TstLangesSpiel::fuenfhundertBilder()
             if (offen.isEmpty())
                 return -1;
             const int g = offen.first();
-            ereignis([&] { spiel.BAntwortClick(100 + g); });
-            return g;
+            // The claim took: the verdict buttons are open now.
+            const bool genommen = ereignis([&] { spiel.BAntwortClick(100 + g); })
+                && klickbar(Knopf::Richtig) && klickbar(Knopf::Falsch);
+            dran = genommen ? g : -1;
+            return dran;
         }
-        bool falsch() override { ereignis([&] { spiel.BFalschClick(); }); return true; }
-        bool richtig() override { ereignis([&] { spiel.BRichtigClick(); }); return true; }
-        int punkteJetzt() const override { return w.st.VerdecktZahl - 1; }
-        QString korrigiere(const std::array<int, Gruppen>&, const std::array<int, Gruppen>& neu) override
+        // A verdict took when it changed the claiming group's score by the
+        // expected amount; the tally in spieleBild checks the rest.
+        bool urteil(Knopf k, int aenderung, void (Spiel::*klick)())
         {
-            ereignis([&] { spiel.BPunkteEingebenClick(); });
-            for (int g = 0; g < Gruppen; ++g)
+            const int g = std::exchange(dran, -1);
+            if (g < 0 || !klickbar(k))
+                return false;
+            const int vorher = w.st.Punktestand[g];
+            return ereignis([&] { (spiel.*klick)(); }) && w.st.Punktestand[g] == vorher + aenderung
+                && !klickbar(k);
+        }
+        bool falsch() override { return urteil(Knopf::Falsch, -Strafe, &Spiel::BFalschClick); }
+        bool richtig() override { return urteil(Knopf::Richtig, punkteJetzt(), &Spiel::BRichtigClick); }
+        int punkteJetzt() const override { return w.st.VerdecktZahl - 1; }
+        QString korrigiere(const std::array<int, Gruppen>& alt, const std::array<int, Gruppen>& neu) override
+        {
+            if (!klickbar(Knopf::PunkteEingeben) || !ereignis([&] { spiel.BPunkteEingebenClick(); }))
+                return QStringLiteral("\"Punkte eingeben\" nicht klickbar");
+            for (int g = 0; g < Gruppen; ++g) {
+                if (!w.anzeige.eingabeSichtbar[g] || w.anzeige.eingabe[g] != QString::number(alt[g]))
+                    return QStringLiteral("Punktefeld %1 zeigt \"%2\"").arg(g).arg(w.anzeige.eingabe[g]);
                 w.anzeige.eingabe[g] = QString::number(neu[g]);
-            ereignis([&] { spiel.BPunkteEingebenClick(); });
+            }
+            if (!ereignis([&] { spiel.BPunkteEingebenClick(); }) || w.anzeige.eingabeSichtbar[0])
+                return QStringLiteral("Eingabe nicht beendet: ") + w.meldungen.texte().join(QLatin1Char('|'));
             return QString();
         }
         QString pruefePunkte(int bild, const std::array<int, Gruppen>& tally) const override

@@ -12,6 +12,7 @@
 #include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "aufnahme.h"
+#include "pruefe.h"
 #include "pruefen/bericht.h"
 #include "pruefen/neu.h"
 #include "settings/bildeintrag.h"
@@ -75,26 +76,27 @@ QImage testbild(int breite, int hoehe)
 
 // "<path>=jpg:WxH", "<path>=bmp:WxH", "<path>=jpg6:WxH" (stored W x H, to be
 // turned upright by the EXIF tag 6) or "<path>=text:<content>".
-void legeDateiAn(const QString& ordner, const QString& spez)
+[[nodiscard]] bool legeDateiAn(const QString& ordner, const QString& spez)
 {
     const qsizetype gleich = spez.indexOf(QLatin1Char('='));
     const QString pfad = ordner + QLatin1Char('/') + spez.left(gleich);
     const QString art = spez.mid(gleich + 1).section(QLatin1Char(':'), 0, 0);
     const QString wert = spez.mid(gleich + 1).section(QLatin1Char(':'), 1);
-    QVERIFY(QDir().mkpath(QFileInfo(pfad).path()));
+    PRUEFE(QDir().mkpath(QFileInfo(pfad).path()));
     if (art == QLatin1String("text")) {
         QFile f(pfad);
-        QVERIFY(f.open(QIODevice::WriteOnly));
+        PRUEFE(f.open(QIODevice::WriteOnly));
         f.write(wert.toUtf8());
-        return;
+        return true;
     }
     const QStringList masse = wert.split(QLatin1Char('x'));
     const QImage bild = testbild(masse[0].toInt(), masse[1].toInt());
     if (art == QLatin1String("jpg6")) {
-        QVERIFY(schreibeDatei(pfad, mitExif(jpegDaten(bild), exifBlock(6))));
-        return;
+        PRUEFE(schreibeDatei(pfad, mitExif(jpegDaten(bild), exifBlock(6))));
+        return true;
     }
-    QVERIFY(bild.save(pfad, art == QLatin1String("jpg") ? "JPEG" : "BMP"));
+    PRUEFE(bild.save(pfad, art == QLatin1String("jpg") ? "JPEG" : "BMP"));
+    return true;
 }
 
 struct Ergebnis {
@@ -116,12 +118,13 @@ Ergebnis pruefeOrdner(const QString& ordner)
 }
 
 // The checker's report on the folder holds every expected line, and it ends with the status.
-void erwarteBericht(const QString& ordner, const QStringList& erwartet, int status)
+[[nodiscard]] bool erwarteBericht(const QString& ordner, const QStringList& erwartet, int status)
 {
     const Ergebnis e = pruefeOrdner(ordner);
     for (const QString& zeile : erwartet)
-        QVERIFY2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
-    QCOMPARE(e.status, status);
+        PRUEFE2(e.zeilen.contains(zeile), qPrintable(QStringLiteral("missing line:\n%1\nin:\n%2").arg(zeile, e.text)));
+    PRUEFE2(e.status == status, qPrintable(QStringLiteral("status %1, expected %2").arg(e.status).arg(status)));
+    return true;
 }
 
 } // namespace
@@ -358,12 +361,12 @@ void TstPruefen::ordner()
         f.write(nachWindows1252(iniZeilen.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     }
     for (const QString& d : dateien) {
-        legeDateiAn(tmp.path(), d);
+        QVERIFY(legeDateiAn(tmp.path(), d));
         if (QTest::currentTestFailed())
             return;
     }
 
-    erwarteBericht(tmp.path(), erwartet, status);
+    QVERIFY(erwarteBericht(tmp.path(), erwartet, status));
 }
 
 void TstPruefen::kodierung_data()
@@ -413,8 +416,8 @@ void TstPruefen::kodierung()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(daten);
     f.close();
-    legeDateiAn(tmp.path(), QStringLiteral("Bilder/Haus.jpg=jpg:40x30"));
-    erwarteBericht(tmp.path(), erwartet, status);
+    QVERIFY(legeDateiAn(tmp.path(), QStringLiteral("Bilder/Haus.jpg=jpg:40x30")));
+    QVERIFY(erwarteBericht(tmp.path(), erwartet, status));
 }
 
 // The case a reader hands over decides, whatever the message says.
@@ -575,9 +578,9 @@ void TstPruefen::neuesSpiel()
                               "Urlaub/Strand.jpeg", "Urlaub/Alt/Berg.bmp"};
     const QStringList schlechte = {"a?b.jpg", " Leer.jpg", "#Raute.jpg", QStringLiteral("日本.jpg")};
     for (const QString& name : gute + schlechte)
-        legeDateiAn(tmp.path(), name + (name.endsWith(QLatin1String("bmp")) ? "=bmp:40x30" : "=jpg:40x30"));
-    legeDateiAn(tmp.path(), QStringLiteral("liesmich.txt=text:kein Bild"));
-    legeDateiAn(tmp.path(), QStringLiteral("Bild 3.gif=text:kein JPEG"));
+        QVERIFY(legeDateiAn(tmp.path(), name + (name.endsWith(QLatin1String("bmp")) ? "=bmp:40x30" : "=jpg:40x30")));
+    QVERIFY(legeDateiAn(tmp.path(), QStringLiteral("liesmich.txt=text:kein Bild")));
+    QVERIFY(legeDateiAn(tmp.path(), QStringLiteral("Bild 3.gif=text:kein JPEG")));
 
     QString text;
     QTextStream aus(&text);
@@ -639,10 +642,10 @@ void TstPruefen::neuesSpielNieUeberschrieben()
     QTemporaryDir tmp;
     QVERIFY(tmp.isValid());
     if (!vorhanden.isEmpty()) {
-        legeDateiAn(tmp.path(), QStringLiteral("Bild.jpg=jpg:40x30"));
-        legeDateiAn(tmp.path(), vorhanden + QStringLiteral("=text:#meine Einstellungen"));
+        QVERIFY(legeDateiAn(tmp.path(), QStringLiteral("Bild.jpg=jpg:40x30")));
+        QVERIFY(legeDateiAn(tmp.path(), vorhanden + QStringLiteral("=text:#meine Einstellungen")));
     } else {
-        legeDateiAn(tmp.path(), QStringLiteral("Notiz.txt=text:x"));
+        QVERIFY(legeDateiAn(tmp.path(), QStringLiteral("Notiz.txt=text:x")));
     }
     QString text;
     QTextStream aus(&text);
