@@ -120,7 +120,9 @@ qsizetype zeilenzahl(const QByteArray& daten)
     qsizetype ende = daten.indexOf('\x1a');
     if (ende < 0)
         ende = daten.size();
-    return daten.left(ende).count('\r') + 1;
+    // CR, LF and CR LF each end a line, so their bytes bound the count.
+    const QByteArray gelesen = daten.left(ende);
+    return gelesen.count('\r') + gelesen.count('\n') + 1;
 }
 
 bool istEintragsmeldung(const Meldungsfang::Meldung& m)

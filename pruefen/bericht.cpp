@@ -34,7 +34,9 @@ void Bericht::meldung(const QString& einzug, const QString& kennung, const QStri
 void Bericht::problem(const QString& einzug, const QString& text)
 {
     ++probleme;
-    meldung(einzug, QStringLiteral("FEHLER"), text);
+    // The game's format warning begins with "Fehler:" itself.
+    const QString vorsatz = QStringLiteral("Fehler: ");
+    meldung(einzug, QStringLiteral("FEHLER"), text.startsWith(vorsatz) ? text.mid(vorsatz.size()) : text);
 }
 
 void Bericht::hinweis(const QString& einzug, const QString& text)

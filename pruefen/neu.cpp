@@ -67,6 +67,9 @@ QStringList sammleBilder(const QString& ordner)
 
 QByteArray inhalt(const QStringList& bilder)
 {
+    // Windows-1252 with CR LF, the format every version of the game reads. The
+    // "ö" of the first line is a byte no UTF-8 file holds, so picture names
+    // such as "Spaß»" can never make the file pass for UTF-8.
     QStringList z = {
         QStringLiteral("#Fenstergröße: Breite,Höhe oder max"), QStringLiteral("max"),
         QStringLiteral("#Standard-Seitenverhältnis a:b oder * (jedes Bild behält sein eigenes Format)"),

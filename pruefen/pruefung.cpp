@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QStringDecoder>
 #include <QStringList>
 #include <QTextStream>
 
@@ -29,6 +28,8 @@
 namespace {
 
 const QString EinstellungsDatei = QStringLiteral("Varno.ini");
+constexpr int VieleSektoren = 200;
+constexpr int AehnlichHoechstens = 2;   // edits between a missing file's name and a suggested one
 
 // What the reader would write into the window.
 class Aufzeichnung : public Einstellungsziel {
@@ -135,36 +136,64 @@ QByteArray dateiinhalt(const QString& pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The file's lines as the game splits them, to name each entry.
-QStringList zeilenWieImSpiel(const QByteArray& daten)
+QString zeilenendenText(const Zeilenenden& z)
 {
-    QStringList zeilen;
-    Zeilenleser leser;
-    leser.oeffneDaten(daten);
-    while (!leser.amEnde())
-        zeilen.append(leser.liesZeile());
-    return zeilen;
+    const int arten = (z.crlf > 0) + (z.cr > 0) + (z.lf > 0);
+    if (arten == 0)
+        return QStringLiteral("keine (nur eine Zeile)");
+    if (arten == 1)
+        return z.crlf > 0 ? QStringLiteral("CR LF (Windows)")
+             : z.lf > 0   ? QStringLiteral("LF (Linux)")
+                          : QStringLiteral("CR (altes Mac OS)");
+    QStringList teile;
+    if (z.crlf > 0)
+        teile << QStringLiteral("%1 × CR LF").arg(z.crlf);
+    if (z.lf > 0)
+        teile << QStringLiteral("%1 × LF").arg(z.lf);
+    if (z.cr > 0)
+        teile << QStringLiteral("%1 × CR").arg(z.cr);
+    return QStringLiteral("gemischt, ") + teile.join(QStringLiteral(", "));
 }
 
-// The usual traces of an editor on Linux; the game reads CR line ends and Windows-1252.
-void berichteKodierung(Bericht& b, const QByteArray& daten)
+// Characters that a pair of Windows-1252 bytes such as "ß»" turns into when
+// read as UTF-8, and that hardly stand in a German quiz: C1 controls, IPA,
+// combining marks, and the scripts from Armenian to NKo.
+bool siehtNachZufallsUtf8Aus(QChar c)
 {
-    if (daten.contains('\n') && !daten.contains('\r'))
-        b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei hat Unix-Zeilenenden (nur LF); das Spiel liest sie "
-                                                       "als eine einzige Zeile. Bitte mit Windows-Zeilenenden (CR LF) "
-                                                       "speichern."));
-    if (daten.startsWith("\xEF\xBB\xBF")) {
-        b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei beginnt mit einer UTF-8-Kennung (BOM); sie gehört "
-                                                       "für das Spiel zur ersten Zeile. Bitte in Windows-1252 "
-                                                       "speichern."));
-    } else if (std::any_of(daten.begin(), daten.end(), [](char c) { return quint8(c) >= 0x80; })) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
-        const QString alsUtf8 = utf8(daten);   // the decoder reports errors once it has run
-        if (!utf8.hasError() && !alsUtf8.isEmpty())
-            b.hinweis(QStringLiteral("  "), QStringLiteral("Die Datei ist offenbar in UTF-8 gespeichert; Umlaute "
-                                                           "erscheinen im Spiel falsch (z. B. „%1“). Bitte in "
-                                                           "Windows-1252 speichern.")
-                                                .arg(QStringLiteral("Ã¤")));
+    const char16_t u = c.unicode();
+    return (u >= 0x80 && u <= 0x9F) || (u >= 0x250 && u <= 0x36F) || (u >= 0x530 && u <= 0x7FF);
+}
+
+// Names the encoding and line ends the game found; only the original format
+// (Windows-1252 with CR LF) goes without a hint.
+void berichteKodierung(Bericht& b, const Zeilenleser& leser, const QStringList& zeilen)
+{
+    const Zeichensatz z = leser.zeichensatz();
+    const Zeilenenden enden = leser.zeilenenden();
+    QString satz = z == Zeichensatz::Ascii ? QStringLiteral("Die Datei enthält nur ASCII-Zeichen")
+                 : z == Zeichensatz::Utf8  ? QStringLiteral("Die Datei ist in UTF-8 gespeichert")
+                                           : QStringLiteral("Die Datei ist in Windows-1252 gespeichert");
+    if (leser.hatteBom())
+        satz += QStringLiteral(", mit Byte-Order-Mark (BOM)");
+    satz += QStringLiteral(", Zeilenenden: ") + zeilenendenText(enden) + QLatin1Char('.');
+    const bool ursprungsformat = z != Zeichensatz::Utf8 && !leser.hatteBom() && enden.cr == 0 && enden.lf == 0;
+    if (ursprungsformat)
+        b.zeile(QStringLiteral("  ") + satz);
+    else
+        b.hinweis(QStringLiteral("  "), satz + QStringLiteral(" Das Spiel liest sie so."));
+
+    if (z != Zeichensatz::Utf8 || leser.hatteBom())
+        return;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (std::none_of(zeilen[i].begin(), zeilen[i].end(), siehtNachZufallsUtf8Aus))
+            continue;
+        b.hinweis(QStringLiteral("  "),
+                  QStringLiteral("Zeile %1 lautet als UTF-8 „%2“, als Windows-1252 „%3“. Das Spiel liest die "
+                                 "ganze Datei als UTF-8, weil sie gültiges UTF-8 ist. Ist sie in Windows-1252 "
+                                 "geschrieben, bitte als UTF-8 speichern.")
+                      .arg(i + 1)
+                      .arg(zeilen[i], ausWindows1252(zeilen[i].toUtf8())));
+        return;
     }
 }
 
@@ -183,6 +212,14 @@ void berichteWerte(Bericht& b, const Spielstand& st, const Aufzeichnung& ziel)
     b.zeile(QStringLiteral("  Sektoren: %1").arg(ziel.sektorenText));
     if (!ziel.sektorenHinweis.isEmpty())
         b.zeile(QStringLiteral("    ") + ziel.sektorenHinweis);
+    // Above the cover's capacity the settings panel refuses the count anyway.
+    if (const auto n = alsGanzzahl(ziel.sektorenText); n && *n > VieleSektoren && *n <= MaxSektoren)
+        b.hinweis(QStringLiteral("    "),
+                  QStringLiteral("Bei %1 Sektoren kann ein Bild bis zu %1 Klicks brauchen, bis es ganz aufgedeckt "
+                                 "ist, und jeder Sektor ist nur ein schmaler Strahl. Mehr als %2 Sektoren machen "
+                                 "das Aufdecken sehr langwierig.")
+                      .arg(*n)
+                      .arg(VieleSektoren));
     b.zeile(QStringLiteral("  Tippen darf: %1")
                 .arg(ziel.jedeGruppe ? QStringLiteral("jede Gruppe, die noch im Spiel ist")
                                      : QStringLiteral("immer nur eine (zufällig ermittelte) Gruppe")));
@@ -225,12 +262,15 @@ bool berichteEinstellungen(Bericht& b, Spielstand& st, Aufzeichnung& ziel, QStri
     }
     const QString iniDatei = findeDatei(EinstellungsDatei);
     b.zeile(QStringLiteral("Einstellungsdatei: %1").arg(iniDatei));
-    const QByteArray daten = dateiinhalt(iniDatei);
-    zeilen = zeilenWieImSpiel(daten);
+    // The file's lines as the game splits them, to name each entry.
+    Zeilenleser leser;
+    leser.oeffneDaten(dateiinhalt(iniDatei));
+    while (!leser.amEnde())
+        zeilen.append(leser.liesZeile());
 
     b.zeile();
     b.zeile(QStringLiteral("Einstellungen"));
-    berichteKodierung(b, daten);
+    berichteKodierung(b, leser, zeilen);
     const bool abgebrochen = berichteLesemeldungen(b, lesemeldungen.liste);
     if (!abgebrochen)
         berichteWerte(b, st, ziel);
@@ -288,6 +328,29 @@ bool zuWenigeSektoren(int n, QSize flaeche)
     return false;
 }
 
+// Levenshtein distance, or grenze + 1 as soon as it must exceed grenze; names
+// far apart in length never get their table built (an entry may be megabytes long).
+int bearbeitungsabstand(const QString& a, const QString& b, int grenze)
+{
+    if (grenze < 0 || std::abs(a.size() - b.size()) > grenze)
+        return grenze + 1;
+    std::vector<int> vorige(b.size() + 1), zeile(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        vorige[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        zeile[0] = int(i);
+        int kleinste = zeile[0];
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            zeile[j] = std::min({vorige[j] + 1, zeile[j - 1] + 1, vorige[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            kleinste = std::min(kleinste, zeile[j]);
+        }
+        if (kleinste > grenze)
+            return grenze + 1;
+        std::swap(vorige, zeile);
+    }
+    return std::min(vorige[b.size()], grenze + 1);
+}
+
 struct Bilderbilanz {
     int eintraege = 0;
     int fehlerfrei = 0;
@@ -310,6 +373,8 @@ private:
     bool eintrag();
     void bild();
     void einpassung(const QString& pfad, QSize groesse);
+    void berichteSchmal(const Einpassung& e, QSize flaeche);
+    void berichteAehnlich(const QString& eintragszeile);
     // Every decoded size, for the entry reader as for the fitting, comes from here.
     // The size shown (upright); decoding it, at the smallest scale, finds what the game would refuse.
     QSize miss(const QString& pfad)
@@ -362,6 +427,8 @@ bool Bilderpruefung::eintrag()
     berichteProbleme(m_b, QStringLiteral("    "), m.liste);
     if (gut)
         bild();
+    else
+        berichteAehnlich(m_zeilen.value(zeile - 1));
     if (m_b.probleme == problemeVorher)
         ++m_bilanz.fehlerfrei;
     return true;
@@ -403,6 +470,7 @@ void Bilderpruefung::einpassung(const QString& pfad, QSize groesse)
                   .arg(flaeche.rahmenLinksOben->x())
                   .arg(flaeche.rahmenLinksOben->y()));
     m_b.zeile(QStringLiteral("    ") + einpassungText(e, groesse, t));
+    berichteSchmal(e, t);
     if (!code.isEmpty() && e.art != Einpassung::Art::Kopie) {
         const Einpassung ohne = berechneEinpassung(groesse.width(), groesse.height(), t.width(), t.height(), QString());
         if (ohne.art == e.art && ohne.ziel == e.ziel && ohne.quelle == e.quelle)
@@ -412,6 +480,60 @@ void Bilderpruefung::einpassung(const QString& pfad, QSize groesse)
     if (m_panelGut && zuWenigeSektoren(m_st.Sektorenzahl, t))
         m_b.problem(QStringLiteral("    "),
                     QStringLiteral("Beim Abdecken meldet das Spiel: FEHLER: Zu wenige Sektoren eingestellt!"));
+}
+
+// A picture shown in less than a third of the area's height or width is a strip nobody can guess.
+void Bilderpruefung::berichteSchmal(const Einpassung& e, QSize flaeche)
+{
+    if (e.art != Einpassung::Art::Skaliert && e.art != Einpassung::Art::Unskaliert)
+        return;
+    const bool skaliert = e.art == Einpassung::Art::Skaliert;
+    if (3 * e.ziel.height() < flaeche.height()) {
+        m_b.hinweis(QStringLiteral("    "),
+                    QStringLiteral("Das Bild erscheint nur %1 Pixel hoch im %2 Pixel hohen Bildbereich, "
+                                   "weniger als ein Drittel davon.%3")
+                        .arg(e.ziel.height())
+                        .arg(flaeche.height())
+                        .arg(skaliert ? QStringLiteral(" Mit ?l, ?m oder ?r füllt ein Ausschnitt den Bildbereich.")
+                                      : QString()));
+    } else if (3 * e.ziel.width() < flaeche.width()) {
+        m_b.hinweis(QStringLiteral("    "),
+                    QStringLiteral("Das Bild erscheint nur %1 Pixel breit im %2 Pixel breiten Bildbereich, "
+                                   "weniger als ein Drittel davon.%3")
+                        .arg(e.ziel.width())
+                        .arg(flaeche.width())
+                        .arg(skaliert ? QStringLiteral(" Mit ?o, ?m oder ?u füllt ein Ausschnitt den Bildbereich.")
+                                      : QString()));
+    }
+}
+
+// A file in the missing one's folder whose name differs by a typing slip.
+void Bilderpruefung::berichteAehnlich(const QString& eintragszeile)
+{
+    QString eintrag = trimme(eintragszeile);
+    QString code;
+    if (!PositionAbtrennen(eintrag, code))
+        return;
+    const QString pfad = m_st.BildPraefix + trimme(eintrag) + m_st.BildSuffix;
+    if (!findeDatei(pfad).isEmpty())
+        return;
+    const qsizetype trenner = std::max(pfad.lastIndexOf(QLatin1Char('/')), pfad.lastIndexOf(QLatin1Char('\\')));
+    const QString ordner = pfad.left(trenner + 1);
+    const QString gesucht = pfad.mid(trenner + 1).toCaseFolded();
+    QString ordnerAufPlatte = ordner;
+    ordnerAufPlatte.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QDir dir(ordnerAufPlatte.isEmpty() ? QStringLiteral(".") : ordnerAufPlatte);
+    QString bester;
+    int besterAbstand = AehnlichHoechstens + 1;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        const int abstand = bearbeitungsabstand(gesucht, name.toCaseFolded(), besterAbstand - 1);
+        if (abstand < besterAbstand) {
+            besterAbstand = abstand;
+            bester = name;
+        }
+    }
+    if (!bester.isEmpty())
+        m_b.hinweis(QStringLiteral("    "), QStringLiteral("Meinten Sie %1?").arg(ordner + bester));
 }
 
 int berichteZusammenfassung(Bericht& b, qsizetype gruppen, const Bilderbilanz& bilanz)

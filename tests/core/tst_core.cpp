@@ -234,10 +234,11 @@ private slots:
         QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
         QTest::newRow("letzte ohne Ende") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("LF allein ist Zeichen") << QByteArray("a\nb\r\nc") << QStringList{"a\nb", "c"};
-        QTest::newRow("nur LF") << QByteArray("a\nb\n") << QStringList{"a\nb\n"};
-        QTest::newRow("LF nach CR LF") << QByteArray("a\r\n\nb") << QStringList{"a", "\nb"};
-        QTest::newRow("LF CR") << QByteArray("a\n\rb") << QStringList{"a\n", "b"};
+        QTest::newRow("LF allein endet auch") << QByteArray("a\nb\r\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("nur LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("LF nach CR LF") << QByteArray("a\r\n\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("LF CR sind zwei") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("gemischt") << QByteArray("a\rb\nc\r\nd") << QStringList{"a", "b", "c", "d"};
         QTest::newRow("a CR CR") << QByteArray("a\r\r") << QStringList{"a", ""};
         QTest::newRow("Leerzeilen") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
         QTest::newRow("nur CR LF") << QByteArray("\r\n") << QStringList{""};
@@ -248,6 +249,34 @@ private slots:
                                                                                        QStringLiteral("€")};
         QTest::newRow("leer") << QByteArray() << QStringList{};
         QTest::newRow("nur Strg-Z") << QByteArray("\x1A" "abc") << QStringList{};
+        QTest::newRow("UTF-8 CR LF") << QByteArray("Gr\xC3\xBC\xC3\x9F" "e\r\n\xE2\x82\xAC\r\n")
+                                    << QStringList{QStringLiteral("Grüße"), QStringLiteral("€")};
+        QTest::newRow("UTF-8 LF") << QByteArray("F\xC3\xBC" "chse\nK\xC3\xB6ln\n")
+                                  << QStringList{QStringLiteral("Füchse"), QStringLiteral("Köln")};
+        QTest::newRow("UTF-8 CR") << QByteArray("F\xC3\xBC" "chse\rx") << QStringList{QStringLiteral("Füchse"), "x"};
+        QTest::newRow("UTF-8 vier Bytes") << QByteArray("\xF0\x9F\x90\xBB") << QStringList{QStringLiteral("🐻")};
+        QTest::newRow("BOM mit UTF-8") << QByteArray("\xEF\xBB\xBF#F\xC3\xBC" "chse\nmax")
+                                       << QStringList{QStringLiteral("#Füchse"), "max"};
+        QTest::newRow("BOM mit ASCII") << QByteArray("\xEF\xBB\xBF#a\r\nmax\r\n") << QStringList{"#a", "max"};
+        QTest::newRow("nur BOM") << QByteArray("\xEF\xBB\xBF") << QStringList{};
+        QTest::newRow("BOM vor Windows-1252") << QByteArray("\xEF\xBB\xBF" "Cham\xE4leon")
+                                              << QStringList{QStringLiteral("Chamäleon")};
+        // Two files pasted together: the second mark never reaches a name.
+        QTest::newRow("BOM am Anfang von Zeile 2") << QByteArray("a\r\xEF\xBB\xBF" "b") << QStringList{"a", "b"};
+        // "Spaß»" and "Ä°" in Windows-1252 are valid UTF-8 by accident; the file is read as UTF-8.
+        QTest::newRow("Windows-1252 zufällig UTF-8") << QByteArray("Spa\xDF\xBB\r\n\xC4\xB0")
+                                                      << QStringList{QStringLiteral("Spa") + QChar(0x07FB), QString(QChar(0x0130))};
+        // One byte that breaks UTF-8 anywhere puts the whole file back to Windows-1252.
+        QTest::newRow("Windows-1252 mit UTF-8-Paar") << QByteArray("Spa\xDF\xBB\r\n\xE4")
+                                                      << QStringList{QStringLiteral("Spaß»"), QStringLiteral("ä")};
+        QTest::newRow("überlang ist kein UTF-8") << QByteArray("\xC0\xAF") << QStringList{QStringLiteral("À¯")};
+        QTest::newRow("Ersatzzeichen sind kein UTF-8") << QByteArray("\xED\xA0\x80")
+                                                        << QStringList{QStringLiteral("í") + QChar(0xA0) + QChar(0x20AC)};
+        QTest::newRow("über U+10FFFF ist kein UTF-8") << QByteArray("\xF4\x90\x80\x80")
+                                                       << QStringList{QStringLiteral("ô") + QChar(0x0090)
+                                                                      + QChar(0x20AC) + QChar(0x20AC)};
+        QTest::newRow("abgeschnittene Folge") << QByteArray("a\r\n\xC3") << QStringList{"a", QStringLiteral("Ã")};
+        QTest::newRow("Strg-Z schneidet die Folge") << QByteArray("\xC3\x1A\xBC") << QStringList{QStringLiteral("Ã")};
         QTest::newRow("Nullbyte bleibt") << QByteArray("a\0b\r", 4) << QStringList{QStringLiteral("a") + QChar(0) + QStringLiteral("b")};
     }
     void zeilenleser()
@@ -267,6 +296,38 @@ private slots:
             QVERIFY(leser.amEnde());
         }
         QCOMPARE(leser.gelesenZeilen(), zeilen.size() + 3);
+    }
+
+    // What the checker names: the encoding decided and the line ends counted.
+    void zeichensatz_data()
+    {
+        QTest::addColumn<QByteArray>("daten");
+        QTest::addColumn<int>("zeichensatz");
+        QTest::addColumn<bool>("bom");
+        QTest::addColumn<QList<int>>("enden");   // CR LF, CR, LF
+        const int ascii = int(Zeichensatz::Ascii), w1252 = int(Zeichensatz::Windows1252),
+                  utf8 = int(Zeichensatz::Utf8);
+        QTest::newRow("ASCII CR LF") << QByteArray("a\r\nb\r\n") << ascii << false << QList<int>{2, 0, 0};
+        QTest::newRow("Windows-1252 CR") << QByteArray("\xE4\r\xFC\r") << w1252 << false << QList<int>{0, 2, 0};
+        QTest::newRow("UTF-8 LF") << QByteArray("\xC3\xA4\n\xC3\xBC\n") << utf8 << false << QList<int>{0, 0, 2};
+        QTest::newRow("UTF-8 BOM gemischt") << QByteArray("\xEF\xBB\xBF" "a\r\nb\nc\rd") << utf8 << true
+                                            << QList<int>{1, 1, 1};
+        QTest::newRow("BOM vor Windows-1252") << QByteArray("\xEF\xBB\xBF\xE4") << w1252 << true << QList<int>{0, 0, 0};
+        QTest::newRow("nach Strg-Z zählt nichts") << QByteArray("a\r\n\x1A\n\xC3") << ascii << false
+                                                  << QList<int>{1, 0, 0};
+    }
+    void zeichensatz()
+    {
+        QFETCH(QByteArray, daten);
+        QFETCH(int, zeichensatz);
+        QFETCH(bool, bom);
+        QFETCH(QList<int>, enden);
+        Zeilenleser leser;
+        leser.oeffneDaten(daten);
+        QCOMPARE(int(leser.zeichensatz()), zeichensatz);
+        QCOMPARE(leser.hatteBom(), bom);
+        const Zeilenenden z = leser.zeilenenden();
+        QCOMPARE((QList<int>{z.crlf, z.cr, z.lf}), enden);
     }
 
     void zeilenleserLangeZeile()

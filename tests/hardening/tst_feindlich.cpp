@@ -111,6 +111,7 @@ private slots:
     void riesigerKopf();
     void seltsamerPfad_data();
     void seltsamerPfad();
+    void umlauteImPfad_data();
     void umlauteImPfad();
 };
 
@@ -561,9 +562,22 @@ void TstFeindlich::seltsamerPfad()
     QCOMPARE(Schnappschuss(w).unterschied(begonnen), QString());
 }
 
+void TstFeindlich::umlauteImPfad_data()
+{
+    QTest::addColumn<QByteArray>("vorspann");
+    QTest::addColumn<bool>("utf8");
+    QTest::addColumn<QByteArray>("ende");
+    QTest::newRow("Windows-1252 CR LF") << QByteArray() << false << QByteArray("\r\n");
+    QTest::newRow("UTF-8 LF") << QByteArray() << true << QByteArray("\n");
+    QTest::newRow("UTF-8 mit BOM, CR LF") << QByteArray("\xEF\xBB\xBF") << true << QByteArray("\r\n");
+}
+
 void TstFeindlich::umlauteImPfad()
 {
-    // Written in Windows-1252 in the settings file, stored in UTF-8 on disk.
+    QFETCH(QByteArray, vorspann);
+    QFETCH(bool, utf8);
+    QFETCH(QByteArray, ende);
+    // Written in Windows-1252 or UTF-8 in the settings file, stored in UTF-8 on disk.
     QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("Bilder Ä"))));
     const QString datei = m_dir.filePath(QStringLiteral("Bilder Ä/Grüße Müller.jpg"));
     QVERIFY(schreibeDatei(datei, jpegDaten(einfarbig(64, 48, qRgb(200, 30, 30)))));
@@ -576,11 +590,15 @@ void TstFeindlich::umlauteImPfad()
     zeilen[13] = "0";
     zeilen << w1252(QStringLiteral("Müller?m"));
     QVERIFY(zeilen.last().contains('\xfc'));
+    if (utf8) {
+        for (QByteArray& z : zeilen)
+            z = ausWindows1252(z).toUtf8();
+    }
 
     EchteWelt w;
     Aufnahme ziel;
     const QString ini = m_dir.filePath(QStringLiteral("Varno.ini"));
-    QVERIFY(schreibeDatei(ini, verbinde(zeilen)));
+    QVERIFY(schreibeDatei(ini, vorspann + verbinde(zeilen, ende)));
     w.st.FensterBreite = 520;
     w.st.FensterHoehe = 498;
     liesEinstellungen(w.st, ziel, w.meldungen, ini);

@@ -296,7 +296,7 @@ void TstPruefen::ordner_data()
                QStringLiteral("  Zeile 26: kaputt.bmp"),
                QStringLiteral("    FEHLER: Bitmap ist ungültig."),
                QStringLiteral("  Zeile 27: Bild.gif"),
-               QStringLiteral("    FEHLER: Fehler: Das Bild \"Bilder/Bild.gif\" kann nicht dargestellt werden."),
+               QStringLiteral("    FEHLER: Das Bild \"Bilder/Bild.gif\" kann nicht dargestellt werden."),
                QStringLiteral("            Es sind nur die Bildformate JPG oder BMP möglich."),
                // letter case resolved as the game resolves it
                QStringLiteral("  Zeile 28: HAUS.JPG?m"),
@@ -318,7 +318,7 @@ void TstPruefen::ordner_data()
         << QStringList{QStringLiteral("Bilder/Bild.gif=text:GIF89a"), QStringLiteral("Bilder/kaputt.jpg=text:x")}
         << 1
         << QStringList{
-               QStringLiteral("    FEHLER: Fehler: Das Bild \"Bilder/Bild.gif\" kann nicht dargestellt werden."),
+               QStringLiteral("    FEHLER: Das Bild \"Bilder/Bild.gif\" kann nicht dargestellt werden."),
                QStringLiteral("    FEHLER: JPEG-Fehlernr. 53."),
                QStringLiteral("  2 Probleme, 0 Hinweise"),
            };
@@ -336,6 +336,45 @@ void TstPruefen::ordner_data()
                QStringLiteral("  FEHLER: Die Liste der Bilder ist leer; schon beim ersten Bild meldet das Spiel "
                               "\"Dateiende erreicht!\"."),
                QStringLiteral("  2 Gruppen, 0 Bildeinträge, davon fehlerfrei: 0"),
+           };
+
+    // 800 x 200 fits 514 x 128 (128.5 to even): less than a third of 386; 514 x 129 is just enough.
+    QTest::newRow("Streifen") << ini({}, {QStringLiteral("Panorama.jpg"), QStringLiteral("Panorama.jpg?m"),
+                                          QStringLiteral("Turm.jpg"), QStringLiteral("Grenze.jpg")})
+                              << QStringList{QStringLiteral("Bilder/Panorama.jpg=jpg:800x200"),
+                                             QStringLiteral("Bilder/Turm.jpg=jpg:100x800"),
+                                             QStringLiteral("Bilder/Grenze.jpg=jpg:514x129")}
+                              << 0
+                              << QStringList{
+                                     QStringLiteral("    HINWEIS: Das Bild erscheint nur 128 Pixel hoch im 386 Pixel "
+                                                    "hohen Bildbereich, weniger als ein Drittel davon. Mit ?l, ?m "
+                                                    "oder ?r füllt ein Ausschnitt den Bildbereich."),
+                                     QStringLiteral("    HINWEIS: Das Bild erscheint nur 48 Pixel breit im 514 Pixel "
+                                                    "breiten Bildbereich, weniger als ein Drittel davon. Mit ?o, ?m "
+                                                    "oder ?u füllt ein Ausschnitt den Bildbereich."),
+                                     QStringLiteral("  0 Probleme, 2 Hinweise"),
+                                 };
+
+    const QString tausend = QStringLiteral("    HINWEIS: Bei 1000 Sektoren kann ein Bild bis zu 1000 Klicks brauchen, "
+                                           "bis es ganz aufgedeckt ist, und jeder Sektor ist nur ein schmaler Strahl. "
+                                           "Mehr als 200 Sektoren machen das Aufdecken sehr langwierig.");
+    QTest::newRow("1000 Sektoren") << ini({QStringLiteral("8=1000")}, {QStringLiteral("Haus.jpg")})
+                                   << QStringList{haus} << 0
+                                   << QStringList{tausend, QStringLiteral("  0 Probleme, 1 Hinweis")};
+    QTest::newRow("200 Sektoren") << ini({QStringLiteral("8=200")}, {QStringLiteral("Haus.jpg")})
+                                  << QStringList{haus} << 0 << QStringList{QStringLiteral("  0 Probleme, 0 Hinweise")};
+
+    // One and two edits away, letter case ignored; three edits and an unlike name get no suggestion.
+    QTest::newRow("Meinten Sie")
+        << ini({}, {QStringLiteral("Segelbot.jpg"), QStringLiteral("SEGELBOOOT.JPEG"), QStringLiteral("Segelbootxyz.jpg"),
+                    QStringLiteral("Zeppelin.jpg")})
+        << QStringList{haus, QStringLiteral("Bilder/Segelboot.jpg=jpg:40x30")} << 1
+        << QStringList{
+               QStringLiteral("  Zeile 23: Segelbot.jpg"),
+               QStringLiteral("    FEHLER: Datei Bilder/Segelbot.jpg nicht gefunden!"),
+               QStringLiteral("    HINWEIS: Meinten Sie Bilder/Segelboot.jpg?"),
+               QStringLiteral("  Zeile 24: SEGELBOOOT.JPEG"),
+               QStringLiteral("  4 Probleme, 2 Hinweise"),
            };
 
     QTest::newRow("Kommentar nach dem letzten Bild")
@@ -378,26 +417,62 @@ void TstPruefen::kodierung_data()
     const QString text = grundIni().join(QStringLiteral("\r\n")) + QStringLiteral("\r\nHaus.jpg\r\n");
     QString nurLf = text;
     nurLf.remove(QLatin1Char('\r'));
-    QTest::newRow("nur LF") << nachWindows1252(nurLf) << 1
+    const QString chamaeleon = QStringLiteral("    2. Chamäleon");
+    const QString sauber = QStringLiteral("  Das Spiel läuft mit dieser Einstellungsdatei sauber.");
+    QTest::newRow("Windows-1252 CR LF")
+        << nachWindows1252(text) << 0
+        << QStringList{QStringLiteral("  Die Datei ist in Windows-1252 gespeichert, Zeilenenden: CR LF (Windows)."),
+                       QStringLiteral("  0 Probleme, 0 Hinweise")};
+    QTest::newRow("nur LF") << nachWindows1252(nurLf) << 0
                             << QStringList{
-                                   QStringLiteral("  HINWEIS: Die Datei hat Unix-Zeilenenden (nur LF); das Spiel liest sie "
-                                                  "als eine einzige Zeile. Bitte mit Windows-Zeilenenden (CR LF) speichern."),
-                                   QStringLiteral("Zeile 1:"),
+                                   QStringLiteral("  HINWEIS: Die Datei ist in Windows-1252 gespeichert, Zeilenenden: "
+                                                  "LF (Linux). Das Spiel liest sie so."),
+                                   chamaeleon, sauber,
                                };
-    // Only the names look wrong: the game runs.
     QTest::newRow("UTF-8") << text.toUtf8() << 0
                            << QStringList{
-                                  QStringLiteral("  HINWEIS: Die Datei ist offenbar in UTF-8 gespeichert; Umlaute erscheinen "
-                                                 "im Spiel falsch (z. B. „Ã¤“). Bitte in Windows-1252 speichern."),
-                                  QStringLiteral("    2. ChamÃ¤leon"),
+                                  QStringLiteral("  HINWEIS: Die Datei ist in UTF-8 gespeichert, Zeilenenden: CR LF "
+                                                 "(Windows). Das Spiel liest sie so."),
+                                  chamaeleon, sauber,
                               };
-    // The first comment line is no comment any more: E1a.
-    QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << 1
+    QTest::newRow("UTF-8 mit BOM") << QByteArray("\xEF\xBB\xBF") + text.toUtf8() << 0
                                    << QStringList{
-                                          QStringLiteral("  HINWEIS: Die Datei beginnt mit einer UTF-8-Kennung (BOM); sie "
-                                                         "gehört für das Spiel zur ersten Zeile. Bitte in Windows-1252 "
-                                                         "speichern."),
+                                          QStringLiteral("  HINWEIS: Die Datei ist in UTF-8 gespeichert, mit Byte-Order-"
+                                                         "Mark (BOM), Zeilenenden: CR LF (Windows). Das Spiel liest sie so."),
+                                          chamaeleon, sauber,
                                       };
+    QTest::newRow("UTF-8 LF") << nurLf.toUtf8() << 0
+                              << QStringList{
+                                     QStringLiteral("  HINWEIS: Die Datei ist in UTF-8 gespeichert, Zeilenenden: LF "
+                                                    "(Linux). Das Spiel liest sie so."),
+                                     chamaeleon, QStringLiteral("  Zeile 23: Haus.jpg"), sauber,
+                                 };
+    QString gemischt = text;
+    gemischt.replace(gemischt.indexOf(QLatin1Char('\r')), 1, QString());
+    QTest::newRow("gemischt") << nachWindows1252(gemischt) << 0
+                              << QStringList{QStringLiteral("  HINWEIS: Die Datei ist in Windows-1252 gespeichert, "
+                                                            "Zeilenenden: gemischt, 22 × CR LF, 1 × LF. Das Spiel "
+                                                            "liest sie so.")};
+    QString ascii = nurLf;
+    ascii.replace(QStringLiteral("ö"), QStringLiteral("oe")).replace(QStringLiteral("ä"), QStringLiteral("ae"));
+    ascii.replace(QStringLiteral("ß"), QStringLiteral("ss"));
+    QTest::newRow("ASCII LF") << ascii.toUtf8() << 0
+                              << QStringList{QStringLiteral("  HINWEIS: Die Datei enthält nur ASCII-Zeichen, "
+                                                            "Zeilenenden: LF (Linux). Das Spiel liest sie so.")};
+    // "ß»" in Windows-1252 is valid UTF-8: read as UTF-8, and the checker says how else it could be meant.
+    QString zufall = ascii;
+    zufall.replace(QStringLiteral("Chamaeleon"), QStringLiteral("Spaß»"));
+    QTest::newRow("Windows-1252 zufällig UTF-8")
+        << nachWindows1252(zufall) << 0
+        << QStringList{
+               QStringLiteral("  HINWEIS: Die Datei ist in UTF-8 gespeichert, Zeilenenden: LF (Linux). Das Spiel liest "
+                              "sie so."),
+               QStringLiteral("  HINWEIS: Zeile 19 lautet als UTF-8 „Spa") + QChar(0x07FB)
+                   + QStringLiteral("“, als Windows-1252 „Spaß»“. Das Spiel liest die ganze Datei als UTF-8, weil "
+                                    "sie gültiges UTF-8 ist. Ist sie in Windows-1252 geschrieben, bitte als UTF-8 "
+                                    "speichern."),
+               QStringLiteral("    2. Spa") + QChar(0x07FB),
+           };
     QTest::newRow("leer") << QByteArray() << 1
                           << QStringList{
                                  QStringLiteral("Am Dateianfang:"),

@@ -4,6 +4,7 @@
 #include "meldungsfang.h"
 
 #include <sys/stat.h>
+#include "core/hilfen.h"
 #include "core/spielstand.h"
 #include "settings/einstellungen.h"
 
@@ -681,36 +682,52 @@ private slots:
         QCOMPARE(l.st.BildSuffix, QStringLiteral(".jpg"));
     }
 
-    void zeilenendenNurLF()
+    // Files from Windows and from Linux editors read alike; a Windows-1252 file
+    // whose bytes happen to be valid UTF-8 is read as UTF-8.
+    void kodierungUndZeilenenden_data()
     {
-        // One long first line: a comment, after which the file has ended.
-        Lauf l(verbinde(beispiel(), "\n"));
-        pruefeFehler(l, endetVor(QStringLiteral("der ersten Einstellung")));
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("dritterName");
+        const QString chamaeleon = QStringLiteral("Chamäleon");
+        const QByteArray bom("\xEF\xBB\xBF");
+        QList<QByteArray> utf8;
+        for (const QByteArray& z : beispiel())
+            utf8 << ausWindows1252(z).toUtf8();
+        // Each line end in turn: CR LF, LF, CR.
+        QByteArray gemischt;
+        for (qsizetype i = 0; i < utf8.size(); ++i)
+            gemischt += utf8[i] + QList<QByteArray>{"\r\n", "\n", "\r"}.at(i % 3);
+        QList<QByteArray> zufall = beispiel();
+        for (QByteArray& z : zufall) {
+            if (z.startsWith('#'))
+                z = "#";
+        }
+        zufall[Name0 + 3] = "Spa\xDF\xBB";
 
-        auto zeilen = beispiel();
-        zeilen[0] = "800,600";
-        Lauf l2(verbinde(zeilen, "\n"));
-        pruefeFehler(l2, E1b);
+        QTest::newRow("Windows-1252 CR") << verbinde(beispiel(), "\r") << chamaeleon;
+        QTest::newRow("Windows-1252 LF") << verbinde(beispiel(), "\n") << chamaeleon;
+        QTest::newRow("UTF-8 CR LF") << verbinde(utf8) << chamaeleon;
+        QTest::newRow("UTF-8 LF") << verbinde(utf8, "\n") << chamaeleon;
+        QTest::newRow("UTF-8 CR") << verbinde(utf8, "\r") << chamaeleon;
+        QTest::newRow("UTF-8 mit BOM, LF") << bom + verbinde(utf8, "\n") << chamaeleon;
+        QTest::newRow("UTF-8 mit BOM, CR LF") << bom + verbinde(utf8) << chamaeleon;
+        QTest::newRow("BOM vor Windows-1252") << bom + verbinde(beispiel()) << chamaeleon;
+        QTest::newRow("BOM vor der ersten Einstellung") << bom + verbinde(beispiel().mid(1)) << chamaeleon;
+        QTest::newRow("UTF-8 gemischt") << gemischt << chamaeleon;
+        QTest::newRow("Windows-1252 zufällig UTF-8") << verbinde(zufall) << QStringLiteral("Spa") + QChar(0x07FB);
     }
-
-    void zeilenendenNurCR()
+    void kodierungUndZeilenenden()
     {
-        Lauf l(verbinde(beispiel(), "\r"));
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, dritterName);
+        Lauf l(inhalt);
         pruefeFehler(l, QString());
-        QCOMPARE(l.ziel.gruppen().size(), 3);
+        QCOMPARE(l.ziel.gruppen(), (QStringList{"Adler", "Biber", dritterName}));
+        QCOMPARE(l.st.FensterBreite, -1);
+        QCOMPARE(l.st.BildPraefix, QStringLiteral("Bilder\\Bild"));
         QCOMPARE(l.st.Einstellungsdatei.liesZeile(), QStringLiteral("01"));
-    }
-
-    // The three mark bytes belong to the first line, so its comment becomes setting 1.
-    void utf8Bom()
-    {
-        Lauf l("\xEF\xBB\xBF" + verbinde(beispiel()));
-        pruefeFehler(l, E1b);
-
-        auto zeilen = beispiel().mid(1);
-        zeilen[0] = "\xEF\xBB\xBFmax";
-        Lauf l2(verbinde(zeilen));
-        pruefeFehler(l2, E1a);
+        QCOMPARE(l.st.Einstellungsdatei.liesZeile(), QStringLiteral("02?o"));
+        QVERIFY(l.st.Einstellungsdatei.amEnde());
     }
 
     void verborgenesEinstellungsfenster()
