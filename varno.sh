@@ -29,16 +29,16 @@ install_packages() {
     fi
 }
 
-# build [TARGET]: configures the release build and builds TARGET, or everything.
+# build PRESET [TARGET]: configures with PRESET and builds TARGET, or everything.
 build() {
-    cmake --preset release >/dev/null
-    cmake --build --preset release -j "$(nproc)" ${1:+--target "$1"}
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$(nproc)" ${2:+--target "$2"}
 }
 
 case "${1:-}" in
     play)
         install_packages debian-packages.txt
-        build varno-spielen
+        build release varno-spielen
         echo
         echo "Das Spiel:    $wurzel/build/release/app/varno-quiz (startet im Ordner seiner Varno.ini)"
         echo "Der Prüfer:   $wurzel/build/release/pruefen/varno-pruefen SPIELORDNER"
@@ -52,11 +52,11 @@ case "${1:-}" in
         ;;
     test)
         install_packages debian-packages.txt debian-packages-test.txt
-        build
-        ctest --preset release -j "$(nproc)"
+        # The release build with warnings as errors.
+        build ci
+        ctest --preset ci -j "$(nproc)"
         # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
-        cmake --preset asan >/dev/null
-        cmake --build --preset asan -j "$(nproc)"
+        build asan
         ctest --preset asan -j "$(nproc)"
         ;;
     *)

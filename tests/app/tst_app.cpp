@@ -16,13 +16,13 @@
 #include <functional>
 #include <memory>
 
-#include "bildknopf.h"
-#include "entwurf.h"
-#include "gruppenzeile.h"
-#include "tastatur.h"
-#include "tonausgabe.h"
+#include "app/bildknopf.h"
+#include "app/entwurf.h"
+#include "app/gruppenzeile.h"
+#include "app/tastatur.h"
+#include "app/tonausgabe.h"
 #include "testfenster.h"
-#include "meldungsboxen.h"
+#include "app/meldungsboxen.h"
 #include "pruefe.h"
 
 namespace {
