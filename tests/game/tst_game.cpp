@@ -91,6 +91,8 @@ void TestSpiel::cleanup()
     QVERIFY2(w->zufall.fehler.isEmpty(), qPrintable(w->zufall.fehler.join(QStringLiteral("; "))));
     QVERIFY2(w->zufall.erwartet.isEmpty(), "scripted draws were not used");
     QVERIFY2(w->anzeige.fehler.isEmpty(), qPrintable(w->anzeige.fehler.join(QStringLiteral("; "))));
+    // The second view saw, at every announcement, what the window showed.
+    QVERIFY2(w->zuschauer.fehler.isEmpty(), qPrintable(w->zuschauer.fehler.join(QStringLiteral("; "))));
     w.reset();
 }
 

@@ -200,6 +200,8 @@ void TstLangesSpiel::fuenfhundertBilder()
     EchteWelt w;
     FesterZufall zufall;
     Spiel spiel(w.st, w.anzeige, w.bild, w.fenster, w.meldungen, zufall);
+    Zuschauer zuschauer(w.anzeige);
+    spiel.beobachte(zuschauer);
     Aufnahme ziel;
     w.st.FensterBreite = 520;
     w.st.FensterHoehe = 498;
@@ -226,7 +228,7 @@ void TstLangesSpiel::fuenfhundertBilder()
             if (offen.isEmpty())
                 return -1;
             const int g = offen.first();
-            ereignis([&] { spiel.BAntwortClick(100 + g); });
+            ereignis([&] { spiel.BAntwortClick(AntwortTagBasis + g); });
             return g;
         }
         bool falsch() override { ereignis([&] { spiel.BFalschClick(); }); return true; }
@@ -234,10 +236,10 @@ void TstLangesSpiel::fuenfhundertBilder()
         int punkteJetzt() const override { return w.st.VerdecktZahl - 1; }
         QString korrigiere(const std::array<int, Gruppen>&, const std::array<int, Gruppen>& neu) override
         {
-            ereignis([&] { spiel.BPunkteEingebenClick(); });
+            ereignis([&] { spiel.BPunkteEingebenClick(w.anzeige.eingaben()); });
             for (int g = 0; g < Gruppen; ++g)
                 w.anzeige.eingabe[g] = QString::number(neu[g]);
-            ereignis([&] { spiel.BPunkteEingebenClick(); });
+            ereignis([&] { spiel.BPunkteEingebenClick(w.anzeige.eingaben()); });
             return QString();
         }
         QString pruefePunkte(int bild, const std::array<int, Gruppen>& tally) const override
@@ -252,7 +254,8 @@ void TstLangesSpiel::fuenfhundertBilder()
     } regeln(w, spiel);
     std::array<int, Gruppen> tally{};
 
-    ereignis([&] { spiel.startschritte(); });   // hidden panel: OK runs, the first picture begins
+    // hidden panel: OK runs, the first picture begins
+    ereignis([&] { spiel.startschritte(false, w.anzeige.panel()); });
     QCOMPARE(w.meldungen.texte(), QStringList());
 
     qint64 heap50 = 0, rss50 = 0, hwm50 = 0;
@@ -274,6 +277,10 @@ void TstLangesSpiel::fuenfhundertBilder()
     // The last entry was the file's last line.
     QVERIFY(!w.anzeige.istSichtbar(Knopf::NeuesBild));
     QCOMPARE(w.bild.dekodierZaehler(), Bilder);
+    // A second view heard the whole game and saw what the window showed.
+    QVERIFY2(zuschauer.fehler.isEmpty(), qPrintable(zuschauer.fehler.mid(0, 5).join(QLatin1Char('|'))));
+    QCOMPARE(zuschauer.ohneAufdecken().count(QStringLiteral("BildBegonnen")), Bilder);
+    QCOMPARE(zuschauer.ohneAufdecken().count(QStringLiteral("ListeZuEnde")), 1);
 
     const qint64 heap500 = belegterSpeicher();
     qInfo("Heap nach Bild 50: %lld kB, nach Bild 500: %lld kB; VmRSS %lld -> %lld kB, VmHWM %lld -> %lld kB",
