@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "core/fenstermasse.h"
 #include "game/spielanzeige.h"
 #include "knopfbilder.h"
 
@@ -77,10 +78,10 @@ QString radioEintrag(int index);
 
 // A scoreboard row; positions relative to its panel, the panel's relative to the client area.
 namespace Zeilenentwurf {
-constexpr int AbstandRechts = 470;  // left = client width - 470
+constexpr int AbstandRechts = Spaltenbreite + Spaltenrand;  // left = client width - 470
 constexpr int ObenErste = 150;
 constexpr int Zeilenabstand = 50;
-constexpr int Breite = 450;
+constexpr int Breite = Spaltenbreite;
 constexpr int Hoehe = 45;
 constexpr int NameLinks = 8, NameOben = 8;
 constexpr int AntwortLinks = 270, AntwortOben = 8, AntwortGroesse = 30;

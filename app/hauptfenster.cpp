@@ -221,7 +221,7 @@ void TForm1::platziereSpalte()
     richtig->move(neuesBild->x() + neuesBild->width() + rundeGerade(luecke / 2.0), richtig->y());
     eingeben->move(falsch->x() + falsch->width() - eingeben->width(), eingeben->y());
     fertig->move(eingeben->x(), fertig->y());
-    const int unten = m_klient->groesse().height() - eingeben->height() - 18;
+    const int unten = m_klient->groesse().height() - eingeben->height() - Fensterrand;
     m_klient->setzeUntenAnker(eingeben, unten);
     m_klient->setzeUntenAnker(fertig, unten);
     m_s.LPunkte->move(L + 100, m_s.LPunkte->y());
@@ -317,7 +317,8 @@ void TForm1::schliesse()
 void TForm1::setzeRahmen(const QRect& r)
 {
     m_s.Panel3->setGeometry(r);
-    m_s.Image3->setGeometry(2, 2, std::max(0, r.width() - 4), std::max(0, r.height() - 4));
+    m_s.Image3->setGeometry(Bildrahmen, Bildrahmen, std::max(0, r.width() - 2 * Bildrahmen),
+                            std::max(0, r.height() - 2 * Bildrahmen));
 }
 
 QRect TForm1::rahmen() const { return m_s.Panel3->geometry(); }

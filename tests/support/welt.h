@@ -141,7 +141,7 @@ struct Schnappschuss {
     std::array<bool, GruppenSlots> antwortSichtbar{};
     QString punkteLabel;
     bool punkteLabelSichtbar = false;
-    QImage image3;
+    QImage sichtbaresBild;
 
     explicit Schnappschuss(const EchteWelt& w);
 
