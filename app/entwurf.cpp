@@ -1,5 +1,7 @@
 #include "entwurf.h"
 
+#include <cstring>
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
@@ -82,6 +84,28 @@ QString gewaehlterRundersatz;
 }  // namespace
 
 const std::vector<Elemententwurf>& fixeSteuerelemente() { return entwurf; }
+
+const Elemententwurf& entwurfVon(const char* name)
+{
+    for (const Elemententwurf& e : entwurf) {
+        if (std::strcmp(e.name, name) == 0)
+            return e;
+    }
+    return entwurf.front();
+}
+
+const char* entwurfsname(Knopf knopf)
+{
+    switch (knopf) {
+    case Knopf::NeuesBild: return "BBneuesBild";
+    case Knopf::Weiter: return "BBweiter";
+    case Knopf::Richtig: return "BBrichtig";
+    case Knopf::Falsch: return "BBfalsch";
+    case Knopf::PunkteEingeben: return "BBpunkteEingeben";
+    case Knopf::EingabeFertig: return "BBeingabeFertig";
+    }
+    return "";
+}
 
 QString radioEintrag(int index)
 {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#include "core/fenstermasse.h"
+#include "game/spielanzeige.h"
 #include "knopfbilder.h"
 
 struct Steuerelemente;
@@ -66,22 +68,26 @@ struct Elemententwurf {
 // Fixed controls in the order they are children of the window (parents before children).
 const std::vector<Elemententwurf>& fixeSteuerelemente();
 
+// The row of the fixed control with this name (the first row if none has it).
+const Elemententwurf& entwurfVon(const char* name);
+// The design name of a button the rules set.
+const char* entwurfsname(Knopf knopf);
+
 // Items of RadioGroup1.
 QString radioEintrag(int index);
 
 // A scoreboard row; positions relative to its panel, the panel's relative to the client area.
 namespace Zeilenentwurf {
-constexpr int AbstandRechts = 470;  // left = client width - 470
+constexpr int AbstandRechts = Spaltenbreite + Spaltenrand;  // left = client width - 470
 constexpr int ObenErste = 150;
 constexpr int Zeilenabstand = 50;
-constexpr int Breite = 450;
+constexpr int Breite = Spaltenbreite;
 constexpr int Hoehe = 45;
 constexpr int NameLinks = 8, NameOben = 8;
 constexpr int AntwortLinks = 270, AntwortOben = 8, AntwortGroesse = 30;
 constexpr int PunkteLinks = 260, PunkteOben = 8, PunkteBreite = 180;
 constexpr int PunkteRechts = PunkteLinks + PunkteBreite;  // the score's fixed right edge
 constexpr int EingabeLinks = 305, EingabeOben = 4, EingabeBreite = 60;
-constexpr int TagBasis = 100;
 constexpr int Schriftpixel = 24;   // 18 point
 constexpr int NamenFarbe = 0x000080;   // navy
 constexpr int PunkteFarbe = 0x800000;  // maroon

@@ -2,6 +2,7 @@
 
 #include "bildknopf.h"
 #include "entwurf.h"
+#include "game/spiel.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ Gruppenzeile::Gruppenzeile(int index, const QString& name, int links, const Bild
     m_antwort->hide();
     m_antwort->setGeometry(AntwortLinks, AntwortOben, AntwortGroesse, AntwortGroesse);
     m_antwort->setzeBilder(vorlage.aktivBild(), vorlage.inaktivBild());
-    m_antwort->setProperty("tag", TagBasis + index);
+    m_antwort->setProperty("tag", AntwortTagBasis + index);
     m_antwort->setAccessibleName(QStringLiteral("Antwort: ") + name);
     connect(m_antwort, &QAbstractButton::clicked, this,
             [this] { emit antwortGeklickt(m_antwort->property("tag").toInt()); });

@@ -25,7 +25,7 @@ public:
     void setzeHintergrund(const QColor& farbe);
 
 signals:
-    // The answer button was clicked; carries its tag (100 + index).
+    // The answer button was clicked; carries its tag (AntwortTagBasis + index).
     void antwortGeklickt(int tag);
 
 private:

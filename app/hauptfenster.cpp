@@ -14,6 +14,7 @@
 #include "core/meldungen.h"
 #include "entwurf.h"
 #include "fenstergroesse.h"
+#include "game/klaenge.h"
 #include "gruppenzeile.h"
 #include "klientbereich.h"
 #include "punktetafel.h"
@@ -69,7 +70,7 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
     m_klient->setzeBeiAenderung([this] { m_groesse->klientGemeldet(); });
     verbindeKnoepfe();
     m_ton = std::make_unique<Tonausgabe>();
-    m_spiel.setzeKlangausgabe(m_ton.get());
+    m_spiel.beobachte(*this);
     baueUeberblendungen();
     qApp->installEventFilter(this);
 
@@ -102,9 +103,13 @@ void TForm1::verbindeKnoepfe()
     verbinde(m_s.BBweiter, &Spiel::BWeiterClick);
     verbinde(m_s.BBrichtig, &Spiel::BRichtigClick);
     verbinde(m_s.BBfalsch, &Spiel::BFalschClick);
-    verbinde(m_s.BBpunkteEingeben, &Spiel::BPunkteEingebenClick);
-    verbinde(m_s.BBeingabeFertig, &Spiel::BPunkteEingebenClick);
-    verbinde(m_s.BitBtn1, &Spiel::Button1Click);
+    for (Bildknopf* knopf : {m_s.BBpunkteEingeben, m_s.BBeingabeFertig}) {
+        connect(knopf, &QAbstractButton::clicked, this, [this] {
+            ereignis([this] { m_spiel.BPunkteEingebenClick(eingaben()); });
+        });
+    }
+    connect(m_s.BitBtn1, &QAbstractButton::clicked, this,
+            [this] { ereignis([this] { m_spiel.Button1Click(panelwerte()); }); });
     // The quiz master's typing: the hint follows the sector count.
     connect(m_s.Edit2, &QLineEdit::textChanged, this,
             [this](const QString& text) { zeigeSektorenhinweis(Edit2Change(m_st, text)); });
@@ -118,8 +123,9 @@ void TForm1::baueUeberblendungen()
         QStringLiteral("Rangliste"),
         [this](QFrame* tafel, QSize platz) {
             std::vector<Ranglisteneintrag> eintraege;
+            const Spielbild bild = m_spiel.bild();
             for (const Rangplatz& r : rangliste(m_st))
-                eintraege.push_back({r, m_tafel->zeile(r.gruppe)->nameLabel()->text()});
+                eintraege.push_back({r, bild.gruppen.value(r.gruppe).name});
             return fuelleRangliste(tafel, platz, eintraege);
         },
         this);
@@ -192,8 +198,10 @@ void TForm1::verbergeEinstellungen()
 void TForm1::erzeugeGruppe(int index, const QString& name)
 {
     m_tafel->erzeuge(index, name, m_s.tabfolge.empty() ? nullptr : m_s.tabfolge.back());
-    if (index < m_tafel->zahl())
+    if (index < m_tafel->zahl()) {
         m_st.Punktestand[static_cast<std::size_t>(index)] = 0;
+        m_spiel.nenneGruppe(index, name);
+    }
 }
 
 void TForm1::platziereSpalte()
@@ -213,7 +221,7 @@ void TForm1::platziereSpalte()
     richtig->move(neuesBild->x() + neuesBild->width() + rundeGerade(luecke / 2.0), richtig->y());
     eingeben->move(falsch->x() + falsch->width() - eingeben->width(), eingeben->y());
     fertig->move(eingeben->x(), fertig->y());
-    const int unten = m_klient->groesse().height() - eingeben->height() - 18;
+    const int unten = m_klient->groesse().height() - eingeben->height() - Fensterrand;
     m_klient->setzeUntenAnker(eingeben, unten);
     m_klient->setzeUntenAnker(fertig, unten);
     m_s.LPunkte->move(L + 100, m_s.LPunkte->y());
@@ -236,7 +244,6 @@ Bildknopf* TForm1::knopfFuer(Knopf k) const
 }
 
 void TForm1::setzeSichtbar(Knopf k, bool sichtbar) { knopfFuer(k)->setVisible(sichtbar); }
-bool TForm1::istSichtbar(Knopf k) const { return !knopfFuer(k)->isHidden(); }
 void TForm1::setzeAktiv(Knopf k, bool aktiv) { knopfFuer(k)->setEnabled(aktiv); }
 
 void TForm1::setzePunkteLabelText(const QString& text)
@@ -261,14 +268,27 @@ void TForm1::setzeAntwortSichtbar(int i, bool sichtbar) { m_tafel->setzeAntwortS
 void TForm1::setzeAntwortAktiv(int i, bool aktiv) { m_tafel->setzeAntwortAktiv(i, aktiv); }
 void TForm1::setzePunkteText(int i, const QString& text) { m_tafel->setzePunkteText(i, text); }
 void TForm1::setzeEingabeSichtbar(int i, bool sichtbar) { m_tafel->setzeEingabeSichtbar(i, sichtbar); }
-bool TForm1::istEingabeSichtbar(int i) const { return m_tafel->istEingabeSichtbar(i); }
 void TForm1::setzeEingabeText(int i, const QString& text) { m_tafel->setzeEingabeText(i, text); }
-QString TForm1::eingabeText(int i) const { return m_tafel->eingabeText(i); }
-bool TForm1::istEinstellungenSichtbar() const { return !m_s.Panel1->isHidden(); }
-QString TForm1::strafpunkteText() const { return m_s.Edit1->text(); }
-QString TForm1::sektorenText() const { return m_s.Edit2->text(); }
-bool TForm1::jedeGruppeTipptGewaehlt() const { return m_s.RadioGroup1Eintrag[1]->isChecked(); }
 void TForm1::setzeAnwendungsSymbol() { QApplication::setWindowIcon(windowIcon()); }
+
+void TForm1::geschehen(const Spielereignis& e, const Spielbild&)
+{
+    if (const std::optional<Klang> klang = klangFuer(e))
+        m_ton->spiele(*klang);
+}
+
+Panelwerte TForm1::panelwerte() const
+{
+    return {m_s.Edit1->text(), m_s.Edit2->text(), m_s.RadioGroup1Eintrag[1]->isChecked()};
+}
+
+QStringList TForm1::eingaben() const
+{
+    QStringList texte;
+    for (int i = 0; i < m_tafel->zahl(); ++i)
+        texte << m_tafel->eingabeText(i);
+    return texte;
+}
 
 // ---- window size and the picture frame --------------------------------------
 
@@ -297,10 +317,12 @@ void TForm1::schliesse()
 void TForm1::setzeRahmen(const QRect& r)
 {
     m_s.Panel3->setGeometry(r);
-    m_s.Image3->setGeometry(2, 2, std::max(0, r.width() - 4), std::max(0, r.height() - 4));
+    m_s.Image3->setGeometry(Bildrahmen, Bildrahmen, std::max(0, r.width() - 2 * Bildrahmen),
+                            std::max(0, r.height() - 2 * Bildrahmen));
 }
 
 QRect TForm1::rahmen() const { return m_s.Panel3->geometry(); }
+bool TForm1::einstellungenSichtbar() const { return !m_s.Panel1->isHidden(); }
 QSize TForm1::einstellungenGroesse() const { return m_s.Panel1->size(); }
 void TForm1::setzeEinstellungenPosition(const QPoint& links_oben) { m_s.Panel1->move(links_oben); }
 void TForm1::bildGeaendert(const QRect& bereich) { m_s.Image3->update(bereich); }
@@ -331,7 +353,7 @@ void TForm1::starteEinmal()
     if (m_spiel.gestartet())
         return;
     m_groesse->startBeginnt();
-    ereignis([this] { m_spiel.startschritte(); });
+    ereignis([this] { m_spiel.startschritte(einstellungenSichtbar(), panelwerte()); });
     m_groesse->startEndet();
 }
 

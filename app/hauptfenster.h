@@ -1,7 +1,8 @@
 #pragma once
 // The main window TForm1: owns the game state, the picture area and the game
 // rules, and is the thin adapter through which settings, rules and layout
-// reach the widgets (Einstellungsziel, Spielanzeige, Fenster).
+// reach the widgets (Einstellungsziel, Spielanzeige, Fenster). It is also one
+// listener of the rules' announcements (the sound cues, the ranking's names).
 
 #include <QWidget>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "core/spielstand.h"
 #include "game/spiel.h"
 #include "game/spielanzeige.h"
+#include "game/spielbild.h"
 #include "render/bildbereich.h"
 #include "render/fenster.h"
 #include "settings/einstellungen.h"
@@ -26,7 +28,13 @@ class QTimer;
 class QScrollArea;
 class Zufall;
 
-class TForm1 : public QWidget, public Einstellungsziel, public Spielanzeige, public Fenster {
+struct Panelwerte;
+
+class TForm1 : public QWidget,
+               public Einstellungsziel,
+               public Spielanzeige,
+               public Spielbeobachter,
+               public Fenster {
     Q_OBJECT
 public:
     // FormCreate: reads the settings file at `einstellungsdatei` and builds the scoreboard.
@@ -48,7 +56,6 @@ public:
 
     // Spielanzeige
     void setzeSichtbar(Knopf knopf, bool sichtbar) override;
-    bool istSichtbar(Knopf knopf) const override;
     void setzeAktiv(Knopf knopf, bool aktiv) override;
     void setzePunkteLabelText(const QString& text) override;
     void setzePunkteLabelSichtbar(bool sichtbar) override;
@@ -57,14 +64,11 @@ public:
     void setzeAntwortAktiv(int i, bool aktiv) override;
     void setzePunkteText(int i, const QString& text) override;
     void setzeEingabeSichtbar(int i, bool sichtbar) override;
-    bool istEingabeSichtbar(int i) const override;
     void setzeEingabeText(int i, const QString& text) override;
-    QString eingabeText(int i) const override;
-    bool istEinstellungenSichtbar() const override;
-    QString strafpunkteText() const override;
-    QString sektorenText() const override;
-    bool jedeGruppeTipptGewaehlt() const override;
     void setzeAnwendungsSymbol() override;
+
+    // Spielbeobachter
+    void geschehen(const Spielereignis& ereignis, const Spielbild& bild) override;
 
     // Fenster
     QSize aussenGroesse() const override;
@@ -76,7 +80,7 @@ public:
     void schliesse() override;
     void setzeRahmen(const QRect& rahmen) override;
     QRect rahmen() const override;
-    bool einstellungenSichtbar() const override { return istEinstellungenSichtbar(); }
+    bool einstellungenSichtbar() const override;
     QSize einstellungenGroesse() const override;
     void setzeEinstellungenPosition(const QPoint& links_oben) override;
     void bildGeaendert(const QRect& bereich) override;
@@ -97,6 +101,9 @@ protected:
     bool startschritteGelaufen() const { return m_spiel.gestartet(); }
 
 private:
+    // What the quiz master has typed, handed to the rules with the click.
+    Panelwerte panelwerte() const;
+    QStringList eingaben() const;
     void verbindeKnoepfe();
     Bildknopf* knopfFuer(Knopf knopf) const;
     void starteEinmal();

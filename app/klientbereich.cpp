@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "core/fenstermasse.h"
+
 Klientbereich::Klientbereich(QWidget& fenster, QSize anfang)
     : QObject(&fenster), m_fenster(fenster), m_groesse(anfang)
 {
@@ -60,16 +62,16 @@ void Klientbereich::uebernimm(QSize neu)
     aktualisiere();
 }
 
-// The score-entry buttons keep 18 pixels to the bottom edge; with many groups
-// on a low window the rows would reach over them and hide them for good, so
-// they then sit 18 pixels below the last row and scroll with the rows.
+// The score-entry buttons keep Fensterrand to the bottom edge; with many
+// groups on a low window the rows would reach over them and hide them for
+// good, so they then sit Fensterrand below the last row and scroll with them.
 void Klientbereich::haltePunkteknoepfeSichtbar()
 {
     const int letzte = m_letzteZeile ? m_letzteZeile() : -1;
     for (auto it = m_untenAnker.cbegin(); it != m_untenAnker.cend(); ++it) {
         int y = it.value();
         if (letzte >= 0)
-            y = std::max(y, letzte + 1 + 18);
+            y = std::max(y, letzte + 1 + Fensterrand);
         it.key()->move(it.key()->x(), y);
     }
 }

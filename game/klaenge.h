@@ -1,9 +1,16 @@
 #pragma once
 // The sound cues a game show plays: when a group claims the turn, for each
-// verdict, and when a picture is revealed to the end without a winner. The
-// window plays them; tests record which cue each handler asked for.
+// verdict, and when a picture is revealed to the end without a winner. They
+// follow the announced events; the window plays them, tests record them.
+
+#include <optional>
+
+#include "spielbild.h"
 
 enum class Klang { Meldung, Richtig, Falsch, Aufgedeckt };
+
+// The cue an event calls for, if any.
+std::optional<Klang> klangFuer(const Spielereignis& ereignis);
 
 class Klangausgabe {
 public:

@@ -1,8 +1,6 @@
 #include "punkte.h"
 
 #include "core/hilfen.h"
-#include "core/meldungen.h"
-#include "core/spielstand.h"
 #include "grenzen.h"
 #include "spielanzeige.h"
 
@@ -28,31 +26,38 @@ void zieheStrafpunkteAb(Spielstand& st, Spielanzeige& anzeige, int g)
                 addiereBegrenzt(st.Punktestand[g], -static_cast<long long>(st.Strafpunkte)));
 }
 
-void punkteEingeben(Spielstand& st, Spielanzeige& anzeige)
+Korrekturschritt punkteEingeben(Spielstand& st, Spielanzeige& anzeige,
+                                std::array<bool, GruppenSlots>& offen, const QStringList& eingaben)
 {
     const int gruppen = anzahlGruppen(st);
     if (gruppen == 0)
-        return;   // no scoreboard rows: nothing to correct
+        return {};   // no scoreboard rows: nothing to correct
 
-    if (!anzeige.istEingabeSichtbar(0)) {
+    if (!offen[0]) {
         for (int i = 0; i < gruppen; ++i) {
             anzeige.setzeEingabeText(i, QString::number(st.Punktestand[i]));
             anzeige.setzeEingabeSichtbar(i, true);
+            offen[i] = true;
         }
         anzeige.setzeSichtbar(Knopf::EingabeFertig, true);
         anzeige.setzeSichtbar(Knopf::PunkteEingeben, false);
-        return;
+        return {Korrektur::Begonnen};
     }
 
     for (int i = 0; i < gruppen; ++i) {
-        const QString text = anzeige.eingabeText(i);
-        const std::optional<int> wert = alsGanzzahl(text);
+        const std::optional<int> wert = alsGanzzahl(eingaben.value(i));
         if (!wert)
-            throw VarnoFehler(QStringLiteral("'") + text
-                              + QStringLiteral("' ist kein gültiger Integerwert"));
+            return {Korrektur::Angewandt, i};
         setzePunkte(st, anzeige, i, *wert);
         anzeige.setzeEingabeSichtbar(i, false);
+        offen[i] = false;
     }
     anzeige.setzeSichtbar(Knopf::EingabeFertig, false);
     anzeige.setzeSichtbar(Knopf::PunkteEingeben, true);
+    return {Korrektur::Angewandt};
+}
+
+QString keinIntegerText(const QString& eingabe)
+{
+    return QStringLiteral("'") + eingabe + QStringLiteral("' ist kein gültiger Integerwert");
 }

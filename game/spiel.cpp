@@ -1,12 +1,12 @@
 #include "spiel.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "core/zufall.h"
 #include "grenzen.h"
-#include "klaenge.h"
 #include "punkte.h"
 #include "render/bildflaeche.h"
 #include "render/fenster.h"
@@ -22,10 +22,91 @@ Spiel::Spiel(Spielstand& st, Spielanzeige& anzeige, Bildflaeche& bild, Fenster& 
 {
 }
 
-void Spiel::klinge(Klang klang)
+QString punkteAngebotText(int punkte)
 {
-    if (m_klaenge)
-        m_klaenge->spiele(klang);
+    if (punkte >= 2)
+        return QStringLiteral("Hierfür gibt es %1 Punkte.").arg(punkte);
+    if (punkte == 1)
+        return QStringLiteral("Hierfür gibt es 1 Punkt.");
+    return QString();
+}
+
+void Spiel::beobachte(Spielbeobachter& beobachter)
+{
+    m_beobachter.push_back(&beobachter);
+}
+
+void Spiel::melde(const Spielereignis& ereignis)
+{
+    if (m_beobachter.empty())
+        return;
+    const Spielbild jetzt = bild();
+    for (Spielbeobachter* b : m_beobachter)
+        b->geschehen(ereignis, jetzt);
+}
+
+void Spiel::nenneGruppe(int i, const QString& name)
+{
+    if (i >= 0 && i < MaxGruppen)
+        m_namen[std::size_t(i)] = name;
+}
+
+bool Spiel::istRaus(int g) const
+{
+    if (m_st.JedeGruppeTippt)
+        return m_raus[std::size_t(g)];
+    const int zahl = std::clamp(m_st.ImSpielZahl, 0, MaxGruppen);
+    return std::find(m_st.ImSpiel.begin(), m_st.ImSpiel.begin() + zahl, g)
+           == m_st.ImSpiel.begin() + zahl;
+}
+
+Spielbild Spiel::bild() const
+{
+    Spielbild b;
+    const int sektoren = anzahlSektoren(m_st);
+    const int v = m_st.VerdecktZahl;
+    if (m_einstellungenOffen)
+        b.phase = Bildphase::Einstellungen;
+    else if (m_bildnummer == 0)
+        b.phase = Bildphase::Bereit;
+    else if (m_st.Testmodus)
+        b.phase = Bildphase::Vorschau;
+    else if (v <= 0)
+        b.phase = m_listeZuEnde ? Bildphase::Erschoepft : Bildphase::Bereit;
+    else if (m_st.AktiveGruppe == -1)
+        b.phase = Bildphase::Offen;
+    else if (v < sektoren && istGruppe(m_st.AktiveGruppe))
+        b.phase = Bildphase::Antwort;
+    else
+        b.phase = Bildphase::Angekuendigt;   // AktiveGruppe holds the block set by the new picture
+
+    const bool imSpiel = b.phase == Bildphase::Angekuendigt || b.phase == Bildphase::Offen
+                         || b.phase == Bildphase::Antwort;
+    b.jedeGruppeTippt = m_st.JedeGruppeTippt;
+    b.testmodus = m_st.Testmodus;
+    if (!m_st.JedeGruppeTippt && (imSpiel || b.phase == Bildphase::Vorschau))
+        b.amZug = m_amZug;
+    if (b.phase == Bildphase::Antwort)
+        b.antwortet = m_st.AktiveGruppe;
+    if (b.phase == Bildphase::Offen || b.phase == Bildphase::Antwort)
+        b.punkteImAngebot = std::max(v - 1, 0);
+    b.sektoren = sektoren;
+    b.verdeckt = QList<bool>(m_st.Verdeckt.begin(), m_st.Verdeckt.begin() + sektoren);
+    b.bildnummer = m_bildnummer;
+    b.listeZuEnde = m_listeZuEnde;
+    b.korrekturLaeuft = std::find(m_eingabeOffen.begin(), m_eingabeOffen.end(), true)
+                        != m_eingabeOffen.end();
+    for (int g = 0; g < anzahlGruppen(m_st); ++g) {
+        Gruppenbild gb;
+        gb.name = m_namen[std::size_t(g)];
+        gb.punkte = m_st.Punktestand[std::size_t(g)];
+        gb.raus = imSpiel && istRaus(g);
+        gb.darfAnsprechen = b.phase == Bildphase::Offen && !istRaus(g)
+                            && (m_st.JedeGruppeTippt || g == m_amZug);
+        gb.eingabeOffen = m_eingabeOffen[std::size_t(g)];
+        b.gruppen.append(gb);
+    }
+    return b;
 }
 
 bool Spiel::istGruppe(int g) const
@@ -33,7 +114,7 @@ bool Spiel::istGruppe(int g) const
     return g >= 0 && g < anzahlGruppen(m_st);
 }
 
-void Spiel::startschritte()
+void Spiel::startschritte(bool einstellungenOffen, const Panelwerte& panel)
 {
     // The window may report more than one activation; only the first counts.
     if (m_gestartet)
@@ -48,8 +129,8 @@ void Spiel::startschritte()
     wendeFenstergroesseAn();
     setzeZaehlerZurueck(m_st);
     m_anzeige.setzeAnwendungsSymbol();
-    if (!m_anzeige.istEinstellungenSichtbar())
-        Button1Click();
+    if (!einstellungenOffen)
+        Button1Click(panel);
 }
 
 void Spiel::wendeFenstergroesseAn()
@@ -101,19 +182,27 @@ void Spiel::BNeuesBildClick()
     if (!m_st.Testmodus)
         m_anzeige.setzeAktiv(Knopf::Weiter, true);
 
+    m_raus.fill(false);
     if (m_st.JedeGruppeTippt) {
         for (int i = 0; i < anzahlGruppen(m_st); ++i)
             m_anzeige.setzeAntwortSichtbar(i, true);
     } else {
-        waehleStartgruppe(m_st, m_anzeige, m_zufall);
+        m_amZug = waehleStartgruppe(m_st, m_anzeige, m_zufall);
     }
 
     if (!m_st.Testmodus)
         m_anzeige.setzeAktiv(Knopf::NeuesBild, false);
     m_anzeige.setzePunkteLabelSichtbar(false);
-    if (m_st.Einstellungsdatei.amEnde())
+    const bool letztes = m_st.Einstellungsdatei.amEnde();
+    if (letztes) {
         m_anzeige.setzeSichtbar(Knopf::NeuesBild, false);
+        m_listeZuEnde = true;
+    }
     m_st.AktiveGruppe = 1;   // no claims before the first reveal
+    ++m_bildnummer;
+    melde({Ereignisart::BildBegonnen});
+    if (letztes)
+        melde({Ereignisart::ListeZuEnde});
 
     if (ladefehler)
         std::rethrow_exception(ladefehler);
@@ -166,16 +255,18 @@ void Spiel::BWeiterClick()
     }
 
     const int v = m_st.VerdecktZahl;
-    if (v >= 3)
-        m_anzeige.setzePunkteLabelText(QStringLiteral("Hierfür gibt es %1 Punkte.").arg(v - 1));
-    else if (v == 2)
-        m_anzeige.setzePunkteLabelText(QStringLiteral("Hierfür gibt es 1 Punkt."));
+    if (v >= 2)
+        m_anzeige.setzePunkteLabelText(punkteAngebotText(v - 1));
     else
         m_anzeige.setzePunkteLabelSichtbar(false);
 
     if (v == 0)
         beendeBildOhneGewinner();
     m_st.AktiveGruppe = -1;
+    if (sektor >= 0)
+        melde({.art = Ereignisart::Aufgedeckt, .sektor = sektor});
+    if (v == 0)
+        melde({Ereignisart::BildEndeOhneGewinner});
 }
 
 void Spiel::beendeBildOhneGewinner()
@@ -184,7 +275,6 @@ void Spiel::beendeBildOhneGewinner()
     m_anzeige.setzeAktiv(Knopf::NeuesBild, true);
     for (int i = 0; i < anzahlGruppen(m_st); ++i)
         m_anzeige.setzeAntwortSichtbar(i, false);
-    klinge(Klang::Aufgedeckt);
 }
 
 void Spiel::BAntwortClick(int tag)
@@ -193,13 +283,12 @@ void Spiel::BAntwortClick(int tag)
         return;
     m_anzeige.setzeAktiv(Knopf::Weiter, false);
 
-    const int g = tag - 100;
+    const int g = tag - AntwortTagBasis;
     if (!istGruppe(g)) {
         m_meldungen.zeige(Meldungsart::Hinweis, QStringLiteral("BBantwortClick(): Falscher Tag"));
         return;
     }
     m_st.AktiveGruppe = g;
-    klinge(Klang::Meldung);
     m_anzeige.setzeAktiv(Knopf::Richtig, true);
     m_anzeige.setzeAktiv(Knopf::Falsch, true);
     m_anzeige.setzeGruppenFarbe(g, Panelfarbe::Hellgelb);
@@ -207,6 +296,7 @@ void Spiel::BAntwortClick(int tag)
         if (i != g)
             m_anzeige.setzeAntwortAktiv(i, false);
     }
+    melde({.art = Ereignisart::Anspruch, .gruppe = g});
 }
 
 void Spiel::BRichtigClick()
@@ -215,13 +305,14 @@ void Spiel::BRichtigClick()
     if (!istGruppe(g))
         return;
 
-    klinge(Klang::Richtig);
     m_anzeige.setzeAktiv(Knopf::Richtig, false);
     m_anzeige.setzeAktiv(Knopf::Falsch, false);
     if (m_st.JedeGruppeTippt)
         m_anzeige.setzeGruppenFarbe(g, Panelfarbe::Knopfflaeche);
     else
         faerbeGewinner(m_st, m_anzeige, g);
+    m_amZug = -1;
+    const int vorher = m_st.Punktestand[g];
     vergebePunkte(m_st, m_anzeige, g);
     m_anzeige.setzeAktiv(Knopf::Weiter, false);
     m_anzeige.setzePunkteLabelSichtbar(false);
@@ -235,6 +326,9 @@ void Spiel::BRichtigClick()
         m_st.Verdeckt[i] = false;
     m_st.VerdecktZahl = 0;
     m_anzeige.setzeAktiv(Knopf::NeuesBild, true);
+    melde({.art = Ereignisart::Urteil, .gruppe = g, .punkte = m_st.Punktestand[g] - vorher,
+           .richtig = true});
+    melde({.art = Ereignisart::BildEndeMitGewinner, .gruppe = g});
 }
 
 void Spiel::BFalschClick()
@@ -243,33 +337,42 @@ void Spiel::BFalschClick()
     if (!istGruppe(g))
         return;
 
-    klinge(Klang::Falsch);
     m_anzeige.setzeAktiv(Knopf::Richtig, false);
     m_anzeige.setzeAktiv(Knopf::Falsch, false);
     m_anzeige.setzeAktiv(Knopf::Weiter, true);
+    const int vorher = m_st.Punktestand[g];
     zieheStrafpunkteAb(m_st, m_anzeige, g);
     m_anzeige.setzeAntwortSichtbar(g, false);
+    m_raus[std::size_t(g)] = true;
     if (m_st.JedeGruppeTippt)
         m_anzeige.setzeGruppenFarbe(g, Panelfarbe::Knopfflaeche);
     else
-        gibZugWeiter(m_st, m_anzeige, m_meldungen, m_zufall, g);
+        m_amZug = gibZugWeiter(m_st, m_anzeige, m_meldungen, m_zufall, g);
     for (int i = 0; i < anzahlGruppen(m_st); ++i)
         m_anzeige.setzeAntwortAktiv(i, true);
     m_st.AktiveGruppe = -1;
+    melde({.art = Ereignisart::Urteil, .gruppe = g, .punkte = m_st.Punktestand[g] - vorher});
 }
 
-void Spiel::BPunkteEingebenClick()
+void Spiel::BPunkteEingebenClick(const QStringList& eingaben)
 {
-    punkteEingeben(m_st, m_anzeige);
+    const Korrekturschritt schritt = punkteEingeben(m_st, m_anzeige, m_eingabeOffen, eingaben);
+    if (schritt.art == Korrektur::Begonnen)
+        melde({Ereignisart::KorrekturBegonnen});
+    else if (schritt.art == Korrektur::Angewandt)
+        melde({.art = Ereignisart::KorrekturAngewandt, .gruppe = schritt.fehlgruppe});
+    if (schritt.fehlgruppe >= 0)
+        throw VarnoFehler(keinIntegerText(eingaben.value(schritt.fehlgruppe)));
 }
 
-void Spiel::Button1Click()
+void Spiel::Button1Click(const Panelwerte& panel)
 {
-    if (!pruefeEinstellungen(m_st, m_anzeige.strafpunkteText(), m_anzeige.sektorenText(),
-                             m_meldungen))
+    if (!pruefeEinstellungen(m_st, panel.strafpunkte, panel.sektoren, m_meldungen))
         return;
     m_anzeige.verbergeEinstellungen();
-    m_st.JedeGruppeTippt = m_anzeige.jedeGruppeTipptGewaehlt();
+    m_einstellungenOffen = false;
+    m_st.JedeGruppeTippt = panel.jedeGruppeTippt;
     m_anzeige.setzeAktiv(Knopf::NeuesBild, true);
+    melde({Ereignisart::EinstellungenBestaetigt});
     BNeuesBildClick();
 }

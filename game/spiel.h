@@ -1,36 +1,56 @@
 #pragma once
 // The game rules: the handlers of the main window's buttons and start-up steps,
-// as plain code over Spielstand. The window forwards its events here.
+// as plain code over Spielstand. The window forwards its events here, with
+// whatever it holds that the rules need (the panel's fields, the typed scores);
+// the rules set the window's controls through Spielanzeige and announce every
+// change to their listeners.
 
 #include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
 
-struct Spielstand;
+#include "core/spielstand.h"
+#include "spielbild.h"
+
 class Spielanzeige;
 class Bildflaeche;
 class Fenster;
 class Meldungen;
 class Zufall;
-class Klangausgabe;
-enum class Klang;
+struct Panelwerte;
+
+// An answer button's tag is this plus its group's index.
+constexpr int AntwortTagBasis = 100;
+
+// "Hierfür gibt es … Punkte." for what a right answer earns now; empty below 1.
+QString punkteAngebotText(int punkte);
 
 class Spiel {
 public:
     Spiel(Spielstand& st, Spielanzeige& anzeige, Bildflaeche& bild, Fenster& fenster,
           Meldungen& meldungen, Zufall& zufall);
 
-    // First activation of the window (FormActivate's start-up steps).
-    void startschritte();
+    // First activation of the window (FormActivate). With the settings panel
+    // hidden, OK runs at once on the values the reader put into it.
+    void startschritte(bool einstellungenOffen, const Panelwerte& panel);
 
     void BNeuesBildClick();
     void BWeiterClick();
     void BAntwortClick(int tag);
     void BRichtigClick();
     void BFalschClick();
-    void BPunkteEingebenClick();
-    void Button1Click();
+    // `eingaben`: the score fields' texts, one per group, as typed.
+    void BPunkteEingebenClick(const QStringList& eingaben);
+    void Button1Click(const Panelwerte& panel);
 
-    // Where the sound cues go; none by default.
-    void setzeKlangausgabe(Klangausgabe* klaenge) { m_klaenge = klaenge; }
+    // The name of scoreboard row i, as the settings reader created it.
+    void nenneGruppe(int i, const QString& name);
+
+    // Listeners hear every announcement after the ones added before them.
+    void beobachte(Spielbeobachter& beobachter);
+    // What a view shows now.
+    Spielbild bild() const;
 
     // The start-up steps have run (they run once only).
     bool gestartet() const { return m_gestartet; }
@@ -41,7 +61,8 @@ private:
     void wendeFenstergroesseAn();
     void beendeBildOhneGewinner();
     bool istGruppe(int g) const;
-    void klinge(Klang klang);
+    bool istRaus(int g) const;
+    void melde(const Spielereignis& ereignis);
 
     Spielstand& m_st;
     Spielanzeige& m_anzeige;
@@ -49,6 +70,15 @@ private:
     Fenster& m_fenster;
     Meldungen& m_meldungen;
     Zufall& m_zufall;
-    Klangausgabe* m_klaenge = nullptr;
-    bool m_gestartet = false;   // the start-up steps run once only
+    std::vector<Spielbeobachter*> m_beobachter;
+
+    // What the rules know beyond Spielstand.
+    bool m_gestartet = false;          // the start-up steps run once only
+    bool m_einstellungenOffen = true;  // until OK succeeds, whether the panel shows or not
+    bool m_listeZuEnde = false;        // "Neues Bild" is gone for good
+    int m_bildnummer = 0;              // pictures begun
+    int m_amZug = -1;                  // one-at-a-time mode: whose answer button shows
+    std::array<bool, GruppenSlots> m_raus{};          // every-group mode: answered wrong on this picture
+    std::array<bool, GruppenSlots> m_eingabeOffen{};  // the hand correction's open fields
+    std::array<QString, GruppenSlots> m_namen;
 };

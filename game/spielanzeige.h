@@ -1,6 +1,7 @@
 #pragma once
-// The control states the game rules change. The window implements it; tests
-// use a recording fake.
+// The main window's control states, as the rules set them. It only receives:
+// whatever the rules need to know they keep themselves or are handed as
+// arguments. Tests use a recording fake.
 
 #include <QString>
 
@@ -13,7 +14,6 @@ public:
     virtual ~Spielanzeige() = default;
 
     virtual void setzeSichtbar(Knopf knopf, bool sichtbar) = 0;
-    virtual bool istSichtbar(Knopf knopf) const = 0;
     virtual void setzeAktiv(Knopf knopf, bool aktiv) = 0;
 
     // The points label LPunkte.
@@ -26,18 +26,11 @@ public:
     virtual void setzeAntwortAktiv(int i, bool aktiv) = 0;
     virtual void setzePunkteText(int i, const QString& text) = 0;
     virtual void setzeEingabeSichtbar(int i, bool sichtbar) = 0;
-    virtual bool istEingabeSichtbar(int i) const = 0;
     virtual void setzeEingabeText(int i, const QString& text) = 0;
-    virtual QString eingabeText(int i) const = 0;
 
-    // Settings panel.
-    virtual bool istEinstellungenSichtbar() const = 0;
-    // Hides the panel and repaints the window at once.
+    // Hides the settings panel and repaints the window at once.
     virtual void verbergeEinstellungen() = 0;
-    virtual QString strafpunkteText() const = 0;
-    virtual QString sektorenText() const = 0;
-    virtual bool jedeGruppeTipptGewaehlt() const = 0;
 
-    // Application icon := the window's icon (start-up step 7).
+    // The application's icon becomes the window's.
     virtual void setzeAnwendungsSymbol() = 0;
 };

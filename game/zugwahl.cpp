@@ -76,7 +76,7 @@ bool istImStartpool(const Spielstand& st, int g)
     return positionIn(st.Startpool.data(), zahl, g) >= 0;
 }
 
-void waehleStartgruppe(Spielstand& st, Spielanzeige& anzeige, Zufall& zufall)
+int waehleStartgruppe(Spielstand& st, Spielanzeige& anzeige, Zufall& zufall)
 {
     const int gruppen = anzahlGruppen(st);
     for (int i = 0; i < gruppen; ++i) {
@@ -98,12 +98,13 @@ void waehleStartgruppe(Spielstand& st, Spielanzeige& anzeige, Zufall& zufall)
 
     const int c = waehleUnterKandidaten(st, anzeige, zufall, st.Startpool.data(), st.StartpoolZahl);
     if (c < 0)
-        return;
+        return -1;
     entferne(st.Startpool.data(), st.StartpoolZahl,
              positionIn(st.Startpool.data(), st.StartpoolZahl, c));
+    return c;
 }
 
-void gibZugWeiter(Spielstand& st, Spielanzeige& anzeige, Meldungen& meldungen, Zufall& zufall,
+int gibZugWeiter(Spielstand& st, Spielanzeige& anzeige, Meldungen& meldungen, Zufall& zufall,
                   int g)
 {
     const int gruppen = anzahlGruppen(st);
@@ -128,9 +129,10 @@ void gibZugWeiter(Spielstand& st, Spielanzeige& anzeige, Meldungen& meldungen, Z
     }
 
     // With a single group nobody is left; the quiz master reveals on.
-    waehleUnterKandidaten(st, anzeige, zufall, st.ImSpiel.data(), st.ImSpielZahl);
+    const int c = waehleUnterKandidaten(st, anzeige, zufall, st.ImSpiel.data(), st.ImSpielZahl);
 
     anzeige.setzeGruppenFarbe(g, ruhefarbe(st, g));
+    return c;
 }
 
 void faerbeGewinner(const Spielstand& st, Spielanzeige& anzeige, int g)

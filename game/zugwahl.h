@@ -14,11 +14,13 @@ void setzeZaehlerZurueck(Spielstand& st);
 bool istImStartpool(const Spielstand& st, int g);
 
 // A new picture: resets ImSpiel, refills the pool when it is used up, picks the
-// starting group, shows its answer button and colours every panel.
-void waehleStartgruppe(Spielstand& st, Spielanzeige& anzeige, Zufall& zufall);
+// starting group, shows its answer button and colours every panel. Returns
+// the group whose turn it is, -1 if there is none.
+int waehleStartgruppe(Spielstand& st, Spielanzeige& anzeige, Zufall& zufall);
 
-// Group g has just answered wrong: takes it out of ImSpiel and hands the turn on.
-void gibZugWeiter(Spielstand& st, Spielanzeige& anzeige, Meldungen& meldungen, Zufall& zufall,
+// Group g has just answered wrong: takes it out of ImSpiel and hands the turn
+// on. Returns the group whose turn it is now, -1 if nobody is left.
+int gibZugWeiter(Spielstand& st, Spielanzeige& anzeige, Meldungen& meldungen, Zufall& zufall,
                   int g);
 
 // Group g has answered right.

@@ -44,17 +44,17 @@ struct Bildbereich::Daten {
     Fenster& fenster;
     Meldungen& meldungen;
     QImage iBild;
-    QImage image3;
+    QImage sichtbar;
     Bildvorrat vorrat;
     int layouts = 0;   // runs of formResize() under way, nested ones included
 
-    // What Image3 is known to show, so that a reveal may repaint only the
+    // What the visible picture is known to show, so that a reveal may repaint only the
     // uncovered sector's surroundings.
     enum class Stand { Unbekannt, NurBild, MitAbdeckung } stand = Stand::Unbekannt;
     std::vector<bool> gezeichnet;   // the cover drawn over IBild when MitAbdeckung
 
-    // The painter on Image3, opened on first use and closed before any message
-    // box, since the box's event loop may repaint the window from Image3.
+    // The painter on the visible picture, opened on first use and closed before any message
+    // box, since the box's event loop may repaint the window from it.
     std::optional<QPainter> maler;
     std::optional<QRect> malerClip;
 
@@ -86,7 +86,7 @@ struct Bildbereich::Daten {
 QPainter& Bildbereich::Daten::malerAuf(const QRect* clip)
 {
     if (!maler) {
-        maler.emplace(&image3);
+        maler.emplace(&sichtbar);
         richteAbdeckungEin(*maler);
     }
     if (clip && malerClip != *clip) {
@@ -113,14 +113,14 @@ QRect Bildbereich::Daten::zeichneSektor(int k, const QRect* clip)
     case SektorStatus::LeereFlaeche:
         return {};
     }
-    if (image3.isNull())
+    if (sichtbar.isNull())
         return {};
     const QRect umriss = s.punkte.boundingRect();
     if (clip && !umriss.intersects(*clip))
         return {};
     QPainter& p = malerAuf(clip);
     p.drawPolygon(s.punkte, Qt::OddEvenFill);
-    return umriss & image3.rect();
+    return umriss & sichtbar.rect();
 }
 
 void Bildbereich::Daten::zeichneAlleVerdeckten(const QRect* clip)
@@ -135,12 +135,12 @@ void Bildbereich::Daten::zeichneAlleVerdeckten(const QRect* clip)
 
 void Bildbereich::Daten::kopiereIBild()
 {
-    if (image3.isNull() || iBild.isNull()) {
+    if (sichtbar.isNull() || iBild.isNull()) {
         stand = Stand::Unbekannt;
         return;
     }
-    kopiereRechteck(iBild, image3, iBild.rect(), QPoint(0, 0));
-    stand = image3.size() == iBild.size() ? Stand::NurBild : Stand::Unbekannt;
+    kopiereRechteck(iBild, sichtbar, iBild.rect(), QPoint(0, 0));
+    stand = sichtbar.size() == iBild.size() ? Stand::NurBild : Stand::Unbekannt;
 }
 
 void Bildbereich::Daten::merkeAbdeckung()
@@ -154,14 +154,14 @@ void Bildbereich::Daten::merkeAbdeckung()
     stand = Stand::MitAbdeckung;
 }
 
-// Image3 shows IBild under the cover drawn last, which differs from the cover
+// The visible picture shows IBild under the cover drawn last, which differs from the cover
 // now only in sector k, just uncovered, and the layout is the one drawn for.
 bool Bildbereich::Daten::kannSchnellAufdecken(int k)
 {
     const int n = std::clamp(st.Sektorenzahl, 0, MaxSektoren);
     if (stand != Stand::MitAbdeckung || int(gezeichnet.size()) != n || k < 0 || k >= n
         || !gezeichnet[size_t(k)] || st.Verdeckt[size_t(k)]
-        || image3.size() != QSize(st.BildBreite, st.BildHoehe) || iBild.size() != image3.size())
+        || sichtbar.size() != QSize(st.BildBreite, st.BildHoehe) || iBild.size() != sichtbar.size())
         return false;
     for (int j = 0; j < n; ++j) {
         if (j != k && gezeichnet[size_t(j)] != st.Verdeckt[size_t(j)])
@@ -177,7 +177,7 @@ Bildbereich::Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen)
 
 Bildbereich::~Bildbereich() = default;
 
-const QImage& Bildbereich::sichtbaresBild() const { return d->image3; }
+const QImage& Bildbereich::sichtbaresBild() const { return d->sichtbar; }
 const QImage& Bildbereich::iBild() const { return d->iBild; }
 int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
 void Bildbereich::vergissBild() { d->vorrat.vergiss(); }
@@ -201,13 +201,13 @@ void Bildbereich::zeichneAbdeckung()
 {
     d->zeichneAlleVerdeckten(nullptr);
     d->merkeAbdeckung();
-    d->fenster.bildGeaendert(d->image3.rect());
+    d->fenster.bildGeaendert(d->sichtbar.rect());
 }
 
 void Bildbereich::zeigeGanzesBild()
 {
     d->kopiereIBild();
-    d->fenster.bildGeaendert(d->image3.rect());
+    d->fenster.bildGeaendert(d->sichtbar.rect());
 }
 
 void Bildbereich::deckeAuf(int sektor)
@@ -218,11 +218,11 @@ void Bildbereich::deckeAuf(int sektor)
         return;
     }
     QRect geaendert;
-    if (!d->zentrum.deckeAuf(sektor, d->sektoren(), d->st.Verdeckt, d->iBild, d->image3, geaendert)) {
+    if (!d->zentrum.deckeAuf(sektor, d->sektoren(), d->st.Verdeckt, d->iBild, d->sichtbar, geaendert)) {
         // The sector's outline may reach a pixel beyond its polygon.
         geaendert = d->sektoren().sektor(sektor).punkte.boundingRect().adjusted(-2, -2, 2, 2)
-            & d->image3.rect();
-        kopiereRechteck(d->iBild, d->image3, geaendert, geaendert.topLeft());
+            & d->sichtbar.rect();
+        kopiereRechteck(d->iBild, d->sichtbar, geaendert, geaendert.topLeft());
         d->zeichneAlleVerdeckten(&geaendert);
     }
     d->gezeichnet[size_t(sektor)] = false;
@@ -232,7 +232,7 @@ void Bildbereich::deckeAuf(int sektor)
 
 void Bildbereich::fuelleGrau()
 {
-    QImage& bild = d->image3;
+    QImage& bild = d->sichtbar;
     d->stand = Daten::Stand::Unbekannt;
     if (bild.isNull())
         return;
@@ -306,17 +306,17 @@ void Bildbereich::formResize()
 
     d->stand = Daten::Stand::Unbekannt;
     setzeGroesse(d->iBild, st.BildBreite, st.BildHoehe);
-    setzeGroesse(d->image3, st.BildBreite, st.BildHoehe);
-    const QRect rahmen(linksOben, QSize(st.BildBreite + 4, st.BildHoehe + 4));
+    setzeGroesse(d->sichtbar, st.BildBreite, st.BildHoehe);
+    const QRect rahmen(linksOben, QSize(st.BildBreite + 2 * Bildrahmen, st.BildHoehe + 2 * Bildrahmen));
     fenster.setzeRahmen(rahmen);
 
     if (fenster.einstellungenSichtbar()) {
-        fuelleRechteck(d->image3, d->image3.rect(), Farbe::Grau);
+        fuelleRechteck(d->sichtbar, d->sichtbar.rect(), Farbe::Grau);
         const QSize panel = fenster.einstellungenGroesse();
         fenster.setzeEinstellungenPosition(
             QPoint(rundeGerade((rahmen.width() - panel.width()) / 2.0) + rahmen.left(),
                    rundeGerade((rahmen.height() - panel.height()) / 2.0) + rahmen.top()));
-        fenster.bildGeaendert(d->image3.rect());
+        fenster.bildGeaendert(d->sichtbar.rect());
         return;
     }
 
@@ -326,5 +326,5 @@ void Bildbereich::formResize()
     }
     d->zeichneAlleVerdeckten(nullptr);
     d->merkeAbdeckung();
-    fenster.bildGeaendert(d->image3.rect());
+    fenster.bildGeaendert(d->sichtbar.rect());
 }

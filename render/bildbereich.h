@@ -1,7 +1,7 @@
 #pragma once
-// The picture area: the off-screen picture IBild, the visible picture Image3,
-// the sector cover and the resize handler. Pictures come from its Bildvorrat
-// and are fitted by stelleBildDar.
+// The picture area: the off-screen picture IBild, the visible picture (what the
+// window's control Image3 shows), the sector cover and the resize handler.
+// Pictures come from its Bildvorrat and are fitted by stelleBildDar.
 
 #include <QImage>
 #include <memory>
@@ -17,7 +17,7 @@ public:
     Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen);
     ~Bildbereich() override;
 
-    const QImage& sichtbaresBild() const;   // Image3
+    const QImage& sichtbaresBild() const;
     const QImage& iBild() const;            // IBild
 
     // Paints sector k onto the visible picture (DrawEck).

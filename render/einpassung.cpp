@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/fenstermasse.h"
 #include "core/hilfen.h"
 #include "core/spielstand.h"
 
@@ -100,8 +101,8 @@ Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& cod
 
 Bildbereichsmass berechneBildbereich(QSize innen, int seitenX, int seitenY)
 {
-    const int aw = std::max(0, innen.width() - 510);
-    const int ah = std::max(0, innen.height() - 40);
+    const int aw = std::max(0, innen.width() - Bildbereichsabzug.width());
+    const int ah = std::max(0, innen.height() - Bildbereichsabzug.height());
     Bildbereichsmass m;
     int breite = aw;
     int hoehe = ah;
@@ -109,13 +110,13 @@ Bildbereichsmass berechneBildbereich(QSize innen, int seitenX, int seitenY)
         // no aspect: the whole room, the frame stays where it is
     } else if (seitenX <= 0 || seitenY <= 0) {
         // An unusable aspect shows the picture in the whole room.
-        m.rahmenLinksOben = QPoint(18, 18);
+        m.rahmenLinksOben = QPoint(Fensterrand, Fensterrand);
     } else if (qint64(aw) * seitenY > qint64(ah) * seitenX) {
         breite = rundeGerade(double(qint64(seitenX) * hoehe) / seitenY);
-        m.rahmenLinksOben = QPoint(rundeGerade((aw - breite) / 2.0) + 18, 18);
+        m.rahmenLinksOben = QPoint(rundeGerade((aw - breite) / 2.0) + Fensterrand, Fensterrand);
     } else {
         hoehe = rundeGerade(double(qint64(seitenY) * breite) / seitenX);
-        m.rahmenLinksOben = QPoint(18, rundeGerade((ah - hoehe) / 2.0) + 18);
+        m.rahmenLinksOben = QPoint(Fensterrand, rundeGerade((ah - hoehe) / 2.0) + Fensterrand);
     }
     m.groesse = QSize(std::max(breite, 0), std::max(hoehe, 0));
     return m;

@@ -22,7 +22,7 @@ struct Einpassung {
 Einpassung berechneEinpassung(int pw, int ph, int tw, int th, const QString& code);
 
 // The picture area for a client area of the given size and the aspect
-// seitenX:seitenY: the room is the client area less 510 by 40 pixels, and the
+// seitenX:seitenY: the room is the client area less Bildbereichsabzug, and the
 // area is as large as the room allows at that aspect, centred in it.
 struct Bildbereichsmass {
     QSize groesse;                          // BildBreite x BildHoehe

@@ -6,6 +6,13 @@
 struct Spielstand;
 class Meldungen;
 
+// The panel's fields as the quiz master left them when OK runs.
+struct Panelwerte {
+    QString strafpunkte;
+    QString sektoren;
+    bool jedeGruppeTippt = false;   // item 1 of RadioGroup1
+};
+
 // Runs whenever the sector-count field's text changes; sets Sektorenzahl and
 // returns the hint text for Label3.
 QString Edit2Change(Spielstand& st, const QString& sektorenText);

@@ -11,6 +11,7 @@
 #include "core/spielstand.h"
 #include "game/rangliste.h"
 #include "game/spiel.h"
+#include "game/spielbild.h"
 #include "welt.h"
 
 namespace {
@@ -32,8 +33,8 @@ class TestSpiel : public QObject {
 
     std::unique_ptr<Welt> w;
 
-    // Three groups in the single-group mode, played to the point of the
-    // worked example where group 2 has just taken over on picture 2.
+    // Three groups in the single-group mode, played until group 2 has just
+    // taken over on picture 2 after group 0's wrong answer.
     void spieleBisBild2GruppeZweiDran();
 
 private slots:
@@ -91,6 +92,8 @@ void TestSpiel::cleanup()
     QVERIFY2(w->zufall.fehler.isEmpty(), qPrintable(w->zufall.fehler.join(QStringLiteral("; "))));
     QVERIFY2(w->zufall.erwartet.isEmpty(), "scripted draws were not used");
     QVERIFY2(w->anzeige.fehler.isEmpty(), qPrintable(w->anzeige.fehler.join(QStringLiteral("; "))));
+    // The second view saw, at every announcement, what the window showed.
+    QVERIFY2(w->zuschauer.fehler.isEmpty(), qPrintable(w->zuschauer.fehler.join(QStringLiteral("; "))));
     w.reset();
 }
 
@@ -152,6 +155,14 @@ void TestSpiel::beispielDreiGruppen()
     QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
     QVERIFY(!s.anzeige.punkteLabelSichtbar);
     QVERIFY(s.protokoll.endsWith(QStringLiteral("ganz")));
+    QCOMPARE(s.zuschauer.ohneAufdecken(),
+             QStringList({"EinstellungenBestaetigt", "BildBegonnen", "Anspruch 1",
+                          "Urteil 1 falsch -2", "Anspruch 2", "Urteil 2 richtig +17",
+                          "BildEndeMitGewinner 2"}));
+    QCOMPARE(s.zuschauer.ereignisse.mid(2, 2), QStringList({"Aufgedeckt 0", "Aufgedeckt 1"}));
+    QCOMPARE(s.zuschauer.letztes.phase, Bildphase::Bereit);
+    QCOMPARE(s.zuschauer.letztes.gruppen[2].punkte, 17);
+    QCOMPARE(s.zuschauer.letztes.gruppen[2].name, QStringLiteral("Gruppe 3"));
 
     // Picture 2: the pool still holds 0 and 2; group 0 has fewer turns.
     s.zufall.erwarte(1, 0);
@@ -202,6 +213,10 @@ void TestSpiel::beispielDreiGruppen()
     QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({1}));
     // The last entry has begun: "Neues Bild" is gone.
     QVERIFY(!s.anzeige.istSichtbar(Knopf::NeuesBild));
+    QCOMPARE(s.zuschauer.ohneAufdecken().mid(s.zuschauer.ohneAufdecken().size() - 2),
+             QStringList({"BildBegonnen", "ListeZuEnde"}));
+    QCOMPARE(s.zuschauer.letztes.bildnummer, 4);
+    QCOMPARE(s.zuschauer.letztes.amZug, 1);
     QCOMPARE(s.meldungen.texte(), QStringList());
 }
 
@@ -310,6 +325,8 @@ void TestSpiel::einSektorEndetBeimErstenAufdecken()
     s.weiter();
     QCOMPARE(s.protokoll, QStringList({"rendere", "ganz", "abdeckung"}));
     QCOMPARE(s.klaenge.liste, Klaenge({Aufgedeckt}));   // revealed without a winner
+    QCOMPARE(s.zuschauer.ereignisse.mid(s.zuschauer.ereignisse.size() - 2),
+             QStringList({"Aufgedeckt 0", "BildEndeOhneGewinner"}));
     QCOMPARE(s.st.VerdecktZahl, 0);
     QVERIFY(!s.st.Verdeckt[0]);
     QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
@@ -351,6 +368,8 @@ void TestSpiel::punkteLabel()
     if (!text.isEmpty())
         QCOMPARE(s.anzeige.punkteLabel, text);
     QCOMPARE(s.st.AktiveGruppe, -1);
+    QCOMPARE(s.zuschauer.letztes.phase, Bildphase::Offen);
+    QCOMPARE(s.zuschauer.letztes.punkteImAngebot, gewinn);
 
     s.anzeige.punkteText[1] = QString();
     s.antwort(1);
@@ -534,6 +553,7 @@ void TestSpiel::testmodus()
         QCOMPARE(s.anzeige.istSichtbar(Knopf::NeuesBild), bild < 2);
         QCOMPARE(s.anzeige.sichtbareAntworten(), sichtbar[bild]);
         QCOMPARE(s.st.AktiveGruppe, 1);
+        QCOMPARE(s.zuschauer.letztes.phase, Bildphase::Vorschau);
 
         // Claims are never accepted.
         const int vorher = s.anzeige.aenderungen;
@@ -791,6 +811,8 @@ void TestSpiel::handkorrekturSpaetereGruppeScheitert()
     QCOMPARE(s.anzeige.eingabe[2], QStringLiteral("9"));
     QVERIFY(s.anzeige.istSichtbar(Knopf::EingabeFertig));
     QVERIFY(!s.anzeige.istSichtbar(Knopf::PunkteEingeben));
+    QCOMPARE(s.zuschauer.ereignisse, QStringList({"KorrekturBegonnen", "KorrekturAngewandt bis 1"}));
+    QCOMPARE(s.zuschauer.letztes.gruppen[0].punkte, 4);
 
     // Group 0's field is hidden, so the next click starts a new correction.
     s.punkte();
@@ -1035,9 +1057,15 @@ void TestSpiel::autoOk_data()
     QTest::addColumn<bool>("panelSichtbar");
     QTest::addColumn<QString>("sektoren");
     QTest::addColumn<bool>("gestartet");
-    QTest::newRow("Panel sichtbar") << true << QStringLiteral("20") << false;
-    QTest::newRow("Panel verborgen") << false << QStringLiteral("20") << true;
-    QTest::newRow("Panel verborgen, Werte falsch") << false << QStringLiteral("??") << false;
+    QTest::addColumn<QStringList>("ereignisse");
+    QTest::addColumn<Bildphase>("phase");
+    QTest::newRow("Panel sichtbar") << true << QStringLiteral("20") << false << QStringList()
+                                    << Bildphase::Einstellungen;
+    QTest::newRow("Panel verborgen") << false << QStringLiteral("20") << true
+                                     << QStringList({"EinstellungenBestaetigt", "BildBegonnen"})
+                                     << Bildphase::Angekuendigt;
+    QTest::newRow("Panel verborgen, Werte falsch") << false << QStringLiteral("??") << false
+                                                   << QStringList() << Bildphase::Einstellungen;
 }
 
 void TestSpiel::autoOk()
@@ -1045,6 +1073,8 @@ void TestSpiel::autoOk()
     QFETCH(bool, panelSichtbar);
     QFETCH(QString, sektoren);
     QFETCH(bool, gestartet);
+    QFETCH(QStringList, ereignisse);
+    QFETCH(Bildphase, phase);
 
     Welt& s = *w;
     s.einrichten(2, {"b1", "b2"});
@@ -1059,6 +1089,8 @@ void TestSpiel::autoOk()
     QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild));
     QCOMPARE(s.anzeige.verborgen, gestartet ? 1 : 0);
     QCOMPARE(s.anzeige.einstellungenSichtbar, panelSichtbar);
+    QCOMPARE(s.zuschauer.ereignisse, ereignisse);
+    QCOMPARE(s.spiel.bild().phase, phase);
     if (!panelSichtbar && !gestartet)
         QCOMPARE(s.meldungen.texte(),
                  QStringList({"Fehler bei der Eingabe der Anzahl der Sektoren!"}));

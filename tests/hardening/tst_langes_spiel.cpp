@@ -200,6 +200,8 @@ void TstLangesSpiel::fuenfhundertBilder()
     EchteWelt w;
     FesterZufall zufall;
     Spiel spiel(w.st, w.anzeige, w.bild, w.fenster, w.meldungen, zufall);
+    Zuschauer zuschauer(w.anzeige);
+    spiel.beobachte(zuschauer);
     Aufnahme ziel;
     w.st.FensterBreite = 520;
     w.st.FensterHoehe = 498;
@@ -243,7 +245,7 @@ void TstLangesSpiel::fuenfhundertBilder()
                 return -1;
             const int g = offen.first();
             // The claim took: the verdict buttons are open now.
-            const bool genommen = ereignis([&] { spiel.BAntwortClick(100 + g); })
+            const bool genommen = ereignis([&] { spiel.BAntwortClick(AntwortTagBasis + g); })
                 && klickbar(Knopf::Richtig) && klickbar(Knopf::Falsch);
             dran = genommen ? g : -1;
             return dran;
@@ -264,14 +266,14 @@ void TstLangesSpiel::fuenfhundertBilder()
         int punkteJetzt() const override { return w.st.VerdecktZahl - 1; }
         QString korrigiere(const std::array<int, Gruppen>& alt, const std::array<int, Gruppen>& neu) override
         {
-            if (!klickbar(Knopf::PunkteEingeben) || !ereignis([&] { spiel.BPunkteEingebenClick(); }))
+            if (!klickbar(Knopf::PunkteEingeben) || !ereignis([&] { spiel.BPunkteEingebenClick(w.anzeige.eingaben()); }))
                 return QStringLiteral("\"Punkte eingeben\" nicht klickbar");
             for (int g = 0; g < Gruppen; ++g) {
                 if (!w.anzeige.eingabeSichtbar[g] || w.anzeige.eingabe[g] != QString::number(alt[g]))
                     return QStringLiteral("Punktefeld %1 zeigt \"%2\"").arg(g).arg(w.anzeige.eingabe[g]);
                 w.anzeige.eingabe[g] = QString::number(neu[g]);
             }
-            if (!ereignis([&] { spiel.BPunkteEingebenClick(); }) || w.anzeige.eingabeSichtbar[0])
+            if (!ereignis([&] { spiel.BPunkteEingebenClick(w.anzeige.eingaben()); }) || w.anzeige.eingabeSichtbar[0])
                 return QStringLiteral("Eingabe nicht beendet: ") + w.meldungen.texte().join(QLatin1Char('|'));
             return QString();
         }
@@ -287,7 +289,8 @@ void TstLangesSpiel::fuenfhundertBilder()
     } regeln(w, spiel);
     std::array<int, Gruppen> tally{};
 
-    ereignis([&] { spiel.startschritte(); });   // hidden panel: OK runs, the first picture begins
+    // hidden panel: OK runs, the first picture begins
+    ereignis([&] { spiel.startschritte(false, w.anzeige.panel()); });
     QCOMPARE(w.meldungen.texte(), QStringList());
 
     qint64 heap50 = 0, rss50 = 0, hwm50 = 0;
@@ -309,6 +312,10 @@ void TstLangesSpiel::fuenfhundertBilder()
     // The last entry was the file's last line.
     QVERIFY(!w.anzeige.istSichtbar(Knopf::NeuesBild));
     QCOMPARE(w.bild.dekodierZaehler(), Bilder);
+    // A second view heard the whole game and saw what the window showed.
+    QVERIFY2(zuschauer.fehler.isEmpty(), qPrintable(zuschauer.fehler.mid(0, 5).join(QLatin1Char('|'))));
+    QCOMPARE(zuschauer.ohneAufdecken().count(QStringLiteral("BildBegonnen")), Bilder);
+    QCOMPARE(zuschauer.ohneAufdecken().count(QStringLiteral("ListeZuEnde")), 1);
 
     const qint64 heap500 = belegterSpeicher();
     qInfo("Heap nach Bild 50: %lld kB, nach Bild 500: %lld kB; VmRSS %lld -> %lld kB, VmHWM %lld -> %lld kB",

@@ -1,19 +1,24 @@
 #include "spielfakes.h"
 
+#include "app/entwurf.h"
+#include "core/fenstermasse.h"
+#include "core/hilfen.h"
 #include "core/meldungen.h"
+#include "game/spiel.h"
+#include "render/einpassung.h"
 
 FakeAnzeige::FakeAnzeige(Protokoll& protokoll) : m_protokoll(protokoll)
 {
-    sichtbar = {{Knopf::NeuesBild, true}, {Knopf::Weiter, true}, {Knopf::Richtig, true},
-                {Knopf::Falsch, true}, {Knopf::PunkteEingeben, true},
-                {Knopf::EingabeFertig, false}};
-    aktiv = {{Knopf::NeuesBild, false}, {Knopf::Weiter, false}, {Knopf::Richtig, false},
-             {Knopf::Falsch, false}, {Knopf::PunkteEingeben, true},
-             {Knopf::EingabeFertig, true}};
+    for (Knopf k : {Knopf::NeuesBild, Knopf::Weiter, Knopf::Richtig, Knopf::Falsch,
+                    Knopf::PunkteEingeben, Knopf::EingabeFertig}) {
+        const Elemententwurf& e = entwurfVon(entwurfsname(k));
+        sichtbar[k] = e.sichtbar;
+        aktiv[k] = e.aktiv;
+    }
     farbe.fill(Panelfarbe::Knopfflaeche);
     antwortSichtbar.fill(false);
     antwortAktiv.fill(true);
-    punkteText.fill(QStringLiteral("0 Punkte"));
+    punkteText.fill(::punkteText(0));
     eingabeSichtbar.fill(false);
 }
 
@@ -54,18 +59,18 @@ void FakeBild::formResize()
         return;
     m_st.FensterHoehe = a.height();
     m_st.FensterBreite = a.width();
-    if (a.width() < 800) {
-        m_fenster.setzeAussenBreite(800);
+    if (a.width() < Mindestgroesse.width()) {
+        m_fenster.setzeAussenBreite(Mindestgroesse.width());
         return;
     }
-    if (a.height() < 600) {
-        m_fenster.setzeAussenHoehe(600);
+    if (a.height() < Mindestgroesse.height()) {
+        m_fenster.setzeAussenHoehe(Mindestgroesse.height());
         return;
     }
     ++layouts;
-    const QSize innen = m_fenster.innenGroesse();
-    m_st.BildBreite = innen.width() - 510;
-    m_st.BildHoehe = innen.height() - 40;
+    const QSize bereich = berechneBildbereich(m_fenster.innenGroesse(), m_st.SeitenX, m_st.SeitenY).groesse;
+    m_st.BildBreite = bereich.width();
+    m_st.BildHoehe = bereich.height();
     m_protokoll << QStringLiteral("layout %1x%2").arg(a.width()).arg(a.height());
     if (!m_st.BildDatei.isEmpty() && m_st.VerdecktZahl < m_st.Sektorenzahl) {
         rendereBild();
@@ -93,4 +98,47 @@ int SkriptZufall::ziehe(int n)
     if (soll != n)
         fehler << QStringLiteral("ziehe(%1) statt ziehe(%2)").arg(n).arg(soll);
     return ergebnis;
+}
+
+void Zuschauer::geschehen(const Spielereignis& e, const Spielbild& bild)
+{
+    ereignisse << beschreibe(e);
+    letztes = bild;
+    const FakeAnzeige& f = m_fenster;
+    QStringList abweichend;
+    const auto pruefe = [&abweichend](bool gleich, const QString& was) {
+        if (!gleich)
+            abweichend << was;
+    };
+    const bool offen = bild.phase == Bildphase::Offen;
+    pruefe(f.istAktiv(Knopf::Weiter) == (offen || bild.phase == Bildphase::Angekuendigt),
+           QStringLiteral("Weiter"));
+    pruefe(f.istAktiv(Knopf::Richtig) == (bild.phase == Bildphase::Antwort), QStringLiteral("richtig"));
+    pruefe(f.istSichtbar(Knopf::NeuesBild) == !bild.listeZuEnde, QStringLiteral("Neues Bild"));
+    pruefe(f.istSichtbar(Knopf::EingabeFertig) == bild.korrekturLaeuft, QStringLiteral("Eingabe fertig"));
+    const QString angebot = punkteAngebotText(bild.punkteImAngebot);
+    pruefe(f.punkteLabelSichtbar == !angebot.isEmpty()
+               && (angebot.isEmpty() || f.punkteLabel == angebot),
+           QStringLiteral("Punktegutschrift"));
+    pruefe(bild.gruppen.size() == f.zeilen, QStringLiteral("Gruppenzahl"));
+    for (int i = 0; i < std::min<int>(int(bild.gruppen.size()), f.zeilen); ++i) {
+        const Gruppenbild& g = bild.gruppen[i];
+        pruefe(g.darfAnsprechen == (offen && f.antwortSichtbar[i] && f.antwortAktiv[i]),
+               QStringLiteral("Antwort %1").arg(i));
+        pruefe(g.eingabeOffen == f.eingabeSichtbar[i], QStringLiteral("Eingabe %1").arg(i));
+        if (i == bild.amZug || i == bild.antwortet)
+            pruefe(f.farbe[i] == Panelfarbe::Hellgelb, QStringLiteral("Farbe %1").arg(i));
+    }
+    if (!abweichend.isEmpty())
+        fehler << beschreibe(e) + QStringLiteral(": ") + abweichend.join(QStringLiteral(", "));
+}
+
+QStringList Zuschauer::ohneAufdecken() const
+{
+    QStringList liste;
+    for (const QString& e : ereignisse) {
+        if (!e.startsWith(QStringLiteral("Aufgedeckt")))
+            liste << e;
+    }
+    return liste;
 }

@@ -17,7 +17,9 @@
 #include "fakefenster.h"
 #include "game/klaenge.h"
 #include "game/spielanzeige.h"
+#include "game/spielbild.h"
 #include "render/bildflaeche.h"
+#include "settings/einstellungspanel.h"
 
 class FakeAnzeige : public Spielanzeige {
 public:
@@ -52,8 +54,12 @@ public:
     bool istAktiv(Knopf k) const { return aktiv.at(k); }
     bool gezeigt(Knopf k) const { return sichtbar.at(k) && aktiv.at(k); }
 
+    // What the quiz master has typed, as the window hands it to the rules.
+    Panelwerte panel() const { return {straf, sektoren, jede}; }
+    QStringList eingaben() const { return QStringList(eingabe.begin(), eingabe.begin() + zeilen); }
+    bool istSichtbar(Knopf k) const { return sichtbar.at(k); }
+
     void setzeSichtbar(Knopf k, bool s) override { ++aenderungen; sichtbar[k] = s; }
-    bool istSichtbar(Knopf k) const override { return sichtbar.at(k); }
     void setzeAktiv(Knopf k, bool a) override { ++aenderungen; aktiv[k] = a; }
     void setzePunkteLabelText(const QString& t) override { ++aenderungen; punkteLabel = t; }
     void setzePunkteLabelSichtbar(bool s) override { ++aenderungen; punkteLabelSichtbar = s; }
@@ -62,14 +68,8 @@ public:
     void setzeAntwortAktiv(int i, bool a) override { zeile(i); antwortAktiv[i] = a; }
     void setzePunkteText(int i, const QString& t) override { zeile(i); punkteText[i] = t; }
     void setzeEingabeSichtbar(int i, bool s) override { zeile(i); eingabeSichtbar[i] = s; }
-    bool istEingabeSichtbar(int i) const override { pruefe(i); return eingabeSichtbar[i]; }
     void setzeEingabeText(int i, const QString& t) override { zeile(i); eingabe[i] = t; }
-    QString eingabeText(int i) const override { pruefe(i); return eingabe[i]; }
-    bool istEinstellungenSichtbar() const override { return einstellungenSichtbar; }
     void verbergeEinstellungen() override;
-    QString strafpunkteText() const override { return straf; }
-    QString sektorenText() const override { return sektoren; }
-    bool jedeGruppeTipptGewaehlt() const override { return jede; }
     void setzeAnwendungsSymbol() override;
 
 private:
@@ -114,11 +114,34 @@ private:
     Protokoll& m_protokoll;
 };
 
-// The sound cues in the order the rules asked for them.
-class FakeKlaenge : public Klangausgabe {
+// The sound cues in the order the announcements called for them.
+class FakeKlaenge : public Spielbeobachter {
 public:
     QList<Klang> liste;
-    void spiele(Klang klang) override { liste.append(klang); }
+    void geschehen(const Spielereignis& e, const Spielbild&) override
+    {
+        if (const auto klang = klangFuer(e))
+            liste.append(*klang);
+    }
+};
+
+// A second view beside the window, as the audience window will be: records
+// what it hears and, at every announcement, checks that the picture it is
+// given agrees with what the window's controls show at that moment.
+class Zuschauer : public Spielbeobachter {
+public:
+    explicit Zuschauer(const FakeAnzeige& fenster) : m_fenster(fenster) {}
+
+    QStringList ereignisse;   // beschreibe() of each event
+    Spielbild letztes;        // the picture given with the last
+    QStringList fehler;       // "event: what differs"
+
+    void geschehen(const Spielereignis& e, const Spielbild& bild) override;
+    // The events without the single reveals, which a whole game has many of.
+    QStringList ohneAufdecken() const;
+
+private:
+    const FakeAnzeige& m_fenster;
 };
 
 // Hands out scripted draws; a draw that is not scripted, or asked for another

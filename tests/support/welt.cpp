@@ -5,7 +5,7 @@ Schnappschuss::Schnappschuss(const EchteWelt& w)
       aktiveGruppe(w.st.AktiveGruppe), sichtbar(w.anzeige.sichtbar), aktiv(w.anzeige.aktiv),
       punkteText(w.anzeige.punkteText), antwortSichtbar(w.anzeige.antwortSichtbar),
       punkteLabel(w.anzeige.punkteLabel), punkteLabelSichtbar(w.anzeige.punkteLabelSichtbar),
-      image3(w.bild.sichtbaresBild().copy())
+      sichtbaresBild(w.bild.sichtbaresBild().copy())
 {
 }
 
@@ -21,7 +21,7 @@ QString Schnappschuss::unterschied(const Schnappschuss& b) const
         return QStringLiteral("Knöpfe");
     if (punkteLabel != b.punkteLabel || punkteLabelSichtbar != b.punkteLabelSichtbar)
         return QStringLiteral("Punkte-Label");
-    if (image3 != b.image3)
+    if (sichtbaresBild != b.sichtbaresBild)
         return QStringLiteral("sichtbares Bild");
     return {};
 }

@@ -36,13 +36,15 @@ public:
     Bild bild = baueBild();
     SkriptZufall zufall{protokoll};
     FakeKlaenge klaenge;
+    Zuschauer zuschauer{anzeige};
     Spiel spiel{st, anzeige, bild, fenster, meldungen, zufall};
     QTemporaryDir dir;
 
     Spielwelt()
     {
         fenster.beiGroessenaenderung = [this] { bild.formResize(); };
-        spiel.setzeKlangausgabe(&klaenge);
+        spiel.beobachte(klaenge);
+        spiel.beobachte(zuschauer);
     }
     Spielwelt(const Spielwelt&) = delete;
     Spielwelt& operator=(const Spielwelt&) = delete;
@@ -52,6 +54,8 @@ public:
     {
         st.Gruppenzahl = gruppen;
         anzeige.zeilen = gruppen;
+        for (int i = 0; i < gruppen; ++i)
+            spiel.nenneGruppe(i, QStringLiteral("Gruppe %1").arg(i + 1));
         st.FensterBreite = 1024;
         st.FensterHoehe = 768;
         st.StandardSeitenX = st.SeitenX = 4;
@@ -79,14 +83,17 @@ public:
 
     template <class F>
     void ereignis(F f) { alsEreignis(meldungen, f); }
-    void starten() { ereignis([this] { spiel.startschritte(); }); }
-    void ok() { ereignis([this] { spiel.Button1Click(); }); }
+    void starten()
+    {
+        ereignis([this] { spiel.startschritte(anzeige.einstellungenSichtbar, anzeige.panel()); });
+    }
+    void ok() { ereignis([this] { spiel.Button1Click(anzeige.panel()); }); }
     void neuesBild() { ereignis([this] { spiel.BNeuesBildClick(); }); }
     void weiter() { ereignis([this] { spiel.BWeiterClick(); }); }
-    void antwort(int g) { ereignis([this, g] { spiel.BAntwortClick(100 + g); }); }
+    void antwort(int g) { ereignis([this, g] { spiel.BAntwortClick(AntwortTagBasis + g); }); }
     void richtig() { ereignis([this] { spiel.BRichtigClick(); }); }
     void falsch() { ereignis([this] { spiel.BFalschClick(); }); }
-    void punkte() { ereignis([this] { spiel.BPunkteEingebenClick(); }); }
+    void punkte() { ereignis([this] { spiel.BPunkteEingebenClick(anzeige.eingaben()); }); }
 
     // One reveal, of the first covered sector.
     void deckeEinenAuf()
@@ -134,7 +141,7 @@ struct Schnappschuss {
     std::array<bool, GruppenSlots> antwortSichtbar{};
     QString punkteLabel;
     bool punkteLabelSichtbar = false;
-    QImage image3;
+    QImage sichtbaresBild;
 
     explicit Schnappschuss(const EchteWelt& w);
 
