@@ -84,6 +84,7 @@ public:
     QSize einstellungenGroesse() const override;
     void setzeEinstellungenPosition(const QPoint& links_oben) override;
     void bildGeaendert(const QRect& bereich) override;
+    qreal pixelVerhaeltnis() const override { return devicePixelRatioF(); }
 
 protected:
     bool event(QEvent* ereignis) override;

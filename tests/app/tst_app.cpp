@@ -24,6 +24,7 @@
 #include "testfenster.h"
 #include "app/meldungsboxen.h"
 #include "pruefe.h"
+#include "render/einpassung.h"
 
 namespace {
 
@@ -86,6 +87,8 @@ private slots:
     void punkteRechtsbuendig_data();
     void punkteRechtsbuendig();
     void dreissigGruppenRollen();
+    void dreissigGruppenObenImBlick_data();
+    void dreissigGruppenObenImBlick();
     void gruppennameWoertlich();
     void zugangsnamen();
     void tabfolge();
@@ -353,6 +356,55 @@ void TstApp::dreissigGruppenRollen()
     QVERIFY(f.rect().contains(imFenster));
 }
 
+void TstApp::dreissigGruppenObenImBlick_data()
+{
+    QTest::addColumn<bool>("perEnter");
+    QTest::newRow("OK mit der Maus") << false;
+    QTest::newRow("OK mit Enter") << true;
+}
+
+// The rows scroll, but only the quiz master scrolls them: OK hides the
+// focused panel, and the focus passed on must not pull the view down.
+void TstApp::dreissigGruppenObenImBlick()
+{
+    QFETCH(bool, perEnter);
+    Spieldatei e{.fenster = QStringLiteral("1024,768"), .sektoren = QStringLiteral("4"), .jede = QStringLiteral("1")};
+    e.gruppen.clear();
+    for (int i = 1; i <= 30; ++i)
+        e.gruppen << QStringLiteral("Gruppe %1").arg(i);
+    Probefenster f(e);
+    QVERIFY(zeigeUndStarte(f));
+    QScrollBar* leiste = f.rollbereich()->verticalScrollBar();
+    QTRY_VERIFY(leiste->isVisible());
+    const auto obenImBlick = [&f]() -> bool {
+        const QRect sicht = f.rollbereich()->viewport()->rect();
+        for (const char* name : {"Panel3", "BBweiter", "BBrichtig", "BBfalsch", "LPunkte"}) {
+            QWidget* w = element(f, name);
+            const QRect r(w->mapTo(f.rollbereich()->viewport(), QPoint(0, 0)), w->size());
+            PRUEFE2(sicht.contains(r), name);
+        }
+        return true;
+    };
+    QVERIFY(obenImBlick());
+    if (perEnter) {
+        QWidget* feld = element(f, "Edit1");
+        feld->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), feld);
+        QTest::keyClick(feld, Qt::Key_Return);
+    } else {
+        QVERIFY(klicke(knopf(f, "BitBtn1")));
+    }
+    QVERIFY(element(f, "Panel1")->isHidden());
+    QCoreApplication::processEvents();
+    QVERIFY(obenImBlick());
+    // Play: a reveal and a claim switch buttons on and off.
+    QVERIFY(klicke(knopf(f, "BBweiter")));
+    QVERIFY(klicke(f.zeile(0)->antwortKnopf()));
+    QVERIFY(klicke(knopf(f, "BBfalsch")));
+    QCoreApplication::processEvents();
+    QVERIFY(obenImBlick());
+}
+
 void TstApp::gruppennameWoertlich()
 {
     const Spieldatei e{.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")}};
@@ -588,8 +640,9 @@ void TstApp::startgroesse()
         QCOMPARE(f.aussenGroesse(), groesse);
         QCOMPARE(f.frameGeometry().topLeft(), QPoint(0, 0));
     }
-    // The picture area was laid out for the final client size.
-    QCOMPARE(f.spielstand().BildBreite, klient(f).width() - 510);
+    // The picture area was laid out for the final client size (4:3; on a
+    // large screen the room may be wider than that).
+    QCOMPARE(f.spielstand().BildBreite, berechneBildbereich(klient(f), 4, 3).groesse.width());
     // The column follows the right edge.
     QCOMPARE(klient(f).width() - (f.zeile(0)->geometry().right() + 1), 20);
     QCOMPARE(element(f, "BBpunkteEingeben")->geometry().bottom() + 1, klient(f).height() - 18);
