@@ -329,7 +329,7 @@ void TstApp::punkteRechtsbuendig()
 
 void TstApp::dreissigGruppenRollen()
 {
-    Einstellungen e;
+    Spieldatei e;
     e.gruppen.clear();
     for (int i = 1; i <= 30; ++i)
         e.gruppen << QStringLiteral("Gruppe %1").arg(i);
@@ -359,7 +359,7 @@ void TstApp::dreissigGruppenRollen()
 
 void TstApp::gruppennameWoertlich()
 {
-    const Einstellungen e{.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")}};
+    const Spieldatei e{.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")}};
     Probefenster f(e);
     QCOMPARE(f.zeilenzahl(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -874,8 +874,8 @@ void TstApp::tastenImSpiel()
     QFETCH(int, taste);
     QFETCH(int, scancode);
     QFETCH(QString, erwartet);
-    Probefenster f({.jede = QStringLiteral("1"),
-                    .test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0")});
+    Probefenster f({.test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0"),
+                    .jede = QStringLiteral("1")});
     QVERIFY(zeigeUndStarte(f));
     QVERIFY(spieleBis(f, zustand));
     QVERIFY(f.meldungen.liste.isEmpty());
@@ -946,7 +946,7 @@ void TstApp::schliessen()
     QFETCH(bool, gefragt);
     QFETCH(bool, geschlossen);
     const bool test = zustand.startsWith(QStringLiteral("Vorschau"));
-    Probefenster f({.jede = QStringLiteral("1"), .test = test ? QStringLiteral("1") : QStringLiteral("0")});
+    Probefenster f({.test = test ? QStringLiteral("1") : QStringLiteral("0"), .jede = QStringLiteral("1")});
     QVERIFY(zeigeUndStarte(f));
     QVERIFY(spieleBis(f, test ? QStringLiteral("Vorschau") : zustand));
     if (zustand == "Vorschau, letztes Bild")
@@ -987,7 +987,7 @@ void TstApp::fragebox()
 // nothing, not even as the group key it is.
 void TstApp::ranglisteUeberDemFenster()
 {
-    Einstellungen e;
+    Spieldatei e;
     e.fenster = QStringLiteral("800,600");
     e.panel = QStringLiteral("0");
     e.jede = QStringLiteral("1");
