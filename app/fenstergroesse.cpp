@@ -1,7 +1,6 @@
 #include "fenstergroesse.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -50,7 +49,7 @@ void Fenstergroesse::zeigeZentriert(QSize aussen)
         m_beobachter = std::make_unique<x11::Beobachter>(id);
         // Ask for the frame before mapping, so that the first size shown is the outer one.
         if (m_fenstermanager) {
-            if (const auto vorab = x11::fordereRahmenAn(id, 300))
+            if (const auto vorab = x11::fordereRahmenAn(id, 300, *m_beobachter))
                 r = *vorab;
         }
     }
@@ -186,23 +185,32 @@ void Fenstergroesse::warte(const std::function<bool()>& erfuellt)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         return;
     }
-    QElapsedTimer uhr;
-    uhr.start();
+    // The wait sleeps until an X event of our window or a deadline: the end of
+    // the quiet after the last event, or the longest wait of all.
     QEventLoop schleife;
-    QTimer takt;
-    takt.setInterval(5);
-    QObject::connect(&takt, &QTimer::timeout, &schleife, [&] {
-        const bool beantwortet = m_beobachter->konfigurationen() > 0;
+    QTimer frist, ruhe;
+    frist.setSingleShot(true);
+    ruhe.setSingleShot(true);
+    const auto pruefe = [&] {
+        if (m_beobachter->konfigurationen() == 0)
+            return;  // no answer yet: the next event or the deadline ends the wait
+        const int noetig = erfuellt() ? RuheNachAntwortMs : RuheNachAbweichungMs;
         // Qt has applied the last configure event to the widget.
-        const bool eingeholt = !beantwortet || m_fenster.size() == logisch(m_beobachter->letzteGroesse());
-        const int ruhe = erfuellt() ? RuheNachAntwortMs : RuheNachAbweichungMs;
-        if (uhr.elapsed() >= HoechsteWartezeitMs
-            || (beantwortet && eingeholt && m_beobachter->ruhigSeit() >= ruhe))
+        const bool eingeholt = m_fenster.size() == logisch(m_beobachter->letzteGroesse());
+        const qint64 still = m_beobachter->ruhigSeit();
+        if (eingeholt && still >= noetig)
             schleife.quit();
-    });
-    takt.start();
+        else  // once quiet, a widget not yet caught up is looked at again after as long
+            ruhe.start(int(still < noetig ? noetig - still : noetig));
+    };
+    QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    QObject::connect(&ruhe, &QTimer::timeout, &schleife, pruefe);
+    QObject::connect(m_beobachter.get(), &x11::Beobachter::gemeldet, &schleife, pruefe);
+    frist.start(HoechsteWartezeitMs);
+    pruefe();
     // Clicks and keys wait until the window has its size; they are not lost.
-    schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    if (frist.isActive())
+        schleife.exec(QEventLoop::ExcludeUserInputEvents);
     holeQtEin();
 }
 

@@ -33,8 +33,10 @@ public:
         Geschlossen,  // the window is closing; nothing runs any more
     };
 
-    // How long a request waits for the window manager at most.
-    static constexpr int HoechsteWartezeitMs = 1000;
+    // How long a request waits for the window manager at most. A wait ends on
+    // the answer, so this only matters when the manager is slow (a loaded
+    // machine: mutter has been seen to take more than a second) or silent.
+    static constexpr int HoechsteWartezeitMs = 2500;
 
     struct Handler {
         // The resize handler itself; errors it raises reach the caller.

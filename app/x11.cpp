@@ -1,6 +1,8 @@
 #include "x11.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
@@ -106,7 +108,7 @@ std::optional<QMargins> rahmen(WId fenster)
                     static_cast<int>(v[3]));
 }
 
-std::optional<QMargins> fordereRahmenAn(WId fenster, int ms)
+std::optional<QMargins> fordereRahmenAn(WId fenster, int ms, Beobachter& beobachter)
 {
     xcb_connection_t* c = verbindung();
     if (!c)
@@ -120,15 +122,19 @@ std::optional<QMargins> fordereRahmenAn(WId fenster, int ms)
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&e));
     xcb_flush(c);
-    QElapsedTimer uhr;
-    uhr.start();
-    for (;;) {
-        if (auto r = rahmen(fenster))
-            return r;
-        if (uhr.elapsed() >= ms)
-            return std::nullopt;
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    }
+    // Sleeps until the property arrives or the time is up; nothing polls.
+    QEventLoop schleife;
+    QTimer frist;
+    frist.setSingleShot(true);
+    QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    QObject::connect(&beobachter, &Beobachter::gemeldet, &schleife, [&] {
+        if (rahmen(fenster))
+            schleife.quit();
+    });
+    frist.start(ms);
+    if (!rahmen(fenster))
+        schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    return rahmen(fenster);
 }
 
 std::optional<QRect> geometrie(WId fenster)
@@ -266,6 +272,7 @@ bool Beobachter::nativeEventFilter(const QByteArray& art, void* nachricht, qintp
             ++m_konfigurationen;
             m_letzteGroesse = QSize(k->width, k->height);
             m_uhr.restart();
+            emit gemeldet();
         }
         break;
     }
@@ -279,9 +286,11 @@ bool Beobachter::nativeEventFilter(const QByteArray& art, void* nachricht, qintp
         if (p->atom == atome(c).rahmen) {
             m_rahmenGeaendert = true;
             m_uhr.restart();
+            emit gemeldet();
         } else if (p->atom == atome(c).zustand) {
             ++m_zustand;
             m_uhr.restart();
+            emit gemeldet();
         }
         break;
     }

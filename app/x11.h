@@ -8,6 +8,7 @@
 // On a scaled desktop Qt counts in logical ones; Fenstergroesse converts.
 
 #include <QAbstractNativeEventFilter>
+#include <QObject>
 #include <QElapsedTimer>
 #include <QMargins>
 #include <QRect>
@@ -15,6 +16,8 @@
 #include <optional>
 
 namespace x11 {
+
+class Beobachter;
 
 // True on the xcb platform (also XWayland).
 bool aktiv();
@@ -26,8 +29,9 @@ bool fenstermanagerLaeuft();
 std::optional<QMargins> rahmen(WId fenster);
 
 // Asks the window manager for the frame of a window not yet mapped
-// (_NET_REQUEST_FRAME_EXTENTS) and waits at most `ms` for the answer.
-std::optional<QMargins> fordereRahmenAn(WId fenster, int ms);
+// (_NET_REQUEST_FRAME_EXTENTS) and waits at most `ms` for the answer, which
+// the window's observer reports as a property change.
+std::optional<QMargins> fordereRahmenAn(WId fenster, int ms, Beobachter& beobachter);
 
 // The window's client area in root coordinates, as the X server has it now.
 std::optional<QRect> geometrie(WId fenster);
@@ -53,7 +57,8 @@ bool vollbild(WId fenster);
 // Watches the X events of one top-level window: configure notifications and
 // changes of the window manager's state and frame properties. Installed for
 // the whole application while the window lives.
-class Beobachter : public QAbstractNativeEventFilter {
+class Beobachter : public QObject, public QAbstractNativeEventFilter {
+    Q_OBJECT
 public:
     explicit Beobachter(WId fenster);
     ~Beobachter() override;
@@ -71,6 +76,10 @@ public:
     qint64 ruhigSeit() const { return m_uhr.elapsed(); }
     // The frame property changed since the last call.
     bool rahmenGeaendert();
+
+signals:
+    // One of the events above arrived; waits end on it instead of polling.
+    void gemeldet();
 
 private:
     WId m_fenster;

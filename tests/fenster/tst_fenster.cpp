@@ -81,8 +81,10 @@ Blick blick(const QString& id)
     return b;
 }
 
-// Waits until the window has kept its geometry and state for a while.
-Blick ruhigerBlick(const QString& id, int ruheMs = 600)
+// Waits until the window has kept its geometry and state for a while: long
+// enough that a loaded 2-core machine, where the game may wait well over a
+// second for a slow window manager's answer, is not taken for a quiet one.
+Blick ruhigerBlick(const QString& id, int ruheMs = 1200)
 {
     QElapsedTimer uhr, ruhe;
     uhr.start();
