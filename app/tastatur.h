@@ -18,6 +18,9 @@ enum class Tastenaktion {
     Hilfe,        // the key help
     Rangliste,    // the final ranking
     Ton,          // sounds off and on
+    Publikum,     // the audience window open and closed
+    PublikumWeiter, // the audience window to the next screen
+    Schwarz,      // the audience window black and back
 };
 
 struct Taste {

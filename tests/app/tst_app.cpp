@@ -708,6 +708,13 @@ void TstApp::tastenDeutung_data()
     QTest::newRow("F11") << int(Qt::Key_F11) << keine << 95 << "Vollbild";
     QTest::newRow("Escape") << int(Qt::Key_Escape) << keine << 9 << "VollbildAus";
     QTest::newRow("M") << int(Qt::Key_M) << keine << 58 << "Ton";
+    QTest::newRow("F5") << int(Qt::Key_F5) << keine << 71 << "Publikum";
+    QTest::newRow("Shift+F5") << int(Qt::Key_F5) << int(Qt::ShiftModifier) << 71 << "PublikumWeiter";
+    QTest::newRow("B") << int(Qt::Key_B) << keine << 56 << "Schwarz";
+    QTest::newRow(". (a remote's black screen)") << int(Qt::Key_Period) << keine << 60 << "Schwarz";
+    QTest::newRow("pad .") << int(Qt::Key_Period) << block << 91 << "Schwarz";
+    QTest::newRow(". on the E key (Dvorak) stays group 13") << int(Qt::Key_Period) << keine << 26 << "Gruppe 12";
+    QTest::newRow("Ctrl+B is the desktop's") << int(Qt::Key_B) << int(Qt::ControlModifier) << 56 << "";
     QTest::newRow("Enter stays Enter") << int(Qt::Key_Return) << keine << 36 << "";
     QTest::newRow("Space stays Space") << int(Qt::Key_Space) << keine << 65 << "";
 }
@@ -719,8 +726,8 @@ void TstApp::tastenDeutung()
     QFETCH(int, scancode);
     QFETCH(QString, bedeutung);
     const auto t = deuteTaste(taste, Qt::KeyboardModifiers(modifikatoren), quint32(scancode));
-    static const char* const namen[] = {"Gruppe", "Richtig", "Falsch", "Weiter", "Vollbild",
-                                        "VollbildAus", "Hilfe", "Rangliste", "Ton"};
+    static const char* const namen[] = {"Gruppe", "Richtig", "Falsch", "Weiter", "Vollbild", "VollbildAus",
+                                        "Hilfe", "Rangliste", "Ton", "Publikum", "PublikumWeiter", "Schwarz"};
     QString ist;
     if (t) {
         ist = QLatin1String(namen[int(t->aktion)]);
