@@ -188,10 +188,12 @@ void TForm1::bauePublikum()
     m_spiel.beobachte(*m_publikum);
 }
 
-// What the host must see on a single screen: a message box, the settings panel, the key help.
+// What the host must see on a single screen: a message box, the settings
+// panel, the key help, the score fields of a hand correction.
 bool TForm1::gastgeberBraucht() const
 {
-    return QApplication::activeModalWidget() != nullptr || einstellungenSichtbar() || m_hilfe->isVisible();
+    return QApplication::activeModalWidget() != nullptr || einstellungenSichtbar() || m_hilfe->isVisible()
+        || m_spiel.bild().korrekturLaeuft;
 }
 
 // While the room sees black, the host sees that it does.

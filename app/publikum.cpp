@@ -42,11 +42,12 @@ void faerbe(QWidget* w, const QColor& grund, const QColor& text)
     w->setPalette(p);
 }
 
-// Every text is a label whose accessible name is its text.
-void setzeText(QLabel* l, const QString& text)
+// Every text is a label whose accessible name is its text, in full where the
+// label shows it shortened.
+void setzeText(QLabel* l, const QString& text, const QString& ganz = {})
 {
     l->setText(text);
-    l->setAccessibleName(text);
+    l->setAccessibleName(ganz.isEmpty() ? text : ganz);
 }
 
 QLabel* neuesLabel(QWidget* eltern, const QString& name)
@@ -64,6 +65,21 @@ QString mitVorzeichen(int punkte)
     if (punkte < 0)
         return QStringLiteral("−") + QString::number(-static_cast<qint64>(punkte));
     return QStringLiteral("0");
+}
+
+// A text as large as `pixel` where it fits into `breite`, else smaller down to
+// half that, else shortened with "…" at half (the full text stays the
+// label's accessible name).
+void setzeEingepasst(QLabel* l, const QString& text, int pixel, int breite)
+{
+    int p = pixel;
+    while (p > pixel / 2 && QFontMetrics(arial(p, true)).horizontalAdvance(text) > breite)
+        --p;
+    const QFont schrift = arial(p, true);
+    const QFontMetrics masse(schrift);
+    l->setFont(schrift);
+    setzeText(l, masse.horizontalAdvance(text) <= breite ? text : masse.elidedText(text, Qt::ElideRight, breite),
+              text);
 }
 
 QRect eingepasst(const QRect& raum, QSize seiten)
@@ -84,7 +100,8 @@ QRect eingepasst(const QRect& raum, QSize seiten)
 // subtends about 0.36°, comfortable reading, and a thirty-second still about
 // 0.22°, the least that stays legible. More rows first go into a second and a
 // third column before the text gets smaller.
-Publikumsaufteilung teilePublikumAuf(QSize schirm, QSize flaeche, int gruppen)
+Publikumsaufteilung teilePublikumAuf(QSize schirm, QSize flaeche, int gruppen,
+                                     const std::function<int(int)>& zeilenbreite)
 {
     Publikumsaufteilung a;
     const int W = std::max(schirm.width(), 1);
@@ -104,8 +121,11 @@ Publikumsaufteilung teilePublikumAuf(QSize schirm, QSize flaeche, int gruppen)
         if (a.schrift >= kleinste)
             break;
     }
-    // Room for a name of about ten letters beside a score of four digits.
-    const int spaltenbreite = n == 0 ? 0 : std::clamp(a.schrift * 9, W / 5, W * 3 / 10);
+    // As wide as the longest name and score need, so that the picture keeps
+    // the rest; longer names are shortened rather than taking the room from it.
+    const int inhalt = zeilenbreite ? zeilenbreite(a.schrift) : a.schrift * 8;
+    const int hoechstens = a.spalten == 1 ? W * 3 / 10 : W / 5;
+    const int spaltenbreite = n == 0 ? 0 : std::clamp(inhalt + a.schrift, std::min(a.schrift * 5, hoechstens), hoechstens);
     const int tafelbreite = n == 0 ? 0 : a.spalten * spaltenbreite + (a.spalten - 1) * luecke;
     a.tafel = QRect(W - rand - tafelbreite, rand, tafelbreite, H - 2 * rand);
     for (int i = 0; i < n; ++i) {
@@ -173,6 +193,17 @@ Publikumsfenster::Publikumsfenster(Anbindung anbindung, int bilderGesamt)
     m_schwarzSeite->setAutoFillBackground(true);
     faerbe(m_schwarzSeite, Qt::black, Qt::black);
     m_schwarzSeite->hide();
+
+    // A projector unplugged: the window goes where F5 would open it now.
+    connect(qApp, &QGuiApplication::screenRemoved, this, [this](QScreen* weg) {
+        if (weg != m_schirm)
+            return;
+        QTimer::singleShot(0, this, [this] {
+            m_schirm = ersterSchirm();
+            if (isVisible())
+                zeigeAufSchirm();
+        });
+    });
 }
 
 // ---- screens ---------------------------------------------------------------
@@ -244,7 +275,7 @@ void Publikumsfenster::zeigeAufSchirm()
     showFullScreen();
 }
 
-void Publikumsfenster::folge()
+void Publikumsfenster::folge(const Spielbild* bild)
 {
     // Over the main window it steps aside while the host must answer something there.
     const bool zeigen = m_gewollt && !(teiltSchirm() && m_anb.gastgeberBraucht());
@@ -253,7 +284,7 @@ void Publikumsfenster::folge()
     else if (!zeigen && isVisible())
         hide();
     if (isVisible())
-        zeige(m_anb.bild());
+        zeige(bild ? *bild : m_anb.bild());
 }
 
 void Publikumsfenster::bildflaecheGeaendert()
@@ -300,10 +331,9 @@ void Publikumsfenster::geschehen(const Spielereignis& e, const Spielbild& bild)
                                                        : QColor(90, 90, 90);
         m_bannerSchrift = e.art == Ereignisart::Anspruch ? QColor(Qt::black) : QColor(Qt::white);
     }
-    if (e.art == Ereignisart::EinstellungenBestaetigt)
-        folge();   // over the main window it stepped aside for the settings panel
-    else if (isVisible())
-        zeige(bild);
+    // Over the main window it steps aside while the host types (the settings
+    // panel, the hand correction) and comes back when that is done.
+    folge(&bild);
 }
 
 void Publikumsfenster::keyPressEvent(QKeyEvent* e)
@@ -359,11 +389,21 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
     m_spiel->setGeometry(rect());
     const Bildquelle quelle = m_anb.quelle();
     const int n = std::min<int>(int(bild.gruppen.size()), MeisteGruppen);
-    const Publikumsaufteilung a = teilePublikumAuf(size(), quelle.flaeche, n);
+    // The names and a score of up to three digits and a sign: the rows keep
+    // their width, and the picture its size, while the scores grow.
+    const auto zeilenbreite = [&bild, n](int pixel) {
+        const QFontMetrics m(arial(pixel, true));
+        int breiteste = 0;
+        for (int i = 0; i < n; ++i)
+            breiteste = std::max(breiteste, m.horizontalAdvance(bild.gruppen[i].name));
+        return breiteste + m.horizontalAdvance(QStringLiteral("-999"));
+    };
+    const Publikumsaufteilung a = teilePublikumAuf(size(), quelle.flaeche, n, zeilenbreite);
 
-    // Counter and points on offer.
-    const QFont kopf = arial(a.kopfschrift, true);
-    m_zaehler->setFont(arial(a.kopfschrift * 3 / 4, false));
+    // The points on offer left, as large as the room beside the counter allows; the counter right.
+    const QFont zaehlerschrift = arial(a.kopfschrift * 6 / 10, false);
+    m_zaehler->setFont(zaehlerschrift);
+    m_zaehler->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     faerbe(m_zaehler, Buehne, QColor(200, 205, 215));
     QString zaehler;
     if (bild.bildnummer > 0) {
@@ -372,13 +412,13 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
             zaehler += QStringLiteral(" von %1").arg(m_bilderGesamt);
     }
     setzeText(m_zaehler, zaehler);
-    m_angebot->setFont(kopf);
+    m_zaehler->setGeometry(a.kopf);
+    const QString angebot = punkteAngebotText(bild.punkteImAngebot);
+    const int platz = a.kopf.width() - QFontMetrics(zaehlerschrift).horizontalAdvance(zaehler) - a.kopfschrift / 2;
+    m_angebot->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     faerbe(m_angebot, Buehne, QColor(255, 230, 120));
-    setzeText(m_angebot, QFontMetrics(kopf).elidedText(punkteAngebotText(bild.punkteImAngebot), Qt::ElideRight,
-                                                      a.kopf.width() * 3 / 4));
-    const int zaehlerbreite = a.kopf.width() - QFontMetrics(kopf).horizontalAdvance(m_angebot->text()) - a.kopfschrift;
-    m_zaehler->setGeometry(a.kopf.left(), a.kopf.top(), std::max(0, zaehlerbreite), a.kopf.height());
-    m_angebot->setGeometry(a.kopf);
+    setzeEingepasst(m_angebot, angebot, a.kopfschrift, std::max(0, platz));
+    m_angebot->setGeometry(a.kopf.left(), a.kopf.top(), std::max(0, platz), a.kopf.height());
 
     // The picture at the screen's device pixels.
     const qreal dpr = devicePixelRatioF();
@@ -400,11 +440,8 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
     // The banner of what just happened.
     m_bannerLabel->setGeometry(a.banner);
     m_bannerLabel->setVisible(!m_banner.isEmpty());
-    const QFont bannerschrift = arial(a.bannerschrift, true);
-    m_bannerLabel->setFont(bannerschrift);
     faerbe(m_bannerLabel, m_bannerGrund, m_bannerSchrift);
-    setzeText(m_bannerLabel,
-              QFontMetrics(bannerschrift).elidedText(m_banner, Qt::ElideRight, a.banner.width() - a.bannerschrift));
+    setzeEingepasst(m_bannerLabel, m_banner, a.bannerschrift, a.banner.width() - a.bannerschrift / 2);
 
     // The scoreboard.
     baueZeilen(n);
@@ -429,7 +466,7 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
         setzeText(z.punkte, punkte);
         const int namensbreite = std::max(0, r.width() - 3 * innen - punktebreite);
         z.name->setGeometry(innen, 0, namensbreite, r.height());
-        setzeText(z.name, masse.elidedText(g.name, Qt::ElideRight, namensbreite));
+        setzeText(z.name, masse.elidedText(g.name, Qt::ElideRight, namensbreite), g.name);
     }
 }
 

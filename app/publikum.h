@@ -29,7 +29,8 @@ struct Bildquelle {
     QSize flaeche;
 };
 
-// Where everything goes on a screen of `schirm` logical pixels.
+// Where everything goes on a screen of `schirm` logical pixels. zeilenbreite:
+// what the widest row's name and score need at a text height (pixels).
 struct Publikumsaufteilung {
     QRect kopf;          // above the picture: the counter left, the points on offer right
     QRect bild;          // the picture, at the area's aspect, as large as the room left allows
@@ -41,7 +42,8 @@ struct Publikumsaufteilung {
     int spalten = 1;
     std::vector<QRect> zeilen;   // one per group, in scoreboard order
 };
-Publikumsaufteilung teilePublikumAuf(QSize schirm, QSize flaeche, int gruppen);
+Publikumsaufteilung teilePublikumAuf(QSize schirm, QSize flaeche, int gruppen,
+                                     const std::function<int(int)>& zeilenbreite = {});
 
 // The banner an event calls for ("Adler ist dran", "Richtig! Adler +12 Punkte"),
 // or nothing; the names come from the picture announced with it.
@@ -55,7 +57,7 @@ public:
         std::function<Spielbild()> bild;          // the rules' picture now
         std::function<Bildquelle()> quelle;       // what the picture area shows
         std::function<void(QKeyEvent*)> taste;    // a key pressed here, to be played there
-        std::function<bool()> gastgeberBraucht;   // a box, the settings panel or the key help is up
+        std::function<bool()> gastgeberBraucht;   // a box, the settings panel, the key help or the hand correction is up
         std::function<QWidget*()> hauptfenster;
         std::function<void(bool)> schwarzGeaendert;
     };
@@ -77,7 +79,7 @@ public:
     void setzeRangliste(bool gezeigt);
     // Shows or hides itself as the host's needs and the screens say, and
     // renders the rules' picture now.
-    void folge();
+    void folge(const Spielbild* bild = nullptr);
     // The picture area has changed (a new layout): render again, once per turn
     // of the event loop however many parts changed.
     void bildflaecheGeaendert();
