@@ -70,7 +70,9 @@ QString mitVorzeichen(int punkte)
 // A text as large as `pixel` where it fits into `breite`, else smaller down to
 // half that, else shortened with "…" at half (the full text stays the
 // label's accessible name).
-void setzeEingepasst(QLabel* l, const QString& text, int pixel, int breite)
+// kuerzbar: the part of the text to shorten first (a group's name, so that the
+// points stay readable).
+void setzeEingepasst(QLabel* l, const QString& text, int pixel, int breite, const QString& kuerzbar = {})
 {
     int p = pixel;
     while (p > pixel / 2 && QFontMetrics(arial(p, true)).horizontalAdvance(text) > breite)
@@ -78,8 +80,18 @@ void setzeEingepasst(QLabel* l, const QString& text, int pixel, int breite)
     const QFont schrift = arial(p, true);
     const QFontMetrics masse(schrift);
     l->setFont(schrift);
-    setzeText(l, masse.horizontalAdvance(text) <= breite ? text : masse.elidedText(text, Qt::ElideRight, breite),
-              text);
+    QString gezeigt = text;
+    if (masse.horizontalAdvance(text) > breite) {
+        const qsizetype wo = kuerzbar.isEmpty() ? -1 : text.indexOf(kuerzbar);
+        if (wo >= 0) {
+            QString rest = text;
+            rest.remove(wo, kuerzbar.size());
+            const QString kurz = masse.elidedText(kuerzbar, Qt::ElideRight, breite - masse.horizontalAdvance(rest));
+            gezeigt = text.left(wo) + kurz + text.mid(wo + kuerzbar.size());
+        }
+        gezeigt = masse.elidedText(gezeigt, Qt::ElideRight, breite);
+    }
+    setzeText(l, gezeigt, text);
 }
 
 QRect eingepasst(const QRect& raum, QSize seiten)
@@ -325,6 +337,7 @@ void Publikumsfenster::geschehen(const Spielereignis& e, const Spielbild& bild)
         m_banner.clear();
     } else if (const QString text = bannerText(e, bild); !text.isEmpty()) {
         m_banner = text;
+        m_bannerName = bild.gruppen.value(e.gruppe).name;
         // A claim in the scoreboard's colour of whose answer it is; the verdicts green and red.
         m_bannerGrund = e.art == Ereignisart::Anspruch ? Hellgelb
             : e.art == Ereignisart::Urteil             ? (e.richtig ? QColor(0, 128, 0) : Kastanie)
@@ -441,7 +454,7 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
     m_bannerLabel->setGeometry(a.banner);
     m_bannerLabel->setVisible(!m_banner.isEmpty());
     faerbe(m_bannerLabel, m_bannerGrund, m_bannerSchrift);
-    setzeEingepasst(m_bannerLabel, m_banner, a.bannerschrift, a.banner.width() - a.bannerschrift / 2);
+    setzeEingepasst(m_bannerLabel, m_banner, a.bannerschrift, a.banner.width() - a.bannerschrift / 2, m_bannerName);
 
     // The scoreboard.
     baueZeilen(n);
@@ -470,7 +483,8 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
     }
 }
 
-// The lines of F2, as large as the screen allows, in one column or two.
+// The lines of F2, as large as the screen allows, in one column or two. A few
+// long names do not make every line small: their lines shrink on their own.
 void Publikumsfenster::zeigeRangliste(const Spielbild& bild)
 {
     m_ranglisteSeite->setGeometry(rect());
@@ -479,10 +493,11 @@ void Publikumsfenster::zeigeRangliste(const Spielbild& bild)
     std::vector<int> punkte;
     for (const Gruppenbild& g : bild.gruppen)
         punkte.push_back(g.punkte);
-    std::vector<QString> zeilen;
+    std::vector<QString> zeilen, namen;
     std::vector<int> plaetze;
     for (const Rangplatz& r : rangliste(punkte)) {
-        zeilen.push_back(ranglistenZeile(r, bild.gruppen.value(r.gruppe).name));
+        namen.push_back(bild.gruppen.value(r.gruppe).name);
+        zeilen.push_back(ranglistenZeile(r, namen.back()));
         plaetze.push_back(r.platz);
     }
     const int W = width(), H = height();
@@ -500,16 +515,16 @@ void Publikumsfenster::zeigeRangliste(const Spielbild& bild)
     int spalten = 1, schrift = 1;
     for (const int s : {1, 2}) {
         const int proSpalte = std::max(1, (n + s - 1) / s);
-        int pixel = std::min(H / 14, (H - oben - rand) * 10 / (proSpalte * 14));
+        const int hoehe = std::min(H / 14, (H - oben - rand) * 10 / (proSpalte * 14));
         const int spaltenbreite = (W - 2 * rand - (s - 1) * rand) / s;
-        while (pixel > 8) {
-            int breiteste = 0;
-            for (const QString& z : zeilen)
-                breiteste = std::max(breiteste, QFontMetrics(arial(pixel, true)).horizontalAdvance(z));
-            if (breiteste <= spaltenbreite)
-                break;
+        int pixel = hoehe;
+        const auto passen = [&](int p) {
+            const QFontMetrics m(arial(p, true));
+            return std::count_if(zeilen.begin(), zeilen.end(),
+                                 [&](const QString& z) { return m.horizontalAdvance(z) <= spaltenbreite; });
+        };
+        while (pixel > hoehe * 7 / 10 && 10 * passen(pixel) < 9 * n)
             --pixel;
-        }
         if (pixel > schrift) {
             schrift = pixel;
             spalten = s;
@@ -521,9 +536,8 @@ void Publikumsfenster::zeigeRangliste(const Spielbild& bild)
     for (int i = 0; i < n; ++i) {
         QLabel* l = neuesLabel(m_ranglisteSeite, QStringLiteral("PublikumRang%1").arg(i));
         const bool vorn = plaetze[std::size_t(i)] <= 3;
-        l->setFont(arial(schrift, true));
         faerbe(l, Buehne, vorn ? QColor(255, 230, 120) : Qt::white);
-        setzeText(l, zeilen[std::size_t(i)]);
+        setzeEingepasst(l, zeilen[std::size_t(i)], schrift, spaltenbreite, namen[std::size_t(i)]);
         l->setGeometry(rand + (i / proSpalte) * (spaltenbreite + rand), oben + (i % proSpalte) * zeilenhoehe,
                        spaltenbreite, zeilenhoehe);
         l->show();

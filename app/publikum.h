@@ -105,6 +105,7 @@ private:
     bool m_erneuern = false;
     QPointer<QScreen> m_schirm;
     QString m_banner;
+    QString m_bannerName;   // the group's name in it, shortened first where it is too long
     QColor m_bannerGrund, m_bannerSchrift;
     Abbild m_abbild;
 
