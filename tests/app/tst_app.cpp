@@ -1112,6 +1112,12 @@ void TstApp::publikumsfenster()
     QVERIFY(!f.findChild<QWidget*>(QStringLiteral("Rangliste"))->isVisible());
     QCOMPARE(text(p, "PublikumRang0"), QStringLiteral("(none)"));
 
+    // Over the main window on a single screen it steps aside while the host types scores.
+    QVERIFY(klicke(knopf(f, "BBpunkteEingeben")));
+    QVERIFY(!p->isVisible());
+    QVERIFY(klicke(knopf(f, "BBeingabeFertig")));
+    QVERIFY(p->isVisible());
+
     // The last picture, revealed to its end: no winner, then the ranking by itself.
     taste(Qt::Key_PageDown, 117);
     QCOMPARE(text(p, "Bildzaehler"), QStringLiteral("Bild 2 von 2"));
