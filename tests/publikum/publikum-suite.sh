@@ -29,7 +29,8 @@ pruefe() {   # pruefe <what> <expected> <found>
 }
 
 # The game: the demo's pictures, 30 groups, the settings panel hidden, every
-# group may claim, a window of 1000 × 700.
+# group may claim, a window of 1000 × 700; the second entry names a missing
+# file, so that a message box comes up.
 spielordner="$arbeit/spiel"
 mkdir -p "$spielordner"
 cp -r "$demo/Bilder" "$spielordner/"
@@ -37,7 +38,7 @@ cp -r "$demo/Bilder" "$spielordner/"
     printf '#Fenster\r\n1000,700\r\n#Seiten\r\n4:3\r\n#Test\r\n0\r\n#Sektoren\r\n12\r\n'
     printf '#Jede\r\n1\r\n#Strafe\r\n2\r\n#Panel\r\n0\r\n#Gruppen\r\n30\r\n#Namen\r\n'
     for g in $(seq 30); do printf 'Gruppe %s\r\n' "$g"; done
-    printf '#Muster\r\nBilder/*\r\n#Bilder\r\nHaus.jpg\r\nRakete.jpg\r\n'
+    printf '#Muster\r\nBilder/*\r\n#Bilder\r\nHaus.jpg\r\nFehlt.jpg\r\nRakete.jpg\r\n'
 } >"$spielordner/Varno.ini"
 
 xorg_konfiguration() {
@@ -196,6 +197,14 @@ laufe_allein() {
     titel=$(xdotool getactivewindow getwindowname 2>/dev/null)
     pruefe "$wm, one screen: still in front after the keys" "Varno Quiz – Publikum" "$titel"
     taste minus
+    # A message box for the host: the audience window steps aside and comes back.
+    taste 3; taste plus; taste Next
+    pruefe "$wm, one screen: the box in front" "Varno Quiz" "$(xdotool getactivewindow getwindowname 2>/dev/null)"
+    pruefe "$wm, one screen: stepped aside" "" "$(xdotool search --onlyvisible --name 'Publikum' 2>/dev/null | head -n1)"
+    bildwerte 1280x800+0+0 "$wm-ein-schirm-meldung" >/dev/null
+    taste Return
+    publikum=$(fenster_von 'Publikum') || publikum=""
+    pruefe "$wm, one screen: back after the box" ja "$( [[ -n $publikum ]] && vollbild "$publikum")"
     taste F5
     pruefe "$wm, one screen: F5 closes it" "" "$(xdotool search --onlyvisible --name 'Publikum' 2>/dev/null | head -n1)"
     pruefe "$wm, one screen: main window stays" "$vorher" "$(geometrie "$haupt")"
