@@ -188,7 +188,6 @@ Publikumsfenster::Publikumsfenster(Anbindung anbindung, int bilderGesamt)
     m_spiel = new QWidget(this);
     m_zaehler = neuesLabel(m_spiel, QStringLiteral("Bildzaehler"));
     m_angebot = neuesLabel(m_spiel, QStringLiteral("Angebot"));
-    m_angebot->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_bild = neuesLabel(m_spiel, QStringLiteral("Publikumsbild"));
     m_bild->setAccessibleName(QStringLiteral("Publikumsbild"));
     m_bild->setAlignment(Qt::AlignCenter);
@@ -271,8 +270,8 @@ void Publikumsfenster::naechsterSchirm()
     folge();
 }
 
-// A window manager places a full-screen window on the monitor it is mapped on
-// and keeps it there: each move maps it afresh on the new screen.
+// Managers make a window full screen on the monitor its geometry lies on when
+// it is mapped: the window is mapped at the whole screen it is meant for.
 void Publikumsfenster::zeigeAufSchirm()
 {
     if (!m_schirm)
