@@ -276,9 +276,12 @@ void Publikumsfenster::zeigeAufSchirm()
 {
     if (!m_schirm)
         m_schirm = ersterSchirm();
-    // Beside the main window it must not take the host's keyboard; over it, it
-    // is the window the host types into.
-    setAttribute(Qt::WA_ShowWithoutActivating, !teiltSchirm());
+    // Beside the main window it must not take the host's keyboard (openbox and
+    // mutter focus a new full-screen window however it is shown, unless it
+    // declines focus); over it, it is the window the host types into.
+    const bool daneben = !teiltSchirm();
+    setAttribute(Qt::WA_ShowWithoutActivating, daneben);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus, daneben);
     // Qt hands the full-screen wish over with the mapping only when it is new.
     setWindowState(Qt::WindowNoState);
     setScreen(m_schirm);
