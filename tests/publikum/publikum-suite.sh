@@ -149,8 +149,8 @@ laufe() {   # one game under manager $1 on the display set up
     pruefe "$wm: F5 on the projector" 1920x1080+1280+0 "$(warte_auf_geometrie "$publikum" 1920x1080+1280+0)"
     pruefe "$wm: full screen" ja "$(vollbild "$publikum")"
     pruefe "$wm: main window stays" "$vorher" "$(geometrie "$haupt")"
-    # Either may have the keyboard: keys typed on the audience window are played too.
-    echo "     active window after F5: $(xdotool getactivewindow getwindowname 2>/dev/null)"
+    pruefe "$wm: the host keeps the keyboard" "$(xdotool getwindowname "$haupt")" \
+        "$(xdotool getactivewindow getwindowname 2>/dev/null)"
     # The keys still reach the game: reveal, claim, right.
     taste Next; taste Next; taste 1; taste plus
     read -r mittel streuung < <(bildwerte 1920x1080+1280+0 "$wm-projektor")
