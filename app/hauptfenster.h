@@ -85,6 +85,7 @@ public:
     QSize einstellungenGroesse() const override;
     void setzeEinstellungenPosition(const QPoint& links_oben) override;
     void bildGeaendert(const QRect& bereich) override;
+    qreal pixelVerhaeltnis() const override { return devicePixelRatioF(); }
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -92,6 +93,9 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    // The desktop session ends (logout): from now on no close asks.
+    void sitzungEndet() { m_sitzungEndet = true; }
 
     // For tests that look inside (a test subclass makes them public).
     Spielstand& spielstand() { return m_st; }
@@ -119,6 +123,7 @@ private:
     void bauePublikum();
     void zeigeSchwarzHinweis(bool schwarz);
     bool gastgeberBraucht() const;
+    void zeigeNotiz(const QString& text, int ms);
 
     Meldungen& m_meldungen;
     Zufall& m_zufall;
@@ -137,4 +142,5 @@ private:
     std::unique_ptr<Publikumsfenster> m_publikum;   // a window of its own, not a child
     QLabel* m_schwarzHinweis = nullptr;
     bool m_startGeplant = false;
+    bool m_sitzungEndet = false;
 };

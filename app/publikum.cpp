@@ -163,7 +163,9 @@ QString bannerText(const Spielereignis& e, const Spielbild& bild)
 {
     const QString name = bild.gruppen.value(e.gruppe).name;
     switch (e.art) {
-    case Ereignisart::Anspruch: return name + QStringLiteral(" ist dran");
+    case Ereignisart::Anspruch:
+    case Ereignisart::UrteilZurueckgenommen:   // the group answers again
+        return name + QStringLiteral(" ist dran");
     case Ereignisart::Urteil:
         return (e.richtig ? QStringLiteral("Richtig! ") : QStringLiteral("Falsch! ")) + name + QStringLiteral(" ")
             + mitVorzeichen(e.punkte) + QStringLiteral(" Punkte");
@@ -341,10 +343,11 @@ void Publikumsfenster::geschehen(const Spielereignis& e, const Spielbild& bild)
         m_banner = text;
         m_bannerName = bild.gruppen.value(e.gruppe).name;
         // A claim in the scoreboard's colour of whose answer it is; the verdicts green and red.
-        m_bannerGrund = e.art == Ereignisart::Anspruch ? Hellgelb
-            : e.art == Ereignisart::Urteil             ? (e.richtig ? QColor(0, 128, 0) : Kastanie)
-                                                       : QColor(90, 90, 90);
-        m_bannerSchrift = e.art == Ereignisart::Anspruch ? QColor(Qt::black) : QColor(Qt::white);
+        const bool dran = e.art == Ereignisart::Anspruch || e.art == Ereignisart::UrteilZurueckgenommen;
+        m_bannerGrund = dran ? Hellgelb
+            : e.art == Ereignisart::Urteil ? (e.richtig ? QColor(0, 128, 0) : Kastanie)
+                                           : QColor(90, 90, 90);
+        m_bannerSchrift = dran ? QColor(Qt::black) : QColor(Qt::white);
     }
     // Over the main window it steps aside while the host types (the settings
     // panel, the hand correction) and comes back when that is done.

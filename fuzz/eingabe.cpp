@@ -18,6 +18,7 @@
 #include "aufnahme.h"
 #include "fakefenster.h"
 #include "meldungsfang.h"
+#include "spieldatei.h"
 #include "testbilder.h"
 
 namespace Eingabe {
@@ -108,9 +109,7 @@ QString liesEin(const QByteArray& daten, Spielstand& st, Aufnahme& ziel, Meldung
     const QString pfad = arbeitsordner() + QStringLiteral("/Varno.ini");
     if (!schreibeDatei(pfad, daten))
         return QStringLiteral("kann ") + pfad + QStringLiteral(" nicht schreiben");
-    st.FensterBreite = 520;
-    st.FensterHoehe = 498;
-    liesEinstellungen(st, ziel, meldungen, pfad);
+    liesWieDasFenster(st, ziel, meldungen, pfad);
     return pruefeEinstellungen(st, ziel, meldungen);
 }
 

@@ -19,6 +19,7 @@
 #include "aufnahme.h"
 #include "meldungsfang.h"
 #include "pruefe.h"
+#include "spieldatei.h"
 #include "speicher.h"
 #include "testbilder.h"
 #include "welt.h"
@@ -51,15 +52,10 @@ QByteArray w1252(const QString& text)
 // The settings of a complete file, up to and including the comment before the pictures.
 QList<QByteArray> einstellungsZeilen(const QString& muster = QStringLiteral("Bilder\\Bild*.jpg"))
 {
-    QList<QByteArray> z;
-    for (const char* zeile :
-         {"#Fenstergröße: Breite,Höhe oder max", "max", "#Standard-Seitenverhältnis a:b oder *", "4:3",
-          "#Testmodus (0 oder 1)", "0", "#Anzahl der Sektoren", "20", "#Jede Gruppe darf tippen (0 oder 1)", "0",
-          "#Strafpunkte", "3", "#Einstellungsfenster anzeigen (0 oder 1)", "1", "#Anzahl der Gruppen", "3",
-          "#Namen der Gruppen", "Adler", "Biber", "Chamäleon", "#Syntax der Bildnamen"})
-        z << w1252(QString::fromUtf8(zeile));
-    z << w1252(muster) << "#Bilder";
-    return z;
+    return Spieldatei{.fenster = QStringLiteral("max"),
+                      .gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber"), QStringLiteral("Chamäleon")},
+                      .muster = muster, .bilder = {}}
+        .windowsZeilen();
 }
 
 struct Gelesen {
@@ -599,9 +595,7 @@ void TstFeindlich::umlauteImPfad()
     Aufnahme ziel;
     const QString ini = m_dir.filePath(QStringLiteral("Varno.ini"));
     QVERIFY(schreibeDatei(ini, vorspann + verbinde(zeilen, ende)));
-    w.st.FensterBreite = 520;
-    w.st.FensterHoehe = 498;
-    liesEinstellungen(w.st, ziel, w.meldungen, ini);
+    liesWieDasFenster(w.st, ziel, w.meldungen, ini);
     QCOMPARE(w.meldungen.texte(), QStringList());
     w.anzeige.zeilen = w.st.Gruppenzahl;
     w.st.Sektorenzahl = 8;

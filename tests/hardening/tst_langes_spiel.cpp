@@ -35,6 +35,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include "meldungsfang.h"
 #include "settings/einstellungen.h"
 #include "speicher.h"
+#include "spieldatei.h"
 #include "testbilder.h"
 #include "testfenster.h"
 #include "welt.h"
@@ -81,16 +82,17 @@ QString legeSpielAn(const QTemporaryDir& dir)
         namen << name;
     }
 
-    QList<QByteArray> zeilen{"#Fenster", "1024,768", "#Seitenverhältnis", "*", "#Testmodus", "0",
-                             "#Sektoren", QByteArray::number(Sektoren), "#Jede Gruppe", "0", "#Strafpunkte",
-                             QByteArray::number(Strafe), "#Einstellungsfenster", "0", "#Gruppen",
-                             QByteArray::number(Gruppen), "#Namen", "Adler", "Biber", "Chamäleon", "Dachs",
-                             "#Muster", dir.path().toUtf8() + "/*", "#Bilder"};
+    Spieldatei datei{.fenster = QStringLiteral("1024,768"), .seiten = QStringLiteral("*"),
+                     .sektoren = QString::number(Sektoren), .strafe = QString::number(Strafe),
+                     .panel = QStringLiteral("0"),
+                     .gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber"), QStringLiteral("Chamäleon"),
+                                 QStringLiteral("Dachs")},
+                     .muster = dir.path() + QStringLiteral("/*"), .bilder = {}};
     const char* const codes[] = {"", "?m", "?n", "?o", "?u", "?l", "?r"};
     for (int i = 0; i < Bilder; ++i)
-        zeilen << namen[i % namen.size()].toUtf8() + codes[i % 7];
+        datei.bilder << namen[i % namen.size()] + QLatin1String(codes[i % 7]);
     const QString ini = dir.filePath(QStringLiteral("Varno.ini"));
-    return schreibeDatei(ini, verbinde(zeilen)) ? ini : QString();
+    return datei.schreibe(ini) ? ini : QString();
 }
 
 // The same draws on every run.
@@ -203,9 +205,7 @@ void TstLangesSpiel::fuenfhundertBilder()
     Zuschauer zuschauer(w.anzeige);
     spiel.beobachte(zuschauer);
     Aufnahme ziel;
-    w.st.FensterBreite = 520;
-    w.st.FensterHoehe = 498;
-    liesEinstellungen(w.st, ziel, w.meldungen, m_ini);
+    liesWieDasFenster(w.st, ziel, w.meldungen, m_ini);
     QCOMPARE(w.meldungen.texte(), QStringList());
     QCOMPARE(w.st.Gruppenzahl, Gruppen);
     w.anzeige.zeilen = Gruppen;

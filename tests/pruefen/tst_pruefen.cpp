@@ -13,6 +13,7 @@
 #include "core/spielstand.h"
 #include "aufnahme.h"
 #include "pruefe.h"
+#include "spieldatei.h"
 #include "pruefen/bericht.h"
 #include "pruefen/neu.h"
 #include "settings/bildeintrag.h"
@@ -28,30 +29,10 @@ namespace {
 // The settings file of a clean game; a case replaces single lines (1-based).
 QStringList grundIni()
 {
-    return {
-        QStringLiteral("#Fenstergröße"),           // 1
-        QStringLiteral("1024,768"),                // 2
-        QStringLiteral("#Seitenverhältnis"),       // 3
-        QStringLiteral("4:3"),                     // 4
-        QStringLiteral("#Testmodus"),              // 5
-        QStringLiteral("0"),                       // 6
-        QStringLiteral("#Sektoren"),               // 7
-        QStringLiteral("20"),                      // 8
-        QStringLiteral("#Jede Gruppe darf tippen"),// 9
-        QStringLiteral("0"),                       // 10
-        QStringLiteral("#Strafpunkte"),            // 11
-        QStringLiteral("2"),                       // 12
-        QStringLiteral("#Einstellungsfenster"),    // 13
-        QStringLiteral("1"),                       // 14
-        QStringLiteral("#Anzahl der Gruppen"),     // 15
-        QStringLiteral("2"),                       // 16
-        QStringLiteral("#Namen"),                  // 17
-        QStringLiteral("Adler"),                   // 18
-        QStringLiteral("Chamäleon"),               // 19
-        QStringLiteral("#Syntax der Bildnamen"),   // 20
-        QStringLiteral("Bilder/*"),                // 21
-        QStringLiteral("#Bilder"),                 // 22
-    };
+    return Spieldatei{.fenster = QStringLiteral("1024,768"), .strafe = QStringLiteral("2"),
+                      .gruppen = {QStringLiteral("Adler"), QStringLiteral("Chamäleon")},
+                      .muster = QStringLiteral("Bilder/*"), .bilder = {}}
+        .zeilen();
 }
 
 // Lines of the basic file, with "<line>=<text>" replacements, then the entries.

@@ -2,8 +2,10 @@
 
 #include "aufnahme.h"
 #include "meldungsfang.h"
+#include "spieldatei.h"
 
 #include <sys/stat.h>
+#include "core/fenstermasse.h"
 #include "core/hilfen.h"
 #include "core/spielstand.h"
 #include "settings/einstellungen.h"
@@ -58,37 +60,13 @@ enum Zeile {
     KommentarNamen = 16, Name0 = 17, KommentarMuster = 21, Muster = 22, KommentarBilder = 23, Eintrag1 = 24,
 };
 
-// The complete example file, one entry per line, in Windows-1252.
+// The complete example file of the guide, a blank line among the names, in Windows-1252.
 QList<QByteArray> beispiel()
 {
-    return {
-        "#Fenstergr\xF6\xDF" "e: Breite,H\xF6he oder max",
-        "max",
-        "#Standard-Seitenverh\xE4ltnis a:b oder *",
-        "4:3",
-        "#Testmodus (0 oder 1)",
-        "0",
-        "#Anzahl der Sektoren",
-        "20",
-        "#Jede Gruppe darf tippen (0 oder 1)",
-        "0",
-        "#Strafpunkte",
-        "3",
-        "#Einstellungsfenster anzeigen (0 oder 1)",
-        "1",
-        "#Anzahl der Gruppen",
-        "3",
-        "#Namen der Gruppen",
-        "Adler",
-        "",
-        "Biber",
-        "Cham\xE4leon",
-        "#Syntax der Bildnamen",
-        "Bilder\\Bild*.jpg",
-        "#Bilder",
-        "01",
-        "02?o",
-    };
+    return Spieldatei{.fenster = QStringLiteral("max"),
+                      .gruppen = {QStringLiteral("Adler"), QString(), QStringLiteral("Biber"), QStringLiteral("Chamäleon")},
+                      .gruppenzahl = QStringLiteral("3")}
+        .windowsZeilen();
 }
 
 QList<QByteArray> bisZeile(int letzte)
@@ -105,11 +83,8 @@ struct Lauf {
             if (f.open(QIODevice::WriteOnly))
                 f.write(inhalt);
         }
-        // The window has put its design size there before reading.
-        st.FensterBreite = 520;
-        st.FensterHoehe = 498;
         st.Punktestand.fill(77);
-        liesEinstellungen(st, ziel, meldungen, verzeichnis.filePath(QStringLiteral("Varno.ini")));
+        liesWieDasFenster(st, ziel, meldungen, verzeichnis.filePath(QStringLiteral("Varno.ini")));
     }
 
     QTemporaryDir verzeichnis;
@@ -193,11 +168,9 @@ private slots:
         Spielstand st;
         st.StartFehler = true;
         st.Sektorenzahl = 9;
-        st.FensterBreite = 520;
-        st.FensterHoehe = 498;
         Aufnahme ziel;
         Meldungsfang meldungen;
-        liesEinstellungen(st, ziel, meldungen, ini);
+        liesWieDasFenster(st, ziel, meldungen, ini);
         QCOMPARE(meldungen.liste.size(), 1);
         QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
         QCOMPARE(meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
@@ -205,8 +178,7 @@ private slots:
         QVERIFY(ziel.aufrufe.isEmpty());
         QCOMPARE(st.Gruppenzahl, 0);
         QCOMPARE(st.Sektorenzahl, 0);
-        QCOMPARE(st.FensterBreite, 520);
-        QCOMPARE(st.FensterHoehe, 498);
+        QCOMPARE(QSize(st.FensterBreite, st.FensterHoehe), Entwurfsgroesse);
         QVERIFY(!st.Einstellungsdatei.istOffen());
     }
 

@@ -14,24 +14,17 @@ Spielordner::Spielordner()
     b.save(m_dir.filePath(QStringLiteral("Bild02.bmp")), "BMP");
 }
 
-void Spielordner::schreibe(const Einstellungen& e) const
+void Spielordner::schreibe(Spieldatei datei) const
 {
-    QStringList z;
-    z << "#Fenster" << e.fenster << "#Seiten" << "4:3" << "#Test" << e.test << "#Sektoren"
-      << e.sektoren << "#Jede" << e.jede << "#Strafpunkte" << "3" << "#Panel" << e.panel
-      << "#Gruppen" << QString::number(e.gruppen.size()) << "#Namen";
-    z << e.gruppen;
-    z << "#Syntax" << m_dir.filePath(QStringLiteral("Bild*")) << "#Bilder" << "01.jpg"
-      << "02.bmp";
-    QFile f(pfad());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(z.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    datei.muster = m_dir.filePath(QStringLiteral("Bild*"));
+    datei.bilder = {QStringLiteral("01.jpg"), QStringLiteral("02.bmp")};
+    QVERIFY(datei.schreibe(pfad()));
 }
 
 namespace {
 
 // The settings file is written before the window reads it in its constructor.
-const Spielordner& geschrieben(const Spielordner& ordner, const Einstellungen& e)
+const Spielordner& geschrieben(const Spielordner& ordner, const Spieldatei& e)
 {
     ordner.schreibe(e);
     return ordner;
@@ -39,7 +32,7 @@ const Spielordner& geschrieben(const Spielordner& ordner, const Einstellungen& e
 
 } // namespace
 
-Probefenster::Probefenster(const Einstellungen& e)
+Probefenster::Probefenster(const Spieldatei& e)
     : Testfenster(meldungen, zufall, geschrieben(ordner, e).pfad())
 {
 }

@@ -14,6 +14,7 @@
 #include "app/punktetafel.h"
 #include "meldungsfang.h"
 #include "spielfakes.h"
+#include "spieldatei.h"
 
 class Testfenster : public TForm1 {
 public:
@@ -22,6 +23,7 @@ public:
     using TForm1::rollbereich;
     using TForm1::spielstand;
     using TForm1::startschritteGelaufen;
+    using TForm1::sitzungEndet;
 
     Bildknopf* knopf(const QString& name) const { return findChild<Bildknopf*>(name); }
     QWidget* steuerelement(const QString& name) const { return findChild<QWidget*>(name); }
@@ -30,26 +32,15 @@ public:
     QWidget* inhalt() const { return rollbereich()->widget(); }
 };
 
-// The values of a game folder's "Varno.ini"; the rest is fixed: aspect 4:3,
-// 3 penalty points, the two pictures of the folder.
-struct Einstellungen {
-    QString fenster = QStringLiteral("520,498");
-    QString sektoren = QStringLiteral("20");
-    QString jede = QStringLiteral("0");
-    QString panel = QStringLiteral("1");
-    QStringList gruppen = {QStringLiteral("Adler"), QStringLiteral("Biber & Co"),
-                           QStringLiteral("Chamäleon")};
-    QString test = QStringLiteral("0");
-};
-
 // A fresh folder with two small pictures, a red JPEG of 80 x 60 and a blue
-// BMP of 60 x 80, and the settings file listing them.
+// BMP of 60 x 80, and the settings file listing them (the game's pattern and
+// entries are the folder's; the other values come from the case).
 class Spielordner {
 public:
     Spielordner();
     // The path of the settings file, which exists only once written.
     QString pfad() const { return m_dir.filePath(QStringLiteral("Varno.ini")); }
-    void schreibe(const Einstellungen& e) const;
+    void schreibe(Spieldatei datei) const;
 
 private:
     QTemporaryDir m_dir;
@@ -69,7 +60,7 @@ struct Fensterzubehoer {
 // every draw the first candidate.
 class Probefenster : private Fensterzubehoer, public Testfenster {
 public:
-    explicit Probefenster(const Einstellungen& e = {});
+    explicit Probefenster(const Spieldatei& e = {});
     explicit Probefenster(OhneEinstellungsdatei);
 
     using Fensterzubehoer::meldungen;
