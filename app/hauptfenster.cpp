@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,11 +19,13 @@
 #include "game/klaenge.h"
 #include "gruppenzeile.h"
 #include "klientbereich.h"
+#include "publikum.h"
 #include "punktetafel.h"
 #include "tafeln.h"
 #include "tastatur.h"
 #include "tonausgabe.h"
 #include "ueberblendung.h"
+#include "settings/bildeintrag.h"
 #include "settings/einstellungspanel.h"
 
 static void ladeBildressourcen()
@@ -88,6 +91,7 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
     m_st.BildDatei.clear();
     liesEinstellungen(m_st, *this, m_meldungen, einstellungsdatei);
     m_klient->aktualisiere();
+    bauePublikum();
 }
 
 TForm1::~TForm1() = default;
@@ -171,6 +175,59 @@ void TForm1::zeigeNotiz(const QString& text, int ms)
     m_tonHinweis->show();
     m_tonHinweis->raise();
     m_tonHinweisZeit->start(ms);
+}
+
+// The audience window hears the rules after the main window and is told of
+// every new layout of the picture area; keys pressed there are played here.
+void TForm1::bauePublikum()
+{
+    Publikumsfenster::Anbindung anbindung{
+        .bild = [this] { return m_spiel.bild(); },
+        .quelle = [this] { return Bildquelle{m_st.BildDatei, m_st.BildPosition, QSize(m_st.BildBreite, m_st.BildHoehe)}; },
+        .taste =
+            [this](QKeyEvent* e) {
+                QKeyEvent kopie(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
+                                e->nativeModifiers(), e->text(), e->isAutoRepeat(), e->count());
+                QApplication::sendEvent(this, &kopie);
+            },
+        .gastgeberBraucht = [this] { return gastgeberBraucht(); },
+        .hauptfenster = [this] { return static_cast<QWidget*>(this); },
+        .schwarzGeaendert = [this](bool schwarz) { zeigeSchwarzHinweis(schwarz); },
+    };
+    m_publikum = std::make_unique<Publikumsfenster>(std::move(anbindung),
+                                                    zaehleBildeintraege(m_st.Einstellungsdatei));
+    m_spiel.beobachte(*m_publikum);
+}
+
+// What the host must see on a single screen: a message box, the settings
+// panel, the key help, the score fields of a hand correction.
+bool TForm1::gastgeberBraucht() const
+{
+    return QApplication::activeModalWidget() != nullptr || einstellungenSichtbar() || m_hilfe->isVisible()
+        || m_spiel.bild().korrekturLaeuft;
+}
+
+// While the room sees black, the host sees that it does.
+void TForm1::zeigeSchwarzHinweis(bool schwarz)
+{
+    if (!m_schwarzHinweis) {
+        m_schwarzHinweis = new QLabel(this);
+        m_schwarzHinweis->setObjectName(QStringLiteral("SchwarzHinweis"));
+        m_schwarzHinweis->setFont(m_tonHinweis->font());
+        m_schwarzHinweis->setAlignment(Qt::AlignCenter);
+        m_schwarzHinweis->setAutoFillBackground(true);
+        QPalette p = m_schwarzHinweis->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, Qt::white);
+        m_schwarzHinweis->setPalette(p);
+        const QString text = QStringLiteral("Publikum sieht schwarz (B)");
+        m_schwarzHinweis->setText(text);
+        m_schwarzHinweis->setAccessibleName(text);
+        m_schwarzHinweis->resize(m_schwarzHinweis->sizeHint() + QSize(40, 20));
+    }
+    m_schwarzHinweis->move(Fensterrand + 2 * Bildrahmen, Fensterrand + 2 * Bildrahmen);
+    m_schwarzHinweis->setVisible(schwarz);
+    m_schwarzHinweis->raise();
 }
 
 void TForm1::zeigeZentriert() { m_groesse->zeigeZentriert(Entwurfsgroesse); }
@@ -341,7 +398,12 @@ QRect TForm1::rahmen() const { return m_s.Panel3->geometry(); }
 bool TForm1::einstellungenSichtbar() const { return !m_s.Panel1->isHidden(); }
 QSize TForm1::einstellungenGroesse() const { return m_s.Panel1->size(); }
 void TForm1::setzeEinstellungenPosition(const QPoint& links_oben) { m_s.Panel1->move(links_oben); }
-void TForm1::bildGeaendert(const QRect& bereich) { m_s.Image3->update(bereich); }
+void TForm1::bildGeaendert(const QRect& bereich)
+{
+    m_s.Image3->update(bereich);
+    if (m_publikum)
+        m_publikum->bildflaecheGeaendert();
+}
 
 // ---- events ------------------------------------------------------------------
 
@@ -424,6 +486,15 @@ bool TForm1::drueckeWennMoeglich(QAbstractButton* knopf) const
 // message box takes every key itself.
 bool TForm1::eventFilter(QObject* objekt, QEvent* e)
 {
+    if (m_publikum && (e->type() == QEvent::Show || e->type() == QEvent::Hide)) {
+        // Over the main window the audience window steps aside for a box or
+        // the key help, and the ranking shows on both windows while it shows here.
+        if (objekt == m_rangliste)
+            m_publikum->setzeRangliste(e->type() == QEvent::Show);
+        if (objekt == m_hilfe || qobject_cast<QDialog*>(objekt))
+            QTimer::singleShot(0, m_publikum.get(), [this] { m_publikum->folge(); });
+        return false;
+    }
     if (e->type() != QEvent::KeyPress)
         return false;
     auto* w = qobject_cast<QWidget*>(objekt);
@@ -439,7 +510,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e)
     if (!gedeutet)
         return false;
     const bool tippbar = gedeutet->aktion != Tastenaktion::Hilfe && gedeutet->aktion != Tastenaktion::Vollbild
-        && gedeutet->aktion != Tastenaktion::VollbildAus && gedeutet->aktion != Tastenaktion::Rangliste;
+        && gedeutet->aktion != Tastenaktion::VollbildAus && gedeutet->aktion != Tastenaktion::Rangliste
+        && gedeutet->aktion != Tastenaktion::Publikum && gedeutet->aktion != Tastenaktion::PublikumWeiter;
     if (tippbar && qobject_cast<QLineEdit*>(QApplication::focusWidget()))
         return false;
     // A held buzzer or remote key must not reveal sector after sector.
@@ -467,6 +539,18 @@ bool TForm1::fuehreAus(const Taste& taste)
     case Tastenaktion::Hilfe: m_hilfe->zeige(); return true;
     case Tastenaktion::Rangliste: m_rangliste->zeige(); return true;
     case Tastenaktion::Ton: schalteTon(); return true;
+    case Tastenaktion::Publikum: m_publikum->schalte(); return true;
+    case Tastenaktion::PublikumWeiter:
+        if (!m_publikum->offen())
+            return false;
+        m_publikum->naechsterSchirm();
+        return true;
+    case Tastenaktion::Schwarz:
+        // Without the audience window B and "." stay what they were.
+        if (!m_publikum->offen())
+            return false;
+        m_publikum->schalteSchwarz();
+        return true;
     case Tastenaktion::BildEnde: ereignis([this] { m_spiel.beendeBild(); }); return true;
     case Tastenaktion::Rueckgaengig: {
         bool zurueck = false;

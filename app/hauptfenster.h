@@ -19,6 +19,7 @@
 class Fenstergroesse;
 class Klientbereich;
 class Meldungen;
+class Publikumsfenster;
 class Punktetafel;
 class QAbstractButton;
 class Ueberblendung;
@@ -119,6 +120,9 @@ private:
     bool fuehreAus(const struct Taste& taste);
     void baueUeberblendungen();
     void schalteTon();
+    void bauePublikum();
+    void zeigeSchwarzHinweis(bool schwarz);
+    bool gastgeberBraucht() const;
     void zeigeNotiz(const QString& text, int ms);
 
     Meldungen& m_meldungen;
@@ -135,6 +139,8 @@ private:
     std::unique_ptr<Tonausgabe> m_ton;
     QLabel* m_tonHinweis = nullptr;
     QTimer* m_tonHinweisZeit = nullptr;
+    std::unique_ptr<Publikumsfenster> m_publikum;   // a window of its own, not a child
+    QLabel* m_schwarzHinweis = nullptr;
     bool m_startGeplant = false;
     bool m_sitzungEndet = false;
 };

@@ -55,6 +55,8 @@ std::optional<Taste> deuteTaste(int taste, Qt::KeyboardModifiers modifikatoren, 
     case Qt::Key_F1: return Taste{Tastenaktion::Hilfe};
     case Qt::Key_F2: return Taste{Tastenaktion::Rangliste};
     case Qt::Key_F11: return Taste{Tastenaktion::Vollbild};
+    case Qt::Key_F5:
+        return Taste{(modifikatoren & Qt::ShiftModifier) ? Tastenaktion::PublikumWeiter : Tastenaktion::Publikum};
     case Qt::Key_Escape: return Taste{Tastenaktion::VollbildAus};
     default: break;
     }
@@ -81,11 +83,16 @@ std::optional<Taste> deuteTaste(int taste, Qt::KeyboardModifiers modifikatoren, 
     if (modifikatoren & Qt::KeypadModifier) {
         if (const auto g = gruppeNachZeichen(taste); g && *g < ReihenLaenge)
             return Taste{Tastenaktion::Gruppe, *g};
+        if (taste == Qt::Key_Period)
+            return Taste{Tastenaktion::Schwarz};
         return std::nullopt;
     }
     const auto g = scancode != 0 ? gruppeNachOrt(scancode) : gruppeNachZeichen(taste);
     if (g)
         return Taste{Tastenaktion::Gruppe, *g};
+    // What presenter remotes send for a black screen; only where no group's key lies.
+    if (taste == Qt::Key_B || taste == Qt::Key_Period)
+        return Taste{Tastenaktion::Schwarz};
     return std::nullopt;
 }
 
@@ -108,6 +115,8 @@ const std::vector<Hilfezeile>& tastenhilfe()
         {QStringLiteral("Eingabe"), QStringLiteral("drückt die hervorgehobene Schaltfläche")},
         {QStringLiteral("Leertaste, Tab"), QStringLiteral("Schaltfläche mit dem Fokus drücken, Fokus weiter")},
         {QStringLiteral("F11"), QStringLiteral("Vollbild ein und aus")},
+        {QStringLiteral("F5, Umschalt+F5"), QStringLiteral("Publikumsfenster auf und zu, auf den nächsten Bildschirm")},
+        {QStringLiteral("B  oder  ."), QStringLiteral("Publikumsfenster schwarz und zurück")},
         {QStringLiteral("Esc"), QStringLiteral("Vollbild verlassen")},
         {QStringLiteral("M"), QStringLiteral("Ton aus und an")},
         {QStringLiteral("F2"), QStringLiteral("Rangliste")},

@@ -20,6 +20,9 @@ enum class Tastenaktion {
     Ton,          // sounds off and on
     BildEnde,     // the picture in play ends without a winner
     Rueckgaengig, // the last verdict of the picture is taken back
+    Publikum,     // the audience window open and closed
+    PublikumWeiter, // the audience window to the next screen
+    Schwarz,      // the audience window black and back
 };
 
 struct Taste {

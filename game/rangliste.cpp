@@ -7,9 +7,17 @@
 
 std::vector<Rangplatz> rangliste(const Spielstand& st)
 {
-    std::vector<Rangplatz> liste;
+    std::vector<int> punkte;
     for (int g = 0; g < anzahlGruppen(st); ++g)
-        liste.push_back({0, g, st.Punktestand[static_cast<std::size_t>(g)]});
+        punkte.push_back(st.Punktestand[static_cast<std::size_t>(g)]);
+    return rangliste(punkte);
+}
+
+std::vector<Rangplatz> rangliste(const std::vector<int>& punkte)
+{
+    std::vector<Rangplatz> liste;
+    for (std::size_t g = 0; g < punkte.size(); ++g)
+        liste.push_back({0, static_cast<int>(g), punkte[g]});
     std::stable_sort(liste.begin(), liste.end(),
                      [](const Rangplatz& a, const Rangplatz& b) { return a.punkte > b.punkte; });
     for (std::size_t i = 0; i < liste.size(); ++i) {

@@ -15,6 +15,8 @@ struct Rangplatz {
 };
 
 std::vector<Rangplatz> rangliste(const Spielstand& st);
+// The same for the scores of a view, in scoreboard order.
+std::vector<Rangplatz> rangliste(const std::vector<int>& punkte);
 
 // "<place>. <name>: <score> Punkte", the word " Punkte" for every score.
 QString ranglistenZeile(const Rangplatz& platz, const QString& name);

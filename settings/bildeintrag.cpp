@@ -101,3 +101,15 @@ bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser&
     }
     return true;
 }
+
+int zaehleBildeintraege(const Zeilenleser& datei)
+{
+    Zeilenleser kopie = datei;
+    int zahl = 0;
+    while (kopie.istOffen() && !kopie.amEnde()) {
+        const QString zeile = trimme(kopie.liesZeile());
+        if (!zeile.isEmpty() && !zeile.startsWith(QLatin1Char('#')))
+            ++zahl;
+    }
+    return zahl;
+}

@@ -7,6 +7,7 @@
 
 struct Spielstand;
 class Meldungen;
+class Zeilenleser;
 
 // Splits the "?x" positioning suffix off an entry. True: usable, code holds the
 // letter or is empty. False: malformed suffix, entry unchanged, code empty.
@@ -22,3 +23,8 @@ struct Bildvermesser {
 // SeitenY describe the new picture. False: a message was shown.
 // A decoding error while measuring propagates as VarnoFehler.
 bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser& vermesser);
+
+// How many entries the list holds from the reader's place on, counted on a copy
+// (the lines BildEintragLesen would take, usable or not), so that a view can say
+// "Bild 3 von 12" before the entries are read.
+int zaehleBildeintraege(const Zeilenleser& datei);

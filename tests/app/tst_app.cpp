@@ -20,7 +20,9 @@
 #include "app/bildknopf.h"
 #include "app/entwurf.h"
 #include "app/gruppenzeile.h"
+#include "app/publikum.h"
 #include "app/tastatur.h"
+#include "game/spiel.h"
 #include "app/tonausgabe.h"
 #include "testfenster.h"
 #include "app/meldungsboxen.h"
@@ -113,6 +115,9 @@ private slots:
     void schliessen();
     void fragebox();
     void ranglisteUeberDemFenster();
+    void publikumsAufteilung_data();
+    void publikumsAufteilung();
+    void publikumsfenster();
     void tonAusUndAn();
     void ohneTongeraetStill();
 };
@@ -765,6 +770,13 @@ void TstApp::tastenDeutung_data()
     QTest::newRow("F11") << int(Qt::Key_F11) << keine << 95 << "Vollbild";
     QTest::newRow("Escape") << int(Qt::Key_Escape) << keine << 9 << "VollbildAus";
     QTest::newRow("M") << int(Qt::Key_M) << keine << 58 << "Ton";
+    QTest::newRow("F5") << int(Qt::Key_F5) << keine << 71 << "Publikum";
+    QTest::newRow("Shift+F5") << int(Qt::Key_F5) << int(Qt::ShiftModifier) << 71 << "PublikumWeiter";
+    QTest::newRow("B") << int(Qt::Key_B) << keine << 56 << "Schwarz";
+    QTest::newRow(". (a remote's black screen)") << int(Qt::Key_Period) << keine << 60 << "Schwarz";
+    QTest::newRow("pad .") << int(Qt::Key_Period) << block << 91 << "Schwarz";
+    QTest::newRow(". on the E key (Dvorak) stays group 13") << int(Qt::Key_Period) << keine << 26 << "Gruppe 12";
+    QTest::newRow("Ctrl+B is the desktop's") << int(Qt::Key_B) << int(Qt::ControlModifier) << 56 << "";
     QTest::newRow("Enter stays Enter") << int(Qt::Key_Return) << keine << 36 << "";
     QTest::newRow("Space stays Space") << int(Qt::Key_Space) << keine << 65 << "";
     QTest::newRow("End") << int(Qt::Key_End) << keine << 115 << "BildEnde";
@@ -782,8 +794,9 @@ void TstApp::tastenDeutung()
     QFETCH(int, scancode);
     QFETCH(QString, bedeutung);
     const auto t = deuteTaste(taste, Qt::KeyboardModifiers(modifikatoren), quint32(scancode));
-    static const char* const namen[] = {"Gruppe", "Richtig", "Falsch", "Weiter", "Vollbild",
-                                        "VollbildAus", "Hilfe", "Rangliste", "Ton", "BildEnde", "Rueckgaengig"};
+    static const char* const namen[] = {"Gruppe",  "Richtig",      "Falsch",   "Weiter",   "Vollbild",
+                                        "VollbildAus", "Hilfe",    "Rangliste", "Ton",     "BildEnde",
+                                        "Rueckgaengig", "Publikum", "PublikumWeiter", "Schwarz"};
     QString ist;
     if (t) {
         ist = QLatin1String(namen[int(t->aktion)]);
@@ -1082,6 +1095,213 @@ void TstApp::ranglisteUeberDemFenster()
     QVERIFY(rangliste->isVisible());
     QTest::mouseClick(rangliste, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!rangliste->isVisible());
+    QVERIFY(f.meldungen.liste.isEmpty());
+}
+
+// The audience window's layout on the screens a room may have: every group
+// visible without scrolling, in columns where needed, at a text height read
+// from the back; the picture at the picture area's aspect; nothing overlaps.
+void TstApp::publikumsAufteilung_data()
+{
+    QTest::addColumn<QSize>("schirm");
+    QTest::addColumn<QSize>("flaeche");
+    QTest::addColumn<int>("gruppen");
+    QTest::addColumn<int>("spalten");
+    const QSize vierDrittel(490, 368), breit(890, 501), hoch(490, 653);
+    QTest::newRow("1024x768, 30 groups") << QSize(1024, 768) << vierDrittel << 30 << 2;
+    QTest::newRow("1024x768, 1 group, 16:9") << QSize(1024, 768) << breit << 1 << 1;
+    QTest::newRow("1024x768, 4 groups, 3:4") << QSize(1024, 768) << hoch << 4 << 1;
+    QTest::newRow("720p, 13 groups") << QSize(1280, 720) << vierDrittel << 13 << 1;
+    QTest::newRow("720p, 30 groups") << QSize(1280, 720) << breit << 30 << 2;
+    QTest::newRow("1080p, 12 groups") << QSize(1920, 1080) << vierDrittel << 12 << 1;
+    QTest::newRow("4K, 30 groups") << QSize(3840, 2160) << breit << 30 << 2;
+    QTest::newRow("no picture area yet") << QSize(1024, 768) << QSize() << 3 << 1;
+}
+
+void TstApp::publikumsAufteilung()
+{
+    QFETCH(QSize, schirm);
+    QFETCH(QSize, flaeche);
+    QFETCH(int, gruppen);
+    QFETCH(int, spalten);
+    const auto zeilenbreite = [](int pixel) {
+        QFont f(QStringLiteral("Arial"));
+        f.setPixelSize(pixel);
+        f.setBold(true);
+        return QFontMetrics(f).horizontalAdvance(QStringLiteral("Gruppe 30-999"));
+    };
+    const Publikumsaufteilung a = teilePublikumAuf(schirm, flaeche, gruppen, zeilenbreite);
+    const QRect ganz(QPoint(0, 0), schirm);
+    QCOMPARE(a.spalten, spalten);
+    QCOMPARE(int(a.zeilen.size()), gruppen);
+    QVERIFY2(a.schrift >= schirm.height() / 32, qPrintable(QString::number(a.schrift)));
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setPixelSize(a.schrift);
+    schrift.setBold(true);
+    for (std::size_t i = 0; i < a.zeilen.size(); ++i) {
+        const QRect& r = a.zeilen[i];
+        QVERIFY2(ganz.contains(r), qPrintable(QStringLiteral("row %1 off the screen").arg(i)));
+        QVERIFY(QFontMetrics(schrift).height() <= r.height());
+        for (const QRect& anderes : {a.bild, a.kopf, a.banner})
+            QVERIFY2(!r.intersects(anderes), qPrintable(QStringLiteral("row %1 overlaps").arg(i)));
+        for (std::size_t j = 0; j < i; ++j)
+            QVERIFY(!r.intersects(a.zeilen[j]));
+    }
+    for (const QRect& teil : {a.bild, a.kopf, a.banner})
+        QVERIFY(ganz.contains(teil));
+    QVERIFY(!a.bild.intersects(a.kopf) && !a.bild.intersects(a.banner));
+    // The same shape as the picture area, up to a pixel's rounding.
+    if (!flaeche.isEmpty()) {
+        QVERIFY(std::abs(a.bild.width() * flaeche.height() - a.bild.height() * flaeche.width())
+                <= std::max(flaeche.width(), flaeche.height()));
+    }
+    // Where a board of controls left the picture a quarter of the screen.
+    QVERIFY2(10 * a.bild.width() * a.bild.height() >= 3 * schirm.width() * schirm.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(a.bild.width()).arg(a.bild.height())));
+}
+
+namespace {
+
+QWidget* publikum()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("Publikum"))
+            return w;
+    }
+    return nullptr;
+}
+
+QString text(QWidget* fenster, const QString& name)
+{
+    auto* l = fenster->findChild<QLabel*>(name);
+    return l && l->isVisible() ? l->text() : QStringLiteral("(none)");
+}
+
+bool istGrau(QColor c) { return c.red() == 128 && c.green() == 128 && c.blue() == 128; }
+
+// Which sectors of n show grey, sampled inside each sector near its middle ray.
+QList<bool> graueSektoren(const QImage& bild, int n)
+{
+    QList<bool> grau;
+    const QPointF mitte(bild.width() / 2.0, bild.height() / 2.0);
+    const double radius = 0.35 * std::min(bild.width(), bild.height());
+    for (int k = 0; k < n; ++k) {
+        const double winkel = (2 * k + 1) * M_PI / n;
+        const QPointF p = mitte + radius * QPointF(std::cos(winkel), std::sin(winkel));
+        grau << istGrau(bild.pixelColor(p.toPoint()));
+    }
+    return grau;
+}
+
+}  // namespace
+
+// The audience window through a game played with keys pressed on it: what it
+// shows follows every event, the picture has the main window's sectors, and
+// the main window stays as it was.
+void TstApp::publikumsfenster()
+{
+    Spieldatei e;
+    e.fenster = QStringLiteral("800,600");
+    e.panel = QStringLiteral("0");
+    e.jede = QStringLiteral("1");
+    e.sektoren = QStringLiteral("8");
+    e.gruppen.clear();
+    const QString langerName = QStringLiteral("Die außerordentlich wissbegierigen Nachteulen vom Stammtisch");
+    e.gruppen << langerName;
+    for (int g = 2; g <= 30; ++g)
+        e.gruppen << QStringLiteral("Gruppe %1").arg(g);
+    Probefenster f(e);
+    QVERIFY(zeigeUndStarte(f));
+    const QRect vorher = f.geometry();
+    QWidget* p = publikum();
+    QVERIFY(p && !p->isVisible());
+    drueckeTaste(&f, Qt::Key_B, Qt::NoModifier, 56, QStringLiteral("b"));   // closed: B does nothing
+    QVERIFY(!f.findChild<QLabel*>(QStringLiteral("SchwarzHinweis")));
+
+    drueckeTaste(&f, Qt::Key_F5, Qt::NoModifier, 71, QString());
+    QVERIFY(p->isVisible());
+    QCOMPARE(p->windowTitle(), QStringLiteral("Varno Quiz – Publikum"));
+    p->setGeometry(0, 0, 1024, 768);
+    QTRY_COMPARE(p->size(), QSize(1024, 768));
+
+    const auto taste = [p](int k, quint32 scancode) { drueckeTaste(p, k, Qt::NoModifier, scancode, QString()); };
+    taste(Qt::Key_PageDown, 117);
+    taste(Qt::Key_PageDown, 117);
+    QCOMPARE(f.spielstand().VerdecktZahl, 6);
+    QCOMPARE(text(p, "Bildzaehler"), QStringLiteral("Bild 1 von 2"));
+    QCOMPARE(text(p, "Angebot"), punkteAngebotText(5));
+    auto* bild = p->findChild<QLabel*>(QStringLiteral("Publikumsbild"));
+    QVERIFY(bild);
+    QCOMPARE(bild->accessibleName(), QStringLiteral("Publikumsbild"));
+    const QImage gross = bild->pixmap().toImage();
+    const QImage klein = f.bildbereich().sichtbaresBild();
+    QVERIFY(gross.width() > 2 * klein.width());
+    QCOMPARE(graueSektoren(gross, 8), graueSektoren(klein, 8));
+    QCOMPARE(graueSektoren(gross, 8).count(true), 6);
+
+    taste(Qt::Key_2, 11);
+    QCOMPARE(text(p, "Banner"), QStringLiteral("Gruppe 2 ist dran"));
+    auto* zeile1 = p->findChild<QFrame*>(QStringLiteral("PublikumZeile1"));
+    QCOMPARE(zeile1->palette().color(QPalette::Window), QColor(255, 255, 200));
+    taste(Qt::Key_Minus, 20);
+    QCOMPARE(text(p, "Banner"), QStringLiteral("Falsch! Gruppe 2 −3 Punkte"));
+    QCOMPARE(text(p, "PublikumPunkte1"), QStringLiteral("-3"));
+    QCOMPARE(zeile1->palette().color(QPalette::Window), QColor(192, 192, 192));
+    taste(Qt::Key_3, 12);
+    taste(Qt::Key_Plus, 21);
+    QCOMPARE(text(p, "Banner"), QStringLiteral("Richtig! Gruppe 3 +5 Punkte"));
+    QCOMPARE(text(p, "Angebot"), QString());
+    // A verdict taken back shows as the group answering again.
+    drueckeTaste(p, Qt::Key_Z, Qt::ControlModifier, 52, QString());
+    QCOMPARE(text(p, "Banner"), QStringLiteral("Gruppe 3 ist dran"));
+    QCOMPARE(text(p, "PublikumPunkte2"), QStringLiteral("0"));
+    taste(Qt::Key_Plus, 21);
+    QCOMPARE(text(p, "PublikumPunkte2"), QStringLiteral("5"));
+
+    // Every row on the screen, none over another; a long name shortened.
+    for (int i = 0; i < 30; ++i) {
+        auto* z = p->findChild<QFrame*>(QStringLiteral("PublikumZeile%1").arg(i));
+        QVERIFY(z && z->isVisible() && p->rect().contains(z->geometry()));
+    }
+    auto* name0 = p->findChild<QLabel*>(QStringLiteral("PublikumName0"));
+    QVERIFY(name0->text().endsWith(QStringLiteral("…")));
+    QCOMPARE(name0->accessibleName(), langerName);
+
+    // B blacks the room out and the host sees that it does.
+    taste(Qt::Key_B, 56);
+    auto* schwarz = p->findChild<QWidget*>(QStringLiteral("Schwarz"));
+    auto* hinweis = f.findChild<QLabel*>(QStringLiteral("SchwarzHinweis"));
+    QVERIFY(schwarz->isVisible() && schwarz->geometry() == p->rect() && hinweis && hinweis->isVisible());
+    taste(Qt::Key_Period, 60);
+    QVERIFY(!schwarz->isVisible() && !hinweis->isVisible());
+
+    // F2 on both windows; a key closes both.
+    taste(Qt::Key_F2, 68);
+    QVERIFY(f.findChild<QWidget*>(QStringLiteral("Rangliste"))->isVisible());
+    QCOMPARE(text(p, "PublikumRang0"), QStringLiteral("1. Gruppe 3: 5 Punkte"));
+    taste(Qt::Key_Space, 65);
+    QVERIFY(!f.findChild<QWidget*>(QStringLiteral("Rangliste"))->isVisible());
+    QCOMPARE(text(p, "PublikumRang0"), QStringLiteral("(none)"));
+
+    // Over the main window on a single screen it steps aside while the host types scores.
+    QVERIFY(klicke(knopf(f, "BBpunkteEingeben")));
+    QVERIFY(!p->isVisible());
+    QVERIFY(klicke(knopf(f, "BBeingabeFertig")));
+    QVERIFY(p->isVisible());
+
+    // The last picture, revealed to its end: no winner, then the ranking by itself.
+    taste(Qt::Key_PageDown, 117);
+    QCOMPARE(text(p, "Bildzaehler"), QStringLiteral("Bild 2 von 2"));
+    QCOMPARE(text(p, "Banner"), QStringLiteral("(none)"));
+    for (int i = 0; i < 8; ++i)
+        taste(Qt::Key_PageDown, 117);
+    QCOMPARE(f.spielstand().VerdecktZahl, 0);
+    QCOMPARE(text(p, "PublikumRang0"), QStringLiteral("1. Gruppe 3: 5 Punkte"));
+    QCOMPARE(text(p, "PublikumRang29"), QStringLiteral("30. Gruppe 2: -3 Punkte"));
+
+    taste(Qt::Key_F5, 71);
+    QVERIFY(!p->isVisible());
+    QCOMPARE(f.geometry(), vorher);
     QVERIFY(f.meldungen.liste.isEmpty());
 }
 

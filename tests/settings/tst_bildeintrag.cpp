@@ -155,6 +155,9 @@ private slots:
     {
         QFETCH(QByteArray, daten);
         Liste l;
+        // The picture counter's total counts what the reader would take: nothing here.
+        l.st.Einstellungsdatei.oeffneDaten(daten);
+        QCOMPARE(zaehleBildeintraege(l.st.Einstellungsdatei), 0);
         QVERIFY(!l.lies(daten));
         QCOMPARE(l.meldungen.liste.size(), 1);
         QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
@@ -372,6 +375,9 @@ private slots:
         QFETCH(QByteArray, daten);
         QFETCH(bool, amEnde);
         Liste l;
+        l.st.Einstellungsdatei.oeffneDaten(daten);
+        QCOMPARE(zaehleBildeintraege(l.st.Einstellungsdatei), 1);
+        QCOMPARE(l.st.Einstellungsdatei.gelesenZeilen(), 0);   // counted on a copy
         QVERIFY(l.lies(daten));
         QCOMPARE(l.st.Einstellungsdatei.amEnde(), amEnde);
         if (!amEnde) {

@@ -1,0 +1,44 @@
+#include "abbild.h"
+
+#include <QPainter>
+
+#include "core/meldungen.h"
+#include "darstellung.h"
+#include "pixel.h"
+#include "sektor.h"
+
+void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt)
+{
+    if (ziel.isNull())
+        return;
+    QPainter maler(&ziel);
+    richteAbdeckungEin(maler);
+    for (int k = 0; k < std::min<int>(n, int(verdeckt.size())); ++k) {
+        if (!verdeckt[k])
+            continue;
+        const Sektor s = sektorPolygon(k, n, ziel.width(), ziel.height());
+        if (s.status == SektorStatus::Polygon)
+            maler.drawPolygon(s.punkte, Qt::OddEvenFill);
+    }
+}
+
+QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse)
+{
+    if (groesse.isEmpty())
+        return {};
+    // A reveal changes only the cover: the fitted picture serves again.
+    if (pfad == m_pfad && code == m_code && m_bild.size() == groesse)
+        return m_bild;
+    m_pfad = pfad;
+    m_code = code;
+    m_bild = QImage(groesse, QImage::Format_RGB32);
+    m_bild.fill(Farbe::Grau);
+    if (pfad.isEmpty())
+        return m_bild;
+    try {
+        stelleBildDar(m_bild, m_vorrat.lade(pfad, groesse, code), code);
+    } catch (const VarnoFehler&) {
+        m_bild.fill(Farbe::Grau);
+    }
+    return m_bild;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The picture and its cover drawn for a second view at a size of its own: the
+// same sectors at the same angles as long as the view keeps the picture
+// area's aspect. Paints only; no message box, no game state.
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include "bildvorrat.h"
+
+// The covered sectors of n over ziel, as DrawEck would paint them on an area of
+// ziel's size. A sector whose rays lie two edges apart stays unpainted, as in
+// the picture area, but without the message: the second view shows none.
+void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt);
+
+// The picture of a file fitted into an area of `groesse` under the positioning
+// code, from a store of its own so that the picture area's store keeps its
+// picture. Grey when there is no file or it cannot be loaded: the second view
+// shows no error texts.
+class Abbild {
+public:
+    QImage bild(const QString& pfad, const QString& code, QSize groesse);
+
+private:
+    Bildvorrat m_vorrat;
+    QString m_pfad, m_code;
+    QImage m_bild;
+};
