@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "pruefe.h"
+#include "speicher.h"
 
 namespace {
 
@@ -123,24 +124,6 @@ QImage aufnahme(const QString& id)
     p.start(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("png:-")});
     p.waitForFinished(10000);
     return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
-}
-
-long rss(qint64 pid)
-{
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return zahl(QString::fromLatin1(f.readAll()), QStringLiteral("VmRSS:\\s+(\\d+) kB"));
-}
-
-long cpuTicks(qint64 pid)
-{
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(f.readAll());
-    const QStringList teile = text.mid(text.lastIndexOf(QLatin1Char(')')) + 2).split(QLatin1Char(' '));
-    return teile.value(11).toLong() + teile.value(12).toLong();  // utime + stime
 }
 
 bool schwarz(QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; }
@@ -587,7 +570,7 @@ void TstFenster::groessensturm()
     xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
     xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Return")});
     QThread::msleep(300);
-    const long vorher = rss(spiel.pid());
+    const qint64 vorher = statusKb("VmRSS:", spiel.pid());
     QRandomGenerator zufall(11);
     QElapsedTimer uhr;
     uhr.start();
@@ -604,11 +587,11 @@ void TstFenster::groessensturm()
     QVERIFY(pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), true)));
     QVERIFY(pruefeSpalte(bild));
     // No loop of resize events left running.
-    const long ticks = cpuTicks(spiel.pid());
+    const qint64 ticks = cpuTicks(spiel.pid());
     QThread::msleep(1000);
     QVERIFY2(cpuTicks(spiel.pid()) - ticks < 10, "still busy after the storm");
-    const long nachher = rss(spiel.pid());
-    qInfo("resident memory %ld kB before, %ld kB after", vorher, nachher);
+    const qint64 nachher = statusKb("VmRSS:", spiel.pid());
+    qInfo("resident memory %lld kB before, %lld kB after", vorher, nachher);
     if (qEnvironmentVariableIsSet("VARNO_SANITIZER"))
         QSKIP("AddressSanitizer holds freed memory in quarantine; memory is judged in the normal build");
     QVERIFY2(nachher < vorher + 4 * 1024, "memory grew by the storm");
