@@ -252,17 +252,20 @@ void TstLangesSpiel::fuenfhundertBilder()
         }
         // A verdict took when it changed the claiming group's score by the
         // expected amount; the tally in spieleBild checks the rest.
-        bool urteil(Knopf k, int aenderung, void (Spiel::*klick)())
+        bool urteil(Knopf k, int aenderung)
         {
             const int g = std::exchange(dran, -1);
             if (g < 0 || !klickbar(k))
                 return false;
             const int vorher = w.st.Punktestand[g];
-            return ereignis([&] { (spiel.*klick)(); }) && w.st.Punktestand[g] == vorher + aenderung
+            Spiel& s = spiel;
+            const bool richtig = k == Knopf::Richtig;
+            return ereignis([&s, richtig] { richtig ? s.BRichtigClick() : s.BFalschClick(); })
+                && w.st.Punktestand[g] == vorher + aenderung
                 && !klickbar(k);
         }
-        bool falsch() override { return urteil(Knopf::Falsch, -Strafe, &Spiel::BFalschClick); }
-        bool richtig() override { return urteil(Knopf::Richtig, punkteJetzt(), &Spiel::BRichtigClick); }
+        bool falsch() override { return urteil(Knopf::Falsch, -Strafe); }
+        bool richtig() override { return urteil(Knopf::Richtig, punkteJetzt()); }
         int punkteJetzt() const override { return w.st.VerdecktZahl - 1; }
         QString korrigiere(const std::array<int, Gruppen>& alt, const std::array<int, Gruppen>& neu) override
         {
