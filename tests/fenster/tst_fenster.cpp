@@ -604,7 +604,9 @@ void TstFenster::vollbild()
     Spielordner ordner(QStringLiteral("1024,768"));
     Spiel spiel(ordner);
     const QString id = spiel.fenster();
-    const Blick vorher = ruhigerBlick(id);
+    // F11 counts only once the start-up steps have ended; under the sanitizer
+    // build they can outlast a short quiet, so this one waits longer.
+    const Blick vorher = ruhigerBlick(id, 3000);
     xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
     xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("F11")});
     const Blick voll = ruhigerBlick(id);
