@@ -118,12 +118,27 @@ QString fensterMitTitel(const QString& muster, qint64 pid)
     return {};
 }
 
-QImage aufnahme(const QString& id)
+QImage einzelaufnahme(const QString& id)
 {
     QProcess p;
     p.start(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("png:-")});
     p.waitForFinished(10000);
     return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+// A settled window's picture: two captures a moment apart agree (the game may
+// still be repainting after a size change, slowly in the sanitizer build).
+QImage aufnahme(const QString& id)
+{
+    QImage bild = einzelaufnahme(id);
+    for (int versuch = 0; versuch < 10; ++versuch) {
+        QThread::msleep(200);
+        QImage neu = einzelaufnahme(id);
+        if (neu == bild)
+            break;
+        bild = std::move(neu);
+    }
+    return bild;
 }
 
 bool schwarz(QRgb c) { return qRed(c) < 40 && qGreen(c) < 40 && qBlue(c) < 40; }
