@@ -59,6 +59,7 @@ public:
     // every call in alsEreignis().
 private:
     void wendeFenstergroesseAn();
+    void bereiteNaechstesVor();
     void beendeBildOhneGewinner();
     bool istGruppe(int g) const;
     bool istRaus(int g) const;

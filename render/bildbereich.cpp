@@ -173,6 +173,13 @@ bool Bildbereich::Daten::kannSchnellAufdecken(int k)
 Bildbereich::Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen)
     : d(std::make_unique<Daten>(st, fenster, meldungen))
 {
+    // The area the next layout will give a picture of that size.
+    d->vorrat.meldeSicht([&st, &fenster](QSize voll) {
+        const bool eigenes = st.StandardSeitenX == KeinSeitenverhaeltnis;
+        return berechneBildbereich(fenster.innenGroesse(), eigenes ? voll.width() : st.StandardSeitenX,
+                                   eigenes ? voll.height() : st.StandardSeitenY)
+            .groesse;
+    });
 }
 
 Bildbereich::~Bildbereich() = default;
@@ -181,6 +188,7 @@ const QImage& Bildbereich::sichtbaresBild() const { return d->sichtbar; }
 const QImage& Bildbereich::iBild() const { return d->iBild; }
 int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
 void Bildbereich::vergissBild() { d->vorrat.vergiss(); }
+Bildvorrat& Bildbereich::vorrat() { return d->vorrat; }
 
 void Bildbereich::DrawEck(int k)
 {
@@ -257,6 +265,11 @@ QSize Bildbereich::missBild(const QString& pfad)
     return groesse;
 }
 
+void Bildbereich::bereiteVor(const QString& pfad, const QString& code)
+{
+    d->vorrat.dekodiereVorab(pfad, code);
+}
+
 void Bildbereich::rendereBild()
 {
     d->stand = Daten::Stand::Unbekannt;
@@ -270,10 +283,9 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
         d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
-    const Dekodiert& quelle = d->vorrat.lade(pfad, ziel.size(), code);
     if (&ziel == &d->iBild)
         d->stand = Daten::Stand::Unbekannt;
-    stelleBildDar(ziel, quelle, code);
+    d->vorrat.stelleDar(ziel, pfad, code);
 }
 
 bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }

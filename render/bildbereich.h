@@ -9,6 +9,7 @@
 #include "bildflaeche.h"
 
 struct Spielstand;
+class Bildvorrat;
 class Fenster;
 class Meldungen;
 
@@ -32,6 +33,7 @@ public:
     void deckeAuf(int sektor) override;
     void fuelleGrau() override;
     QSize missBild(const QString& pfad) override;
+    void bereiteVor(const QString& pfad, const QString& code) override;
 
     // Renders the file pfad with the positioning code into ziel, fitted to
     // ziel's size (BildDarstellung). Throws VarnoFehler when loading fails.
@@ -42,6 +44,8 @@ public:
     int dekodierZaehler() const;
     // Drops the kept picture, so that the next use decodes the file again.
     void vergissBild();
+    // The decoded pictures, which other views of the game draw from too.
+    Bildvorrat& vorrat();
 
 private:
     struct Daten;

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct Spielstand;
 class Meldungen;
@@ -22,3 +23,12 @@ struct Bildvermesser {
 // SeitenY describe the new picture. False: a message was shown.
 // A decoding error while measuring propagates as VarnoFehler.
 bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser& vermesser);
+
+// The picture the next BildEintragLesen would begin: its path and code, when
+// that entry is usable, names an existing file and has a picture's extension.
+// Reads on a copy of the reader, so nothing is used up and nothing is shown.
+struct Bildvorschau {
+    QString pfad;
+    QString code;
+};
+std::optional<Bildvorschau> NaechsterBildEintrag(const Spielstand& st);
