@@ -375,7 +375,13 @@ QImage ladeBmp(const QString& datei, const QString& anzeigePfad)
     if (!oeffneRegulaereDatei(f, datei))
         throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
     // Qt's default limit (128 MB) would refuse ordinary camera-sized bitmaps.
-    QImageReader::setAllocationLimit(int(Bildgrenze::MaxPixel * 4 / (1024 * 1024)) + 64);
+    // The limit is one for the whole program, and bitmaps are read on two
+    // threads: it is set once, before the first read.
+    static const bool grenzeGesetzt = [] {
+        QImageReader::setAllocationLimit(int(Bildgrenze::MaxPixel * 4 / (1024 * 1024)) + 64);
+        return true;
+    }();
+    Q_UNUSED(grenzeGesetzt);
     // Qt refuses some huge headers as invalid; the size is the clearer reason.
     const QByteArray kopf = f.peek(26);
     if (kopf.size() == 26 && kopf.startsWith("BM")) {

@@ -22,6 +22,11 @@ bool dient(const Bedarf& a, const Bedarf& b)
     return a.achtel >= b.achtel && a.teil.contains(b.teil);
 }
 
+bool gleich(const Bedarf& a, const Bedarf& b)
+{
+    return a.achtel == b.achtel && a.teil == b.teil;
+}
+
 // A text no other thread shares, so that its counts and its end are the worker's alone.
 QString eigene(const QString& s)
 {
@@ -43,6 +48,24 @@ int Bildvorrat::meldeSicht(Bereichsregel regel)
 void Bildvorrat::meldeSichtAb(int sicht)
 {
     m_sichten.erase(sicht);
+}
+
+Bedarf Bildvorrat::gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
+                                std::vector<QSize>* bereiche) const
+{
+    Bedarf gesamt;
+    bool erster = true;
+    for (const auto& [sicht, regel] : m_sichten) {
+        const QSize bereich = regel(voll);
+        if (bereiche)
+            bereiche->push_back(bereich);
+        const Bedarf b = bedarf(voll, bereich, code);
+        gesamt = erster ? b : vereinigt(gesamt, b);
+        erster = false;
+    }
+    if (istBmp(pfad))
+        gesamt = Bedarf{8, QRect(QPoint(0, 0), voll)};
+    return gesamt;
 }
 
 Bildvorrat::Kennung Bildvorrat::kennung(const QString& pfad) const
@@ -90,7 +113,7 @@ void Bildvorrat::leseKopf(Eintrag& e, const QString& pfad)
     if (istBmp(pfad)) {
         // A bitmap is read whole, header and all: here, or ahead.
         if (e.auftrag)
-            uebernimmVorab(e, e.auftragsBedarf);
+            uebernimmVorab(e, pfad, e.auftragsBedarf, e.auftragsCode);
         if (!e.bildGueltig)
             dekodiere(e, pfad, Bedarf{});
         e.voll = e.bild.voll;
@@ -111,15 +134,17 @@ void Bildvorrat::leseKopf(Eintrag& e, const QString& pfad)
 }
 
 // Takes the decode ahead if it serves b, waiting for it if it has not ended.
-// False when it failed: the entry is then empty, and decoding again on this
-// thread reports the failure as it happens.
-bool Bildvorrat::uebernimmVorab(Eintrag& e, const Bedarf& b)
+// It serves only if the views still need what it was asked for: decoded for
+// an area the window has left since, it would show other pixels than a decode
+// now. False when it failed: the entry is then empty, and decoding again on
+// this thread reports the failure as it happens.
+bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b, const QString& code)
 {
     if (!e.auftrag)
         return true;
     const std::shared_ptr<Vorabdekodierer::Auftrag> auftrag = std::move(e.auftrag);
     e.auftrag.reset();
-    if (!dient(e.auftragsBedarf, b)) {
+    if (!dient(e.auftragsBedarf, b) || !gleich(gesamtBedarf(pfad, e.voll, code), e.auftragsBedarf)) {
         m_arbeiter.verwirf(auftrag);
         return true;
     }
@@ -162,14 +187,15 @@ void Bildvorrat::dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b)
     e.bildGueltig = true;
 }
 
-Bildvorrat::Eintrag& Bildvorrat::bereit(const QString& pfad, const std::function<Bedarf(QSize voll)>& bedarfFuer)
+Bildvorrat::Eintrag& Bildvorrat::bereit(const QString& pfad, const QString& code,
+                                        const std::function<Bedarf(QSize voll)>& bedarfFuer)
 {
     const Kennung k = kennung(pfad);
     Eintrag& e = eintragFuer(k);
     e.benutzt = ++m_uhr;
     leseKopf(e, pfad);
     Bedarf b = bedarfFuer(e.voll);
-    if (!uebernimmVorab(e, b)) {
+    if (!uebernimmVorab(e, pfad, b, code)) {
         leseKopf(e, pfad);
         b = bedarfFuer(e.voll);
     }
@@ -206,29 +232,21 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
             return;
 
         Vorabwunsch wunsch{eigene(k.datei), eigene(pfad), voll, orientierung, {}, eigene(code), {}};
-        bool erster = true;
-        for (const auto& [sicht, regel] : m_sichten) {
-            const QSize bereich = regel(voll);
-            wunsch.bereiche.push_back(bereich);
-            const Bedarf b = bedarf(voll, bereich, code);
-            wunsch.bedarf = erster ? b : vereinigt(wunsch.bedarf, b);
-            erster = false;
-        }
-        if (istBmp(pfad))
-            wunsch.bedarf = Bedarf{8, QRect(QPoint(0, 0), voll)};
+        wunsch.bedarf = gesamtBedarf(pfad, voll, code, &wunsch.bereiche);
 
         Eintrag& e = eintragFuer(k);
         e.benutzt = ++m_uhr;
         if (e.bildGueltig && deckt(e.bild, wunsch.bedarf))
             return;
-        if (e.auftrag && dient(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code)
+        if (e.auftrag && gleich(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code)
             return;
         if (e.auftrag)
             m_arbeiter.verwirf(e.auftrag);
-        if (!e.kopfGueltig && !istBmp(pfad)) {
+        if (!e.kopfGueltig) {
             e.voll = voll;
             e.orientierung = orientierung;
-            e.kopfGueltig = true;
+            // A bitmap's header is only known once it has been read whole.
+            e.kopfGueltig = !istBmp(pfad);
         }
         e.auftragsBedarf = wunsch.bedarf;
         e.auftragsCode = code;
@@ -241,18 +259,18 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
 
 const Dekodiert& Bildvorrat::lade(const QString& pfad, QSize bereich, const QString& code)
 {
-    return bereit(pfad, [&](QSize voll) { return bedarf(voll, bereich, code); }).bild;
+    return bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); }).bild;
 }
 
 const Dekodiert& Bildvorrat::ladeGanz(const QString& pfad)
 {
-    return bereit(pfad, [](QSize voll) { return Bedarf{8, QRect(QPoint(0, 0), voll)}; }).bild;
+    return bereit(pfad, QString(), [](QSize voll) { return Bedarf{8, QRect(QPoint(0, 0), voll)}; }).bild;
 }
 
 void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& code)
 {
     const QSize bereich = ziel.size();
-    const Eintrag& e = bereit(pfad, [&](QSize voll) { return bedarf(voll, bereich, code); });
+    const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
     if (!ziel.isNull()) {
         for (const Eingepasst& f : e.eingepasst) {
             if (f.code == code && f.bild.size() == bereich) {

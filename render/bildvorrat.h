@@ -100,9 +100,12 @@ private:
     Eintrag& eintragFuer(const Kennung& k);
     void leere(Eintrag& e);
     void leseKopf(Eintrag& e, const QString& pfad);
-    bool uebernimmVorab(Eintrag& e, const Bedarf& b);
+    bool uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b, const QString& code);
+    // What the registered views need of a picture of voll under code, and their areas.
+    Bedarf gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
+                        std::vector<QSize>* bereiche = nullptr) const;
     void dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b);
-    Eintrag& bereit(const QString& pfad, const std::function<Bedarf(QSize voll)>& bedarfFuer);
+    Eintrag& bereit(const QString& pfad, const QString& code, const std::function<Bedarf(QSize voll)>& bedarfFuer);
 
     std::array<Eintrag, 2> m_eintraege;
     quint64 m_uhr = 0;
