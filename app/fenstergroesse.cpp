@@ -57,9 +57,9 @@ void Fenstergroesse::zeigeZentriert(QSize aussen)
     QRect ziel(QPoint(0, 0), aussen);
     if (QScreen* bildschirm = m_fenster.screen())
         ziel.moveCenter(bildschirm->availableGeometry().center());
-    m_fenster.resize((aussen - umfang(r)).expandedTo(QSize(1, 1)));
+    m_fenster.resize(logisch(geraet(aussen) - umfang(r)).expandedTo(QSize(1, 1)));
     // Before mapping, Qt places the client area; the frame goes around it.
-    m_fenster.move(ziel.topLeft() + QPoint(r.left(), r.top()));
+    m_fenster.move(ziel.topLeft() + QPoint(qRound(r.left() / verhaeltnis()), qRound(r.top() / verhaeltnis())));
     m_fenster.show();
     if (!m_beobachter) {
         // Elsewhere the frame is known once shown: keep the outer size as designed.
@@ -99,12 +99,35 @@ void Fenstergroesse::setzeMinimum()
     if (maximiert || !w)
         return;
     m_minimumGesetzt = true;
-    w->setMinimumSize((Mindestgroesse - umfang(m_normalRahmen)).expandedTo(QSize(1, 1)));
+    const QSize minimum = (geraet(Mindestgroesse) - umfang(m_normalRahmen)).expandedTo(QSize(1, 1));
+    if (verhaeltnis() == 1.0) {
+        w->setMinimumSize(minimum);
+        return;
+    }
+    // Through Qt the hints would come with Qt's steps again, and the window
+    // manager would hold the window to them before they could be undone.
+    m_minimum = minimum;
+    x11::erlaubeJedeGroesse(m_fenster.winId(), m_minimum);
 }
 
 void Fenstergroesse::schliesse()
 {
     m_phase = Phase::Geschlossen;
+}
+
+qreal Fenstergroesse::verhaeltnis() const { return m_beobachter ? m_fenster.devicePixelRatioF() : 1.0; }
+
+// Qt's own conversion: a device size over the ratio, each side rounded.
+QSize Fenstergroesse::logisch(QSize geraet) const
+{
+    const qreal v = verhaeltnis();
+    return QSize(qRound(geraet.width() / v), qRound(geraet.height() / v));
+}
+
+QSize Fenstergroesse::geraet(QSize logisch) const
+{
+    const qreal v = verhaeltnis();
+    return QSize(qRound(logisch.width() * v), qRound(logisch.height() * v));
 }
 
 QMargins Fenstergroesse::rahmen() const
@@ -121,15 +144,38 @@ QMargins Fenstergroesse::rahmen() const
             m_rahmen = *r;
             m_rahmenBekannt = true;
         } else {
-            m_rahmen = qtRahmen(m_fenster);   // a manager without _NET_FRAME_EXTENTS
+            m_rahmen = qtRahmen(m_fenster) * verhaeltnis();   // a manager without _NET_FRAME_EXTENTS
         }
     }
     return m_rahmen;
 }
 
+// The size of the last configure event, exact in device pixels, as long as
+// the widget has taken it; a newer one still on its way to the widget would
+// lay out for a size the widget does not have yet.
+QSize Fenstergroesse::klient() const
+{
+    if (m_beobachter && m_beobachter->konfiguriert()
+        && logisch(m_beobachter->letzteGroesse()) == m_fenster.size())
+        return m_beobachter->letzteGroesse();
+    return geraet(m_fenster.size());
+}
+
 QSize Fenstergroesse::aussenGroesse() const
 {
-    return m_fenster.size() + umfang(rahmen());
+    return logisch(klient() + umfang(rahmen()));
+}
+
+void Fenstergroesse::fordereKlient(QSize geraet)
+{
+    if (m_beobachter) {
+        m_beobachter->neuerAuftrag();
+        if (verhaeltnis() != 1.0)
+            x11::erlaubeJedeGroesse(m_fenster.winId(), m_minimum);
+        x11::fordereGroesse(m_fenster.winId(), geraet);
+    } else {
+        m_fenster.resize(geraet);
+    }
 }
 
 void Fenstergroesse::warte(const std::function<bool()>& erfuellt)
@@ -148,7 +194,7 @@ void Fenstergroesse::warte(const std::function<bool()>& erfuellt)
     QObject::connect(&takt, &QTimer::timeout, &schleife, [&] {
         const bool beantwortet = m_beobachter->konfigurationen() > 0;
         // Qt has applied the last configure event to the widget.
-        const bool eingeholt = !beantwortet || m_fenster.size() == m_beobachter->letzteGroesse();
+        const bool eingeholt = !beantwortet || m_fenster.size() == logisch(m_beobachter->letzteGroesse());
         const int ruhe = erfuellt() ? RuheNachAntwortMs : RuheNachAbweichungMs;
         if (uhr.elapsed() >= HoechsteWartezeitMs
             || (beantwortet && eingeholt && m_beobachter->ruhigSeit() >= ruhe))
@@ -165,8 +211,8 @@ void Fenstergroesse::warte(const std::function<bool()>& erfuellt)
 void Fenstergroesse::holeQtEin()
 {
     const auto echt = x11::geometrie(m_fenster.winId());
-    if (echt && echt->size() != m_fenster.size())
-        m_fenster.resize(echt->size());
+    if (echt && logisch(echt->size()) != m_fenster.size())
+        m_fenster.resize(logisch(echt->size()));
 }
 
 void Fenstergroesse::setzeAussenGroesse(QSize aussen)
@@ -175,14 +221,12 @@ void Fenstergroesse::setzeAussenGroesse(QSize aussen)
     const QSize vorher = aussenGroesse();
     if (aussen == vorher)
         return;
-    const QSize klient = (aussen - umfang(rahmen())).expandedTo(QSize(1, 1));
+    const QSize neu = (geraet(aussen) - umfang(rahmen())).expandedTo(QSize(1, 1));
     {
         QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-        if (m_beobachter)
-            m_beobachter->neuerAuftrag();
-        m_fenster.resize(klient);
+        fordereKlient(neu);
     }
-    warte([&] { return m_beobachter->letzteGroesse() == klient; });
+    warte([&] { return m_beobachter->letzteGroesse() == neu; });
     // Every real change runs the handler at once, before the caller goes on.
     if (aussenGroesse() != vorher)
         m_handler.formResize();
@@ -226,8 +270,7 @@ void Fenstergroesse::bewegeNachObenLinks()
         {
             QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
             m_beobachter->neuerAuftrag();
-            if (QWindow* w = m_fenster.windowHandle())
-                w->setPosition(QPoint(r.left(), r.top()));
+            x11::fordereOrt(m_fenster.winId(), QPoint(r.left(), r.top()));
         }
         warte([&] { return m_beobachter->konfigurationen() > 0; });
     }

@@ -6,6 +6,8 @@
 // request, waits (bounded) for the window manager's answer, and runs the
 // resize handler for the size the window really got. It also decides which
 // reported sizes run the handler, and tells the window manager the minimum.
+// The rules count in Qt's logical pixels; X11 (geometry, frame extents,
+// configure events) in device pixels. Both meet here and only here.
 // States and transitions: docs/architecture.md.
 
 #include <QMargins>
@@ -55,9 +57,8 @@ public:
     void startEndet();
     void schliesse();
 
-    // Outer size (frame included) and the frame's margins as they are now.
+    // Outer size (frame included) as it is now, in logical pixels.
     QSize aussenGroesse() const;
-    QMargins rahmen() const;
 
     // Requests of the rules: each returns once the window manager has
     // answered, and runs the resize handler nested if the size really changed.
@@ -78,6 +79,15 @@ public:
     void klientGemeldet();
 
 private:
+    // Device pixels per logical pixel; 1 where Qt alone is asked (offscreen),
+    // which then counts in its own pixels throughout.
+    qreal verhaeltnis() const;
+    QSize logisch(QSize geraet) const;
+    QSize geraet(QSize logisch) const;
+    // The frame's margins and the client size as they are now, in device pixels.
+    QMargins rahmen() const;
+    QSize klient() const;
+    void fordereKlient(QSize geraet);
     void warte(const std::function<bool()>& erfuellt);
     void holeQtEin();
     void laufe(bool erzwingen);
@@ -91,14 +101,15 @@ private:
     std::unique_ptr<x11::Beobachter> m_beobachter;  // only on X11
     bool m_fenstermanager = false;
     Phase m_phase = Phase::VorDemStart;
-    mutable QMargins m_rahmen;
+    mutable QMargins m_rahmen;   // device pixels, as everything X11 tells
     mutable bool m_rahmenBekannt = false;
-    QMargins m_normalRahmen;     // frame of the unmaximised window, for the minimum size
+    QMargins m_normalRahmen;     // frame of the unmaximised window, for the minimum size (device pixels)
     bool m_imBericht = false;    // the client area follows a reported window size
     bool m_nachholen = false;    // a report could not be laid out when it came
     bool m_erzwingen = false;    // ... and it was the client area alone that changed
     bool m_geplant = false;
     bool m_minimumGesetzt = false;
+    std::optional<QSize> m_minimum;  // client size, device pixels, once set
     struct VorVollbild {
         QRect geometrie;
         bool maximiert;

@@ -1,6 +1,7 @@
 #include "hauptfenster.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,6 +74,10 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
     m_spiel.beobachte(*this);
     baueUeberblendungen();
     qApp->installEventFilter(this);
+#ifndef QT_NO_SESSIONMANAGER
+    // A logout is never held up by the question whether to end the game.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { sitzungEndet(); });
+#endif
 
     // FormCreate
     m_st.StartFehler = false;
@@ -152,14 +157,20 @@ void TForm1::baueUeberblendungen()
 void TForm1::schalteTon()
 {
     m_ton->setzeAn(!m_ton->istAn());
-    const QString text = m_ton->istAn() ? QStringLiteral("Ton an") : QStringLiteral("Ton aus");
+    zeigeNotiz(m_ton->istAn() ? QStringLiteral("Ton an") : QStringLiteral("Ton aus"), 1500);
+}
+
+// A short note over the top of the window (what M or Ctrl+Z did). It lies
+// above the controls, outside any layout, so nothing moves for it.
+void TForm1::zeigeNotiz(const QString& text, int ms)
+{
     m_tonHinweis->setText(text);
     m_tonHinweis->setAccessibleName(text);
     m_tonHinweis->resize(m_tonHinweis->sizeHint() + QSize(40, 20));
     m_tonHinweis->move((width() - m_tonHinweis->width()) / 2, 24);
     m_tonHinweis->show();
     m_tonHinweis->raise();
-    m_tonHinweisZeit->start();
+    m_tonHinweisZeit->start(ms);
 }
 
 void TForm1::zeigeZentriert() { m_groesse->zeigeZentriert(Entwurfsgroesse); }
@@ -271,10 +282,15 @@ void TForm1::setzeEingabeSichtbar(int i, bool sichtbar) { m_tafel->setzeEingabeS
 void TForm1::setzeEingabeText(int i, const QString& text) { m_tafel->setzeEingabeText(i, text); }
 void TForm1::setzeAnwendungsSymbol() { QApplication::setWindowIcon(windowIcon()); }
 
-void TForm1::geschehen(const Spielereignis& e, const Spielbild&)
+void TForm1::geschehen(const Spielereignis& e, const Spielbild& bild)
 {
     if (const std::optional<Klang> klang = klangFuer(e))
         m_ton->spiele(*klang);
+    if (e.art == Ereignisart::UrteilZurueckgenommen)
+        zeigeNotiz(QStringLiteral("Rückgängig: %1 für %2")
+                       .arg(e.richtig ? QStringLiteral("richtig") : QStringLiteral("falsch"),
+                            bild.gruppen.value(e.gruppe).name),
+                   2000);
 }
 
 Panelwerte TForm1::panelwerte() const
@@ -451,6 +467,37 @@ bool TForm1::fuehreAus(const Taste& taste)
     case Tastenaktion::Hilfe: m_hilfe->zeige(); return true;
     case Tastenaktion::Rangliste: m_rangliste->zeige(); return true;
     case Tastenaktion::Ton: schalteTon(); return true;
+    case Tastenaktion::BildEnde: ereignis([this] { m_spiel.beendeBild(); }); return true;
+    case Tastenaktion::Rueckgaengig: {
+        bool zurueck = false;
+        ereignis([this, &zurueck] { zurueck = m_spiel.nimmUrteilZurueck(); });
+        if (!zurueck)
+            zeigeNotiz(QStringLiteral("Nichts rückgängig zu machen"), 2000);
+        return true;
+    }
     }
     return false;
+}
+
+// Only the user's own close asks, and only while a game would be lost: the
+// title bar, Alt+F4 and the task bar reach the window as spontaneous close
+// events from the window system. The program's own close (a settings error)
+// and the application's quit when the session manager ends the session are
+// not spontaneous; a desktop that closes its windows itself at logout has
+// asked for the session's data first (commitDataRequest), and from then on
+// nothing asks.
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    bool fragen = e->spontaneous() && !m_sitzungEndet && m_spiel.spielLaeuft();
+#ifndef QT_NO_SESSIONMANAGER
+    fragen = fragen && !qApp->isSavingSession();
+#endif
+    if (fragen
+        && !m_meldungen.frage(
+            QStringLiteral("Das Spiel läuft noch. Wirklich beenden? Die Punkte gehen dabei verloren."),
+            QStringLiteral("Beenden"), QStringLiteral("Weiterspielen"))) {
+        e->ignore();
+        return;
+    }
+    QWidget::closeEvent(e);
 }

@@ -84,6 +84,7 @@ public:
     QSize einstellungenGroesse() const override;
     void setzeEinstellungenPosition(const QPoint& links_oben) override;
     void bildGeaendert(const QRect& bereich) override;
+    qreal pixelVerhaeltnis() const override { return devicePixelRatioF(); }
 
 protected:
     bool event(QEvent* ereignis) override;
@@ -91,6 +92,9 @@ protected:
     void resizeEvent(QResizeEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+    // The desktop session ends (logout): from now on no close asks.
+    void sitzungEndet() { m_sitzungEndet = true; }
 
     // For tests that look inside (a test subclass makes them public).
     Spielstand& spielstand() { return m_st; }
@@ -115,6 +119,7 @@ private:
     bool fuehreAus(const struct Taste& taste);
     void baueUeberblendungen();
     void schalteTon();
+    void zeigeNotiz(const QString& text, int ms);
 
     Meldungen& m_meldungen;
     Zufall& m_zufall;
@@ -131,4 +136,5 @@ private:
     QLabel* m_tonHinweis = nullptr;
     QTimer* m_tonHinweisZeit = nullptr;
     bool m_startGeplant = false;
+    bool m_sitzungEndet = false;
 };

@@ -1,5 +1,6 @@
 #include "klientbereich.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScopedValueRollback>
 #include <QScrollArea>
@@ -8,10 +9,34 @@
 
 #include "core/fenstermasse.h"
 
+namespace {
+
+// When the focused control is hidden or disabled (the settings panel after
+// OK, a button the rules switch off), Qt hands the focus on along the tab
+// order, and QScrollArea scrolls whatever gets it into view: with many groups
+// the score-entry button below the last row, so the view jumped to the bottom
+// and the picture and the quiz master's buttons left it. Only a Tab typed
+// from a control that can hold the focus brings the next one into view.
+class Rollbereich : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    bool focusNextPrevChild(bool next) override
+    {
+        const QWidget* fokus = QApplication::focusWidget();
+        if (fokus && fokus->isVisible() && fokus->isEnabled())
+            return QScrollArea::focusNextPrevChild(next);
+        return QWidget::focusNextPrevChild(next);
+    }
+};
+
+} // namespace
+
 Klientbereich::Klientbereich(QWidget& fenster, QSize anfang)
     : QObject(&fenster), m_fenster(fenster), m_groesse(anfang)
 {
-    m_rollbereich = new QScrollArea(&fenster);
+    m_rollbereich = new Rollbereich(&fenster);
     m_rollbereich->setObjectName(QStringLiteral("Rollbereich"));
     m_rollbereich->setFrameShape(QFrame::NoFrame);
     m_rollbereich->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,7 @@
 #include "meldungsboxen.h"
 
+#include <QPushButton>
+
 std::unique_ptr<QMessageBox> baueMeldungsbox(Meldungsart art, const QString& text,
                                              QWidget* eltern)
 {
@@ -37,4 +39,27 @@ void Meldungsboxen::zeige(Meldungsart art, const QString& text)
 {
     auto box = baueMeldungsbox(art, text, m_eltern.data());
     box->exec();
+}
+
+std::unique_ptr<QMessageBox> baueFragebox(const QString& text, const QString& ja, const QString& nein,
+                                          QWidget* eltern)
+{
+    auto box = std::make_unique<QMessageBox>(eltern);
+    box->setWindowTitle(QStringLiteral("Varno Quiz"));
+    box->setIcon(QMessageBox::Question);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->addButton(ja, QMessageBox::AcceptRole);
+    QPushButton* bleiben = box->addButton(nein, QMessageBox::RejectRole);
+    box->setDefaultButton(bleiben);
+    box->setEscapeButton(bleiben);
+    return box;
+}
+
+bool Meldungsboxen::frage(const QString& text, const QString& ja, const QString& nein)
+{
+    auto box = baueFragebox(text, ja, nein, m_eltern.data());
+    box->exec();
+    QAbstractButton* gewaehlt = box->clickedButton();
+    return gewaehlt && box->buttonRole(gewaehlt) == QMessageBox::AcceptRole;
 }

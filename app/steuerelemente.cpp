@@ -24,8 +24,17 @@ protected:
     {
         QPainter maler(this);
         const QImage& bild = m_bereich.sichtbaresBild();
-        if (!bild.isNull())
+        if (bild.isNull())
+            return;
+        const qreal v = m_bereich.pixelVerhaeltnis();
+        if (v == 1.0) {
             maler.drawImage(ereignis->rect(), bild, ereignis->rect());
+            return;
+        }
+        // The picture holds device pixels: one of them to each of the screen's.
+        const QRectF quelle = QRectF(QPointF(ereignis->rect().topLeft()) * v, QSizeF(ereignis->rect().size()) * v)
+                                  .intersected(QRectF(bild.rect()));
+        maler.drawImage(QRectF(quelle.topLeft() / v, quelle.size() / v), bild, quelle);
     }
 
 private:

@@ -58,9 +58,17 @@ std::optional<Taste> deuteTaste(int taste, Qt::KeyboardModifiers modifikatoren, 
     case Qt::Key_Escape: return Taste{Tastenaktion::VollbildAus};
     default: break;
     }
+    // Undo as everywhere, by the character Z of the layout in use.
+    const Qt::KeyboardModifiers befehl = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::ShiftModifier;
+    if (taste == Qt::Key_Z && (modifikatoren & befehl) == Qt::ControlModifier)
+        return Taste{Tastenaktion::Rueckgaengig};
     // Shortcuts of the desktop keep their keys.
     if (modifikatoren & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return std::nullopt;
+    // Only the End key of its own: the number pad's 1 without NumLock is a
+    // group's buzzer that must never end a picture.
+    if (taste == Qt::Key_End && !(modifikatoren & Qt::KeypadModifier))
+        return Taste{Tastenaktion::BildEnde};
     switch (taste) {
     case Qt::Key_Plus: return Taste{Tastenaktion::Richtig};
     case Qt::Key_Minus: return Taste{Tastenaktion::Falsch};
@@ -95,6 +103,8 @@ const std::vector<Hilfezeile>& tastenhilfe()
         {QStringLiteral("+"), QStringLiteral("richtig")},
         {QStringLiteral("−"), QStringLiteral("falsch")},
         {QStringLiteral("Bild ↓  oder  →"), QStringLiteral("weiter: aufdecken, sonst neues Bild")},
+        {QStringLiteral("Ende"), QStringLiteral("Bild beenden: ganz zeigen, niemand bekommt Punkte")},
+        {QStringLiteral("Strg+Z"), QStringLiteral("letztes „richtig“ oder „falsch“ zurücknehmen")},
         {QStringLiteral("Eingabe"), QStringLiteral("drückt die hervorgehobene Schaltfläche")},
         {QStringLiteral("Leertaste, Tab"), QStringLiteral("Schaltfläche mit dem Fokus drücken, Fokus weiter")},
         {QStringLiteral("F11"), QStringLiteral("Vollbild ein und aus")},

@@ -18,6 +18,8 @@ enum class Tastenaktion {
     Hilfe,        // the key help
     Rangliste,    // the final ranking
     Ton,          // sounds off and on
+    BildEnde,     // the picture in play ends without a winner
+    Rueckgaengig, // the last verdict of the picture is taken back
 };
 
 struct Taste {

@@ -146,6 +146,61 @@ std::optional<QRect> geometrie(WId fenster)
     return QRect(t->dst_x, t->dst_y, g->width, g->height);
 }
 
+void fordereGroesse(WId fenster, QSize groesse)
+{
+    xcb_connection_t* c = verbindung();
+    if (!c)
+        return;
+    const uint32_t werte[] = {static_cast<uint32_t>(std::max(groesse.width(), 1)),
+                              static_cast<uint32_t>(std::max(groesse.height(), 1))};
+    xcb_configure_window(c, static_cast<xcb_window_t>(fenster),
+                         XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, werte);
+    xcb_flush(c);
+}
+
+void fordereOrt(WId fenster, QPoint ort)
+{
+    xcb_connection_t* c = verbindung();
+    if (!c)
+        return;
+    const uint32_t werte[] = {static_cast<uint32_t>(ort.x()), static_cast<uint32_t>(ort.y())};
+    xcb_configure_window(c, static_cast<xcb_window_t>(fenster), XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y,
+                         werte);
+    xcb_flush(c);
+}
+
+void erlaubeJedeGroesse(WId fenster, std::optional<QSize> minimum)
+{
+    xcb_connection_t* c = verbindung();
+    if (!c)
+        return;
+    const auto w = static_cast<xcb_window_t>(fenster);
+    // WM_SIZE_HINTS: flags, x, y, width, height, min, max, increment, aspects, base, gravity.
+    constexpr int Felder = 18;
+    constexpr uint32_t Minimum = 16, Schritt = 64, Basis = 256;
+    const auto r = eigenschaft(c, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, Felder);
+    if (!r || r->type != XCB_ATOM_WM_SIZE_HINTS || r->format != 32
+        || xcb_get_property_value_length(r.get()) != Felder * 4)
+        return;
+    uint32_t h[Felder];
+    std::memcpy(h, xcb_get_property_value(r.get()), sizeof h);
+    uint32_t vorher[Felder];
+    std::memcpy(vorher, h, sizeof h);
+    h[0] &= ~(Schritt | Basis);
+    h[9] = h[10] = 1;
+    h[15] = h[16] = 0;
+    if (minimum) {
+        h[0] |= Minimum;
+        h[5] = static_cast<uint32_t>(std::max(minimum->width(), 1));
+        h[6] = static_cast<uint32_t>(std::max(minimum->height(), 1));
+    }
+    if (std::memcmp(h, vorher, sizeof h) == 0)
+        return;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
+                        Felder, h);
+    xcb_flush(c);
+}
+
 namespace {
 
 // Whether _NET_WM_STATE holds every one of the states.

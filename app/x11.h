@@ -3,6 +3,9 @@
 // manager runs, the frame it puts around the window, its answers to our
 // requests, and the maximised state in its sense. Only used on the xcb
 // platform; every function answers harmlessly elsewhere.
+//
+// Everything here counts in the X server's pixels, the screen's device pixels.
+// On a scaled desktop Qt counts in logical ones; Fenstergroesse converts.
 
 #include <QAbstractNativeEventFilter>
 #include <QElapsedTimer>
@@ -29,6 +32,20 @@ std::optional<QMargins> fordereRahmenAn(WId fenster, int ms);
 // The window's client area in root coordinates, as the X server has it now.
 std::optional<QRect> geometrie(WId fenster);
 
+// Asks for a new client size or a new place of the client area (the window
+// manager may adjust or refuse; its answer comes as a configure event).
+// Asked directly, not through Qt, which would round a logical size it
+// converts and could miss a device size by a pixel on a fractional scale.
+void fordereGroesse(WId fenster, QSize groesse);
+void fordereOrt(WId fenster, QPoint ort);
+
+// On a scaled screen Qt asks the window manager for sizes in steps of the
+// scale (so that a logical size is whole), which makes most outer sizes
+// unreachable: frames are often an odd number of pixels high. This allows
+// every size again and, when given, sets the minimum client size exactly.
+// Qt writes the hints anew with some of its calls; asked before each request.
+void erlaubeJedeGroesse(WId fenster, std::optional<QSize> minimum);
+
 // _NET_WM_STATE holds both maximised states / the full-screen state.
 bool maximiert(WId fenster);
 bool vollbild(WId fenster);
@@ -46,6 +63,8 @@ public:
     // Forget what was seen so far: the next answer is counted from here.
     void neuerAuftrag();
     int konfigurationen() const { return m_konfigurationen; }
+    // A configure event has come since the window was created.
+    bool konfiguriert() const { return m_letzteGroesse.isValid(); }
     int zustandsaenderungen() const { return m_zustand; }
     QSize letzteGroesse() const { return m_letzteGroesse; }
     // Milliseconds since the last event of interest (or since neuerAuftrag()).

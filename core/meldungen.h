@@ -31,6 +31,10 @@ public:
     virtual void zeige(Meldungsart art, const QString& text) = 0;
     // A message whose case the reader knows. Shown as any other: the box never depends on the case.
     virtual void zeigeMitFall(Meldungsart art, const QString& text, Meldungsfall) { zeige(art, text); }
+    // A question with two answers under the caption "Varno Quiz"; true when the
+    // first (`ja`) is chosen. The second is the default and what Esc chooses,
+    // and what a receiver that cannot ask answers.
+    virtual bool frage(const QString& /*text*/, const QString& /*ja*/, const QString& /*nein*/) { return false; }
 };
 
 // An error that ends the running handler and appears in the exception box

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/hilfen.h"
 #include "core/meldungen.h"
 #include "core/spielstand.h"
 #include "core/zufall.h"
@@ -62,25 +63,30 @@ bool Spiel::istRaus(int g) const
            == m_st.ImSpiel.begin() + zahl;
 }
 
+Bildphase Spiel::phase() const
+{
+    const int v = m_st.VerdecktZahl;
+    if (m_einstellungenOffen)
+        return Bildphase::Einstellungen;
+    if (m_bildnummer == 0)
+        return Bildphase::Bereit;
+    if (m_st.Testmodus)
+        return Bildphase::Vorschau;
+    if (v <= 0)
+        return m_listeZuEnde ? Bildphase::Erschoepft : Bildphase::Bereit;
+    if (m_st.AktiveGruppe == -1)
+        return Bildphase::Offen;
+    if (v < anzahlSektoren(m_st) && istGruppe(m_st.AktiveGruppe))
+        return Bildphase::Antwort;
+    return Bildphase::Angekuendigt;   // AktiveGruppe holds the block set by the new picture
+}
+
 Spielbild Spiel::bild() const
 {
     Spielbild b;
     const int sektoren = anzahlSektoren(m_st);
     const int v = m_st.VerdecktZahl;
-    if (m_einstellungenOffen)
-        b.phase = Bildphase::Einstellungen;
-    else if (m_bildnummer == 0)
-        b.phase = Bildphase::Bereit;
-    else if (m_st.Testmodus)
-        b.phase = Bildphase::Vorschau;
-    else if (v <= 0)
-        b.phase = m_listeZuEnde ? Bildphase::Erschoepft : Bildphase::Bereit;
-    else if (m_st.AktiveGruppe == -1)
-        b.phase = Bildphase::Offen;
-    else if (v < sektoren && istGruppe(m_st.AktiveGruppe))
-        b.phase = Bildphase::Antwort;
-    else
-        b.phase = Bildphase::Angekuendigt;   // AktiveGruppe holds the block set by the new picture
+    b.phase = phase();
 
     const bool imSpiel = b.phase == Bildphase::Angekuendigt || b.phase == Bildphase::Offen
                          || b.phase == Bildphase::Antwort;
@@ -218,6 +224,7 @@ void Spiel::BNeuesBildClick()
     }
     m_st.AktiveGruppe = 1;   // no claims before the first reveal
     ++m_bildnummer;
+    m_vorDemUrteil.reset();
     melde({Ereignisart::BildBegonnen});
     if (letztes)
         melde({Ereignisart::ListeZuEnde});
@@ -323,6 +330,7 @@ void Spiel::BRichtigClick()
     if (!istGruppe(g))
         return;
 
+    merkeVorDemUrteil(true);
     m_anzeige.setzeAktiv(Knopf::Richtig, false);
     m_anzeige.setzeAktiv(Knopf::Falsch, false);
     if (m_st.JedeGruppeTippt)
@@ -344,6 +352,8 @@ void Spiel::BRichtigClick()
         m_st.Verdeckt[i] = false;
     m_st.VerdecktZahl = 0;
     m_anzeige.setzeAktiv(Knopf::NeuesBild, true);
+    if (m_vorDemUrteil)
+        m_vorDemUrteil->punkteDanach = m_st.Punktestand[g];
     melde({.art = Ereignisart::Urteil, .gruppe = g, .punkte = m_st.Punktestand[g] - vorher,
            .richtig = true});
     melde({.art = Ereignisart::BildEndeMitGewinner, .gruppe = g});
@@ -355,6 +365,7 @@ void Spiel::BFalschClick()
     if (!istGruppe(g))
         return;
 
+    merkeVorDemUrteil(false);
     m_anzeige.setzeAktiv(Knopf::Richtig, false);
     m_anzeige.setzeAktiv(Knopf::Falsch, false);
     m_anzeige.setzeAktiv(Knopf::Weiter, true);
@@ -369,6 +380,8 @@ void Spiel::BFalschClick()
     for (int i = 0; i < anzahlGruppen(m_st); ++i)
         m_anzeige.setzeAntwortAktiv(i, true);
     m_st.AktiveGruppe = -1;
+    if (m_vorDemUrteil)
+        m_vorDemUrteil->punkteDanach = m_st.Punktestand[g];
     melde({.art = Ereignisart::Urteil, .gruppe = g, .punkte = m_st.Punktestand[g] - vorher});
 }
 
@@ -377,8 +390,12 @@ void Spiel::BPunkteEingebenClick(const QStringList& eingaben)
     const Korrekturschritt schritt = punkteEingeben(m_st, m_anzeige, m_eingabeOffen, eingaben);
     if (schritt.art == Korrektur::Begonnen)
         melde({Ereignisart::KorrekturBegonnen});
-    else if (schritt.art == Korrektur::Angewandt)
+    else if (schritt.art == Korrektur::Angewandt) {
+        // Typed scores are the quiz master's last word; a verdict taken back
+        // afterwards would overwrite them.
+        m_vorDemUrteil.reset();
         melde({.art = Ereignisart::KorrekturAngewandt, .gruppe = schritt.fehlgruppe});
+    }
     if (schritt.fehlgruppe >= 0)
         throw VarnoFehler(keinIntegerText(eingaben.value(schritt.fehlgruppe)));
 }
@@ -393,4 +410,136 @@ void Spiel::Button1Click(const Panelwerte& panel)
     m_anzeige.setzeAktiv(Knopf::NeuesBild, true);
     melde({Ereignisart::EinstellungenBestaetigt});
     BNeuesBildClick();
+}
+
+// ---- the quiz master's tools -------------------------------------------------
+
+void Spiel::merkeVorDemUrteil(bool richtig)
+{
+    // Only a verdict on a claim in play can be taken back: the buttons are
+    // enabled in no other phase.
+    if (phase() != Bildphase::Antwort) {
+        m_vorDemUrteil.reset();
+        return;
+    }
+    VorDemUrteil v;
+    v.gruppe = m_st.AktiveGruppe;
+    v.richtig = richtig;
+    v.verdeckt = m_st.Verdeckt;
+    v.verdecktZahl = m_st.VerdecktZahl;
+    v.punktestand = m_st.Punktestand;
+    v.startpool = m_st.Startpool;
+    v.imSpiel = m_st.ImSpiel;
+    v.dranZaehler = m_st.DranZaehler;
+    v.startpoolZahl = m_st.StartpoolZahl;
+    v.imSpielZahl = m_st.ImSpielZahl;
+    v.amZug = m_amZug;
+    v.raus = m_raus;
+    m_vorDemUrteil = v;
+}
+
+bool Spiel::nimmUrteilZurueck()
+{
+    if (!m_vorDemUrteil)
+        return false;
+    const VorDemUrteil v = *m_vorDemUrteil;
+    m_vorDemUrteil.reset();
+
+    m_st.Verdeckt = v.verdeckt;
+    m_st.VerdecktZahl = v.verdecktZahl;
+    m_st.Punktestand = v.punktestand;
+    m_st.Startpool = v.startpool;
+    m_st.ImSpiel = v.imSpiel;
+    m_st.DranZaehler = v.dranZaehler;
+    m_st.StartpoolZahl = v.startpoolZahl;
+    m_st.ImSpielZahl = v.imSpielZahl;
+    m_st.AktiveGruppe = v.gruppe;
+    m_amZug = v.amZug;
+    m_raus = v.raus;
+
+    zeigeAntwortphase();
+    // IBild holds the picture since its first reveal (a layout renders it
+    // again), so the cover goes back over it as a reveal would draw it.
+    m_bild.zeigeGanzesBild();
+    m_bild.zeichneAbdeckung();
+    const int g = v.gruppe;
+    melde({.art = Ereignisart::UrteilZurueckgenommen, .gruppe = g,
+           .punkte = m_st.Punktestand[std::size_t(g)] - v.punkteDanach, .richtig = v.richtig});
+    return true;
+}
+
+// The controls of a group awaiting its verdict, from the state alone: the
+// same states the reveals, claims and verdicts of this picture left.
+void Spiel::zeigeAntwortphase()
+{
+    const int g = m_st.AktiveGruppe;
+    m_anzeige.setzeAktiv(Knopf::NeuesBild, false);
+    m_anzeige.setzeAktiv(Knopf::Weiter, false);
+    m_anzeige.setzeAktiv(Knopf::Richtig, true);
+    m_anzeige.setzeAktiv(Knopf::Falsch, true);
+    const QString angebot = punkteAngebotText(m_st.VerdecktZahl - 1);
+    if (!angebot.isEmpty())
+        m_anzeige.setzePunkteLabelText(angebot);
+    m_anzeige.setzePunkteLabelSichtbar(!angebot.isEmpty());
+    for (int i = 0; i < anzahlGruppen(m_st); ++i) {
+        m_anzeige.setzePunkteText(i, punkteText(m_st.Punktestand[std::size_t(i)]));
+        Panelfarbe farbe = Panelfarbe::Knopfflaeche;
+        if (i == g || (!m_st.JedeGruppeTippt && i == m_amZug))
+            farbe = Panelfarbe::Hellgelb;
+        else if (!m_st.JedeGruppeTippt && !istImStartpool(m_st, i))
+            farbe = Panelfarbe::Silber;
+        m_anzeige.setzeGruppenFarbe(i, farbe);
+        m_anzeige.setzeAntwortSichtbar(i, m_st.JedeGruppeTippt ? !m_raus[std::size_t(i)] : i == m_amZug);
+        m_anzeige.setzeAntwortAktiv(i, i == g);
+    }
+}
+
+bool Spiel::beendeBild()
+{
+    const Bildphase p = phase();
+    if (p != Bildphase::Angekuendigt && p != Bildphase::Offen && p != Bildphase::Antwort)
+        return false;
+
+    // Nothing uncovered yet: the picture is rendered first, as the first
+    // reveal would. A file that cannot be loaded still ends the picture (that
+    // is what the key is for); the cover stays and the error follows.
+    std::exception_ptr ladefehler;
+    if (m_st.VerdecktZahl == anzahlSektoren(m_st)) {
+        try {
+            m_bild.rendereBild();
+        } catch (...) {
+            ladefehler = std::current_exception();
+        }
+    }
+    if (p == Bildphase::Antwort) {
+        const int g = m_st.AktiveGruppe;
+        m_anzeige.setzeAktiv(Knopf::Richtig, false);
+        m_anzeige.setzeAktiv(Knopf::Falsch, false);
+        if (m_st.JedeGruppeTippt)
+            m_anzeige.setzeGruppenFarbe(g, Panelfarbe::Knopfflaeche);
+        for (int i = 0; i < anzahlGruppen(m_st); ++i)
+            m_anzeige.setzeAntwortAktiv(i, true);
+    }
+    for (int i = 0; i < anzahlSektoren(m_st); ++i)
+        m_st.Verdeckt[i] = false;
+    m_st.VerdecktZahl = 0;
+    if (!ladefehler)
+        m_bild.zeigeGanzesBild();
+    m_anzeige.setzePunkteLabelSichtbar(false);
+    beendeBildOhneGewinner();
+    m_st.AktiveGruppe = -1;
+    melde({Ereignisart::BildEndeOhneGewinner});
+    if (ladefehler)
+        std::rethrow_exception(ladefehler);
+    return true;
+}
+
+bool Spiel::spielLaeuft() const
+{
+    if (m_bildnummer == 0)
+        return false;
+    // Test mode has no end of play: its list ends when the last picture shows.
+    if (m_st.Testmodus)
+        return !m_listeZuEnde;
+    return phase() != Bildphase::Erschoepft;
 }

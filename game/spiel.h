@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/spielstand.h"
@@ -44,6 +45,17 @@ public:
     void BPunkteEingebenClick(const QStringList& eingaben);
     void Button1Click(const Panelwerte& panel);
 
+    // The quiz master's tools beyond the buttons. Each returns whether it did
+    // anything; outside the phases it is meant for it changes nothing.
+    // End: the picture in play ends without a winner, as if its last sector
+    // had been uncovered.
+    bool beendeBild();
+    // Ctrl+Z: the state just before the last verdict of this picture, once.
+    bool nimmUrteilZurueck();
+    // Closing the window now would throw a game away: a picture has begun and
+    // the list has not ended.
+    bool spielLaeuft() const;
+
     // The name of scoreboard row i, as the settings reader created it.
     void nenneGruppe(int i, const QString& name);
 
@@ -58,6 +70,23 @@ public:
     // These raise VarnoFehler for the caller's exception box; the window wraps
     // every call in alsEreignis().
 private:
+    // What a verdict changes, kept from just before it so that it can be
+    // taken back; the window's sizes are not in it, a resize may come between.
+    struct VorDemUrteil {
+        int gruppe = -1;
+        bool richtig = false;
+        int punkteDanach = 0;
+        std::array<bool, MaxSektoren> verdeckt{};
+        int verdecktZahl = 0;
+        std::array<int, GruppenSlots> punktestand{}, startpool{}, imSpiel{}, dranZaehler{};
+        int startpoolZahl = 0, imSpielZahl = 0;
+        int amZug = -1;
+        std::array<bool, GruppenSlots> raus{};
+    };
+
+    Bildphase phase() const;
+    void merkeVorDemUrteil(bool richtig);
+    void zeigeAntwortphase();
     void wendeFenstergroesseAn();
     void bereiteNaechstesVor();
     void beendeBildOhneGewinner();
@@ -82,4 +111,5 @@ private:
     std::array<bool, GruppenSlots> m_raus{};          // every-group mode: answered wrong on this picture
     std::array<bool, GruppenSlots> m_eingabeOffen{};  // the hand correction's open fields
     std::array<QString, GruppenSlots> m_namen;
+    std::optional<VorDemUrteil> m_vorDemUrteil;   // one step; gone with the picture
 };

@@ -33,6 +33,11 @@ QString beschreibe(const Spielereignis& e)
         return e.gruppe < 0 ? QStringLiteral("KorrekturAngewandt")
                             : QStringLiteral("KorrekturAngewandt bis %1").arg(e.gruppe);
     case Ereignisart::EinstellungenBestaetigt: return QStringLiteral("EinstellungenBestaetigt");
+    case Ereignisart::UrteilZurueckgenommen:
+        return QStringLiteral("UrteilZurueckgenommen %1 %2 %3")
+            .arg(e.gruppe)
+            .arg(e.richtig ? QStringLiteral("richtig") : QStringLiteral("falsch"))
+            .arg(e.punkte >= 0 ? QStringLiteral("+%1").arg(e.punkte) : QString::number(e.punkte));
     }
     return {};
 }

@@ -25,6 +25,8 @@ struct Gruppenbild {
     bool darfAnsprechen = false;  // its claim would be accepted now
     bool raus = false;            // out of the guessing for this picture
     bool eingabeOffen = false;    // its field of the hand correction is open
+
+    bool operator==(const Gruppenbild&) const = default;
 };
 
 struct Spielbild {
@@ -42,6 +44,7 @@ struct Spielbild {
     QList<Gruppenbild> gruppen;   // in scoreboard order
 
     int verdecktZahl() const { return int(verdeckt.count(true)); }
+    bool operator==(const Spielbild&) const = default;
 };
 
 enum class Ereignisart {
@@ -55,6 +58,8 @@ enum class Ereignisart {
     KorrekturBegonnen,    // the score fields open with the current scores
     KorrekturAngewandt,   // the typed scores are taken over (up to a failing field)
     EinstellungenBestaetigt, // OK: the settings panel closes for good
+    UrteilZurueckgenommen,   // the last verdict taken back: `gruppe`, `richtig` as it was
+                             // given, `punkte` its score changes by now; it answers again
 };
 
 struct Spielereignis {

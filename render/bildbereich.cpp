@@ -23,8 +23,9 @@
 namespace {
 
 // Sizes an image; a new size starts black, the same size keeps the pixels.
-void setzeGroesse(QImage& bild, int breite, int hoehe)
+void setzeGroesse(QImage& bild, QSize groesse)
 {
+    int breite = groesse.width(), hoehe = groesse.height();
     breite = std::max(breite, 0);
     hoehe = std::max(hoehe, 0);
     if (bild.width() == breite && bild.height() == hoehe && !bild.isNull())
@@ -47,6 +48,9 @@ struct Bildbereich::Daten {
     QImage sichtbar;
     Bildvorrat vorrat;
     int layouts = 0;   // runs of formResize() under way, nested ones included
+    // Device pixels per logical one at the last layout. The layout counts in
+    // logical pixels; the pictures, the cover and the reveal in device ones.
+    qreal verhaeltnis = 1.0;
 
     // What the visible picture is known to show, so that a reveal may repaint only the
     // uncovered sector's surroundings.
@@ -63,10 +67,27 @@ struct Bildbereich::Daten {
 
     Daten(Spielstand& s, Fenster& f, Meldungen& m) : st(s), fenster(f), meldungen(m) {}
 
-    // The sectors of the current layout.
+    // The picture area in device pixels.
+    QSize geraet() const
+    {
+        if (verhaeltnis == 1.0)
+            return QSize(st.BildBreite, st.BildHoehe);
+        return QSize(qRound(st.BildBreite * verhaeltnis), qRound(st.BildHoehe * verhaeltnis));
+    }
+    // A rectangle of device pixels as the logical one that covers it.
+    QRect logisch(const QRect& r) const
+    {
+        if (verhaeltnis == 1.0 || r.isEmpty())
+            return r;
+        const QRectF l(r.x() / verhaeltnis, r.y() / verhaeltnis, r.width() / verhaeltnis, r.height() / verhaeltnis);
+        return l.toAlignedRect();
+    }
+    void meldeGeaendert(const QRect& r) { fenster.bildGeaendert(logisch(r)); }
+    // The sectors of the current layout, in device pixels.
     Sektorliste& sektoren()
     {
-        sektorliste.fuer(st.Sektorenzahl, st.BildBreite, st.BildHoehe);
+        const QSize g = geraet();
+        sektorliste.fuer(st.Sektorenzahl, g.width(), g.height());
         return sektorliste;
     }
     QPainter& malerAuf(const QRect* clip);
@@ -100,7 +121,7 @@ QRect Bildbereich::Daten::zeichneSektor(int k, const QRect* clip)
 {
     const Sektor& s = (k >= 0 && k < std::min(st.Sektorenzahl, MaxSektoren))
         ? sektoren().sektor(k)
-        : sektorPolygon(k, st.Sektorenzahl, st.BildBreite, st.BildHoehe);
+        : sektorPolygon(k, st.Sektorenzahl, geraet().width(), geraet().height());
     switch (s.status) {
     case SektorStatus::Polygon:
         break;
@@ -161,7 +182,7 @@ bool Bildbereich::Daten::kannSchnellAufdecken(int k)
     const int n = std::clamp(st.Sektorenzahl, 0, MaxSektoren);
     if (stand != Stand::MitAbdeckung || int(gezeichnet.size()) != n || k < 0 || k >= n
         || !gezeichnet[size_t(k)] || st.Verdeckt[size_t(k)]
-        || sichtbar.size() != QSize(st.BildBreite, st.BildHoehe) || iBild.size() != sichtbar.size())
+        || sichtbar.size() != geraet() || iBild.size() != sichtbar.size())
         return false;
     for (int j = 0; j < n; ++j) {
         if (j != k && gezeichnet[size_t(j)] != st.Verdeckt[size_t(j)])
@@ -173,12 +194,14 @@ bool Bildbereich::Daten::kannSchnellAufdecken(int k)
 Bildbereich::Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen)
     : d(std::make_unique<Daten>(st, fenster, meldungen))
 {
-    // The area the next layout will give a picture of that size.
+    // The area the next layout will give a picture of that size, in device pixels.
     d->vorrat.meldeSicht([&st, &fenster](QSize voll) {
         const bool eigenes = st.StandardSeitenX == KeinSeitenverhaeltnis;
-        return berechneBildbereich(fenster.innenGroesse(), eigenes ? voll.width() : st.StandardSeitenX,
-                                   eigenes ? voll.height() : st.StandardSeitenY)
-            .groesse;
+        const QSize bereich = berechneBildbereich(fenster.innenGroesse(), eigenes ? voll.width() : st.StandardSeitenX,
+                                                  eigenes ? voll.height() : st.StandardSeitenY)
+                                  .groesse;
+        const qreal v = fenster.pixelVerhaeltnis();
+        return Sichtbereich{v == 1.0 ? bereich : QSize(qRound(bereich.width() * v), qRound(bereich.height() * v)), v};
     });
 }
 
@@ -186,6 +209,7 @@ Bildbereich::~Bildbereich() = default;
 
 const QImage& Bildbereich::sichtbaresBild() const { return d->sichtbar; }
 const QImage& Bildbereich::iBild() const { return d->iBild; }
+qreal Bildbereich::pixelVerhaeltnis() const { return d->verhaeltnis; }
 int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
 void Bildbereich::vergissBild() { d->vorrat.vergiss(); }
 Bildvorrat& Bildbereich::vorrat() { return d->vorrat; }
@@ -202,20 +226,20 @@ void Bildbereich::DrawEck(int k)
     const QRect geaendert = d->zeichneSektor(k, nullptr);
     d->schliesseMaler();
     if (!geaendert.isEmpty())
-        d->fenster.bildGeaendert(geaendert);
+        d->meldeGeaendert(geaendert);
 }
 
 void Bildbereich::zeichneAbdeckung()
 {
     d->zeichneAlleVerdeckten(nullptr);
     d->merkeAbdeckung();
-    d->fenster.bildGeaendert(d->sichtbar.rect());
+    d->meldeGeaendert(d->sichtbar.rect());
 }
 
 void Bildbereich::zeigeGanzesBild()
 {
     d->kopiereIBild();
-    d->fenster.bildGeaendert(d->sichtbar.rect());
+    d->meldeGeaendert(d->sichtbar.rect());
 }
 
 void Bildbereich::deckeAuf(int sektor)
@@ -235,7 +259,7 @@ void Bildbereich::deckeAuf(int sektor)
     }
     d->gezeichnet[size_t(sektor)] = false;
     if (!geaendert.isEmpty())
-        d->fenster.bildGeaendert(geaendert);
+        d->meldeGeaendert(geaendert);
 }
 
 void Bildbereich::fuelleGrau()
@@ -245,13 +269,14 @@ void Bildbereich::fuelleGrau()
     if (bild.isNull())
         return;
     // One rectangle with the grey brush and the black pen: a grey area with a
-    // one-pixel black outline.
+    // one-pixel black outline (one logical pixel).
     const QRect r = QRect(QPoint(0, 0), d->iBild.size()) & bild.rect();
     if (r.isEmpty())
         return;
+    const int linie = std::max(1, qRound(d->verhaeltnis));
     fuelleRechteck(bild, r, Farbe::Schwarz);
-    fuelleRechteck(bild, r.adjusted(1, 1, -1, -1), Farbe::Grau);
-    d->fenster.bildGeaendert(r);
+    fuelleRechteck(bild, r.adjusted(linie, linie, -linie, -linie), Farbe::Grau);
+    d->meldeGeaendert(r);
 }
 
 QSize Bildbereich::missBild(const QString& pfad)
@@ -261,7 +286,9 @@ QSize Bildbereich::missBild(const QString& pfad)
     // cannot be decoded is reported here, as it is measured.
     const QSize groesse = d->vorrat.groesse(pfad);
     const QSize bereich = berechneBildbereich(d->fenster.innenGroesse(), groesse.width(), groesse.height()).groesse;
-    d->vorrat.lade(pfad, bereich, d->st.BildPosition);
+    const qreal v = d->fenster.pixelVerhaeltnis();
+    d->vorrat.lade(pfad, v == 1.0 ? bereich : QSize(qRound(bereich.width() * v), qRound(bereich.height() * v)),
+                   d->st.BildPosition);
     return groesse;
 }
 
@@ -273,7 +300,7 @@ void Bildbereich::bereiteVor(const QString& pfad, const QString& code)
 void Bildbereich::rendereBild()
 {
     d->stand = Daten::Stand::Unbekannt;
-    setzeGroesse(d->iBild, d->st.BildBreite, d->st.BildHoehe);
+    setzeGroesse(d->iBild, d->geraet());
     BildDarstellung(d->iBild, d->st.BildDatei, d->st.BildPosition);
 }
 
@@ -285,7 +312,7 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
     }
     if (&ziel == &d->iBild)
         d->stand = Daten::Stand::Unbekannt;
-    d->vorrat.stelleDar(ziel, pfad, code);
+    d->vorrat.stelleDar(ziel, pfad, code, d->verhaeltnis);
 }
 
 bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }
@@ -315,10 +342,11 @@ void Bildbereich::formResize()
     const QPoint linksOben = mass.rahmenLinksOben.value_or(fenster.rahmen().topLeft());
     st.BildBreite = mass.groesse.width();
     st.BildHoehe = mass.groesse.height();
+    d->verhaeltnis = fenster.pixelVerhaeltnis();
 
     d->stand = Daten::Stand::Unbekannt;
-    setzeGroesse(d->iBild, st.BildBreite, st.BildHoehe);
-    setzeGroesse(d->sichtbar, st.BildBreite, st.BildHoehe);
+    setzeGroesse(d->iBild, d->geraet());
+    setzeGroesse(d->sichtbar, d->geraet());
     const QRect rahmen(linksOben, QSize(st.BildBreite + 2 * Bildrahmen, st.BildHoehe + 2 * Bildrahmen));
     fenster.setzeRahmen(rahmen);
 
@@ -328,7 +356,7 @@ void Bildbereich::formResize()
         fenster.setzeEinstellungenPosition(
             QPoint(rundeGerade((rahmen.width() - panel.width()) / 2.0) + rahmen.left(),
                    rundeGerade((rahmen.height() - panel.height()) / 2.0) + rahmen.top()));
-        fenster.bildGeaendert(d->sichtbar.rect());
+        d->meldeGeaendert(d->sichtbar.rect());
         return;
     }
 
@@ -338,5 +366,5 @@ void Bildbereich::formResize()
     }
     d->zeichneAlleVerdeckten(nullptr);
     d->merkeAbdeckung();
-    fenster.bildGeaendert(d->sichtbar.rect());
+    d->meldeGeaendert(d->sichtbar.rect());
 }

@@ -18,8 +18,11 @@ public:
     Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen);
     ~Bildbereich() override;
 
+    // Both hold the area's device pixels: BildBreite x BildHoehe times the
+    // ratio below, the one of the last layout.
     const QImage& sichtbaresBild() const;
     const QImage& iBild() const;            // IBild
+    qreal pixelVerhaeltnis() const;
 
     // Paints sector k onto the visible picture (DrawEck).
     void DrawEck(int k);

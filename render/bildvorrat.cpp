@@ -51,15 +51,15 @@ void Bildvorrat::meldeSichtAb(int sicht)
 }
 
 Bedarf Bildvorrat::gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
-                                std::vector<QSize>* bereiche) const
+                                std::vector<Sichtbereich>* bereiche) const
 {
     Bedarf gesamt;
     bool erster = true;
     for (const auto& [sicht, regel] : m_sichten) {
-        const QSize bereich = regel(voll);
+        const Sichtbereich bereich = regel(voll);
         if (bereiche)
             bereiche->push_back(bereich);
-        const Bedarf b = bedarf(voll, bereich, code);
+        const Bedarf b = bedarf(voll, bereich.groesse, code);
         gesamt = erster ? b : vereinigt(gesamt, b);
         erster = false;
     }
@@ -159,9 +159,9 @@ bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b
     e.bildGueltig = true;
     e.voll = e.bild.voll;
     e.eingepasst.clear();
-    for (QImage& bild : r.eingepasst) {
-        if (!bild.isNull())
-            e.eingepasst.push_back({e.auftragsCode, std::move(bild)});
+    for (std::size_t i = 0; i < r.eingepasst.size() && i < e.auftragsBereiche.size(); ++i) {
+        if (!r.eingepasst[i].isNull())
+            e.eingepasst.push_back({e.auftragsCode, e.auftragsBereiche[i].verhaeltnis, std::move(r.eingepasst[i])});
     }
     return true;
 }
@@ -250,6 +250,7 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
         }
         e.auftragsBedarf = wunsch.bedarf;
         e.auftragsCode = code;
+        e.auftragsBereiche = wunsch.bereiche;
         ++m_dekodiert;
         e.auftrag = m_arbeiter.gib(std::move(wunsch));
     } catch (...) {
@@ -267,19 +268,19 @@ const Dekodiert& Bildvorrat::ladeGanz(const QString& pfad)
     return bereit(pfad, QString(), [](QSize voll) { return Bedarf{8, QRect(QPoint(0, 0), voll)}; }).bild;
 }
 
-void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& code)
+void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& code, qreal verhaeltnis)
 {
     const QSize bereich = ziel.size();
     const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
     if (!ziel.isNull()) {
         for (const Eingepasst& f : e.eingepasst) {
-            if (f.code == code && f.bild.size() == bereich) {
+            if (f.code == code && f.verhaeltnis == verhaeltnis && f.bild.size() == bereich) {
                 ziel = f.bild;
                 return;
             }
         }
     }
-    stelleBildDar(ziel, e.bild, code);
+    stelleBildDar(ziel, e.bild, code, verhaeltnis);
 }
 
 QSize Bildvorrat::groesse(const QString& pfad)

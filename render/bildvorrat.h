@@ -22,9 +22,9 @@ public:
     ~Bildvorrat();
 
     // The area a view fits a picture of the given upright full-scale size into,
-    // in its own pixels. Called on the window's thread only, when a decode ahead
-    // is asked for.
-    using Bereichsregel = std::function<QSize(QSize voll)>;
+    // in its device pixels. Called on the window's thread only, when a decode
+    // ahead is asked for and when one is taken.
+    using Bereichsregel = std::function<Sichtbereich(QSize voll)>;
     // A view that shows the pictures says how large; decodes ahead serve the
     // largest of all views still registered. Returns what meldeSichtAb takes.
     int meldeSicht(Bereichsregel regel);
@@ -36,6 +36,8 @@ public:
     // reported when lade() uses it, as if nothing had been decoded ahead. Does
     // nothing when the kept picture already serves every view.
     void dekodiereVorab(const QString& pfad, const QString& code);
+    // A decode ahead waits or runs on the worker thread.
+    bool vorabLaeuft() const { return m_arbeiter.beschaeftigt(); }
 
     // The picture of the file pfad names (resolved as findeDatei resolves it),
     // decoded as its extension says, upright as its orientation tag says, with
@@ -51,7 +53,7 @@ public:
     const Dekodiert& ladeGanz(const QString& pfad);
     // lade() for ziel's size, then fitted into ziel as stelleBildDar does (or
     // the picture the worker fitted to that size from the same decode).
-    void stelleDar(QImage& ziel, const QString& pfad, const QString& code);
+    void stelleDar(QImage& ziel, const QString& pfad, const QString& code, qreal verhaeltnis = 1.0);
 
     // The upright picture's size, from the header where it suffices (nothing
     // is decoded for a JPEG). Throws VarnoFehler as lade().
@@ -78,6 +80,7 @@ private:
 
     struct Eingepasst {
         QString code;
+        qreal verhaeltnis;
         QImage bild;
     };
 
@@ -93,6 +96,7 @@ private:
         std::shared_ptr<Vorabdekodierer::Auftrag> auftrag;   // a decode ahead not yet taken
         Bedarf auftragsBedarf;
         QString auftragsCode;
+        std::vector<Sichtbereich> auftragsBereiche;
         quint64 benutzt = 0;         // when last asked for
     };
 
@@ -103,7 +107,7 @@ private:
     bool uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b, const QString& code);
     // What the registered views need of a picture of voll under code, and their areas.
     Bedarf gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
-                        std::vector<QSize>* bereiche = nullptr) const;
+                        std::vector<Sichtbereich>* bereiche = nullptr) const;
     void dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b);
     Eintrag& bereit(const QString& pfad, const QString& code, const std::function<Bedarf(QSize voll)>& bedarfFuer);
 

@@ -86,12 +86,34 @@ bool deckt(const Dekodiert& d, const Bedarf& b)
     return !d.bild.isNull() && d.achtel >= b.achtel && d.quelle.contains(QRectF(b.teil));
 }
 
-void stelleBildDar(QImage& ziel, const Dekodiert& d, const QString& code)
+namespace {
+
+// The fit for a target of device pixels, judged by the logical size it stands for.
+Einpassung einpassungFuerGeraet(QSize voll, QSize ziel, const QString& code, qreal v)
+{
+    const Einpassung e = berechneEinpassung(voll.width(), voll.height(), ziel.width(), ziel.height(), code);
+    if (v == 1.0)
+        return e;
+    const QSize logisch(qRound(ziel.width() / v), qRound(ziel.height() / v));
+    Einpassung l = berechneEinpassung(voll.width(), voll.height(), logisch.width(), logisch.height(), code);
+    if (l.art != Einpassung::Art::Kopie && l.art != Einpassung::Art::Unskaliert)
+        return e;
+    const int x0 = qRound(l.ziel.left() * v), y0 = qRound(l.ziel.top() * v);
+    const int x1 = std::min(qRound((l.ziel.left() + l.ziel.width()) * v), ziel.width());
+    const int y1 = std::min(qRound((l.ziel.top() + l.ziel.height()) * v), ziel.height());
+    l.art = Einpassung::Art::Skaliert;
+    l.ziel = QRect(x0, y0, x1 - x0, y1 - y0);
+    return l;
+}
+
+} // namespace
+
+void stelleBildDar(QImage& ziel, const Dekodiert& d, const QString& code, qreal verhaeltnis)
 {
     if (ziel.isNull())
         return;
     const QImage& quelle = d.bild;
-    const Einpassung e = berechneEinpassung(d.voll.width(), d.voll.height(), ziel.width(), ziel.height(), code);
+    const Einpassung e = einpassungFuerGeraet(d.voll, ziel.size(), code, verhaeltnis);
     if (e.art == Einpassung::Art::Kopie && d.ganz()) {
         ziel = quelle;
         return;

@@ -39,5 +39,9 @@ bool deckt(const Dekodiert& d, const Bedarf& b);
 // of the full-scale picture, whatever the scale decoded. A picture of ziel's
 // own size replaces ziel as it is; otherwise every pixel of ziel is written,
 // in Format_RGB32. A null ziel stays as it is.
-void stelleBildDar(QImage& ziel, const Dekodiert& quelle, const QString& code);
+// On a scaled screen ziel holds `verhaeltnis` device pixels per logical one:
+// a picture kept at its own size ("n", or exactly the area's) keeps it in
+// logical pixels, enlarged to the device; every other fit is made directly
+// for the device pixels, so the picture is scaled once.
+void stelleBildDar(QImage& ziel, const Dekodiert& quelle, const QString& code, qreal verhaeltnis = 1.0);
 void stelleBildDar(QImage& ziel, const QImage& quelle, const QString& code);

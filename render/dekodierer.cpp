@@ -50,6 +50,7 @@ struct Vorabdekodierer::Werkstatt {
     std::deque<std::shared_ptr<Auftrag>> warteschlange;
     bool ende = false;
     bool arbeiterFort = false;
+    bool laeuft = false;
 
     void arbeite();
 };
@@ -62,11 +63,11 @@ Vorabergebnis fuehreAus(const Vorabwunsch& w)
     try {
         r.bild = dekodiereBild(w.datei, w.anzeigePfad, w.voll, w.orientierung, w.bedarf);
         r.eingepasst.reserve(w.bereiche.size());
-        for (const QSize bereich : w.bereiche) {
+        for (const Sichtbereich& bereich : w.bereiche) {
             QImage ziel;
-            if (!bereich.isEmpty())
-                ziel = QImage(bereich, QImage::Format_RGB32);
-            stelleBildDar(ziel, r.bild, w.code);
+            if (!bereich.groesse.isEmpty())
+                ziel = QImage(bereich.groesse, QImage::Format_RGB32);
+            stelleBildDar(ziel, r.bild, w.code, bereich.verhaeltnis);
             r.eingepasst.push_back(std::move(ziel));
         }
     } catch (...) {
@@ -91,10 +92,12 @@ void Vorabdekodierer::Werkstatt::arbeite()
             warteschlange.pop_front();
             if (a->verworfen)
                 continue;
+            laeuft = true;
         }
         Vorabergebnis r = fuehreAus(a->wunsch);
         {
             std::lock_guard<std::mutex> l(sperre);
+            laeuft = false;
             a->fertig = true;
             if (!a->verworfen)
                 a->ergebnis = std::move(r);
@@ -156,4 +159,10 @@ void Vorabdekodierer::verwirf(const std::shared_ptr<Auftrag>& auftrag)
     std::lock_guard<std::mutex> l(m_werkstatt->sperre);
     auftrag->verworfen = true;
     auftrag->ergebnis = Vorabergebnis();
+}
+
+bool Vorabdekodierer::beschaeftigt() const
+{
+    std::lock_guard<std::mutex> l(m_werkstatt->sperre);
+    return m_werkstatt->laeuft || !m_werkstatt->warteschlange.empty();
 }

@@ -21,6 +21,12 @@
 Dekodiert dekodiereBild(const QString& datei, const QString& anzeigePfad, QSize voll, Orientierung orientierung,
                         const Bedarf& b, QImage alt = {});
 
+// Where a view shows a picture: its area in device pixels, and device pixels per logical one.
+struct Sichtbereich {
+    QSize groesse;
+    qreal verhaeltnis = 1.0;
+};
+
 // What one decode ahead is asked for: plain values, copied before the worker sees them.
 struct Vorabwunsch {
     QString datei;
@@ -29,7 +35,7 @@ struct Vorabwunsch {
     Orientierung orientierung = 1;
     Bedarf bedarf;
     QString code;
-    std::vector<QSize> bereiche;   // one per view: the picture fitted to each
+    std::vector<Sichtbereich> bereiche;   // one per view: the picture fitted to each
 };
 
 struct Vorabergebnis {
@@ -56,6 +62,8 @@ public:
     // Nobody will take the result: a waiting job is skipped; one already running
     // ends as it would and its result is dropped on the worker.
     void verwirf(const std::shared_ptr<Auftrag>& auftrag);
+    // A job waits or runs.
+    bool beschaeftigt() const;
 
     struct Werkstatt;
 

@@ -24,6 +24,9 @@ public:
     virtual bool einstellungenSichtbar() const = 0;
     virtual QSize einstellungenGroesse() const = 0;
     virtual void setzeEinstellungenPosition(const QPoint& links_oben) = 0;
-    // Pixels of the visible picture changed inside this rectangle.
+    // Pixels of the visible picture changed inside this rectangle (logical pixels).
     virtual void bildGeaendert(const QRect& bereich) = 0;
+    // Device pixels per logical pixel of the screen the window is on: every
+    // size here is logical; the pictures are drawn for the device.
+    virtual qreal pixelVerhaeltnis() const { return 1.0; }
 };

@@ -2,6 +2,7 @@
 // message boxes, start-up and a short game played through the real buttons.
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
@@ -24,6 +25,7 @@
 #include "testfenster.h"
 #include "app/meldungsboxen.h"
 #include "pruefe.h"
+#include "render/einpassung.h"
 
 namespace {
 
@@ -86,6 +88,8 @@ private slots:
     void punkteRechtsbuendig_data();
     void punkteRechtsbuendig();
     void dreissigGruppenRollen();
+    void dreissigGruppenObenImBlick_data();
+    void dreissigGruppenObenImBlick();
     void gruppennameWoertlich();
     void zugangsnamen();
     void tabfolge();
@@ -105,6 +109,9 @@ private slots:
     void tastenImSpiel_data();
     void tastenImSpiel();
     void tastenImEingabefeld();
+    void schliessen_data();
+    void schliessen();
+    void fragebox();
     void ranglisteUeberDemFenster();
     void tonAusUndAn();
     void ohneTongeraetStill();
@@ -353,6 +360,55 @@ void TstApp::dreissigGruppenRollen()
     QVERIFY(f.rect().contains(imFenster));
 }
 
+void TstApp::dreissigGruppenObenImBlick_data()
+{
+    QTest::addColumn<bool>("perEnter");
+    QTest::newRow("OK mit der Maus") << false;
+    QTest::newRow("OK mit Enter") << true;
+}
+
+// The rows scroll, but only the quiz master scrolls them: OK hides the
+// focused panel, and the focus passed on must not pull the view down.
+void TstApp::dreissigGruppenObenImBlick()
+{
+    QFETCH(bool, perEnter);
+    Spieldatei e{.fenster = QStringLiteral("1024,768"), .sektoren = QStringLiteral("4"), .jede = QStringLiteral("1")};
+    e.gruppen.clear();
+    for (int i = 1; i <= 30; ++i)
+        e.gruppen << QStringLiteral("Gruppe %1").arg(i);
+    Probefenster f(e);
+    QVERIFY(zeigeUndStarte(f));
+    QScrollBar* leiste = f.rollbereich()->verticalScrollBar();
+    QTRY_VERIFY(leiste->isVisible());
+    const auto obenImBlick = [&f]() -> bool {
+        const QRect sicht = f.rollbereich()->viewport()->rect();
+        for (const char* name : {"Panel3", "BBweiter", "BBrichtig", "BBfalsch", "LPunkte"}) {
+            QWidget* w = element(f, name);
+            const QRect r(w->mapTo(f.rollbereich()->viewport(), QPoint(0, 0)), w->size());
+            PRUEFE2(sicht.contains(r), name);
+        }
+        return true;
+    };
+    QVERIFY(obenImBlick());
+    if (perEnter) {
+        QWidget* feld = element(f, "Edit1");
+        feld->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), feld);
+        QTest::keyClick(feld, Qt::Key_Return);
+    } else {
+        QVERIFY(klicke(knopf(f, "BitBtn1")));
+    }
+    QVERIFY(element(f, "Panel1")->isHidden());
+    QCoreApplication::processEvents();
+    QVERIFY(obenImBlick());
+    // Play: a reveal and a claim switch buttons on and off.
+    QVERIFY(klicke(knopf(f, "BBweiter")));
+    QVERIFY(klicke(f.zeile(0)->antwortKnopf()));
+    QVERIFY(klicke(knopf(f, "BBfalsch")));
+    QCoreApplication::processEvents();
+    QVERIFY(obenImBlick());
+}
+
 void TstApp::gruppennameWoertlich()
 {
     const Spieldatei e{.gruppen = {QStringLiteral("A&B"), QStringLiteral("   "), QStringLiteral("&&x")}};
@@ -588,8 +644,9 @@ void TstApp::startgroesse()
         QCOMPARE(f.aussenGroesse(), groesse);
         QCOMPARE(f.frameGeometry().topLeft(), QPoint(0, 0));
     }
-    // The picture area was laid out for the final client size.
-    QCOMPARE(f.spielstand().BildBreite, klient(f).width() - 510);
+    // The picture area was laid out for the final client size (4:3; on a
+    // large screen the room may be wider than that).
+    QCOMPARE(f.spielstand().BildBreite, berechneBildbereich(klient(f), 4, 3).groesse.width());
     // The column follows the right edge.
     QCOMPARE(klient(f).width() - (f.zeile(0)->geometry().right() + 1), 20);
     QCOMPARE(element(f, "BBpunkteEingeben")->geometry().bottom() + 1, klient(f).height() - 18);
@@ -710,6 +767,12 @@ void TstApp::tastenDeutung_data()
     QTest::newRow("M") << int(Qt::Key_M) << keine << 58 << "Ton";
     QTest::newRow("Enter stays Enter") << int(Qt::Key_Return) << keine << 36 << "";
     QTest::newRow("Space stays Space") << int(Qt::Key_Space) << keine << 65 << "";
+    QTest::newRow("End") << int(Qt::Key_End) << keine << 115 << "BildEnde";
+    QTest::newRow("pad End is pad 1 (no NumLock)") << int(Qt::Key_End) << block << 87 << "";
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << 52 << "Rueckgaengig";
+    QTest::newRow("Ctrl+Z, German") << int(Qt::Key_Z) << int(Qt::ControlModifier) << 29 << "Rueckgaengig";
+    QTest::newRow("Ctrl+Shift+Z is no undo") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier) << 52 << "";
+    QTest::newRow("Ctrl+Alt+Z is the desktop's") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::AltModifier) << 52 << "";
 }
 
 void TstApp::tastenDeutung()
@@ -720,7 +783,7 @@ void TstApp::tastenDeutung()
     QFETCH(QString, bedeutung);
     const auto t = deuteTaste(taste, Qt::KeyboardModifiers(modifikatoren), quint32(scancode));
     static const char* const namen[] = {"Gruppe", "Richtig", "Falsch", "Weiter", "Vollbild",
-                                        "VollbildAus", "Hilfe", "Rangliste", "Ton"};
+                                        "VollbildAus", "Hilfe", "Rangliste", "Ton", "BildEnde", "Rueckgaengig"};
     QString ist;
     if (t) {
         ist = QLatin1String(namen[int(t->aktion)]);
@@ -765,19 +828,34 @@ namespace {
 }
 
 // What a key did, read off the game state.
-QString wirkung(const Spielstand& vorher, const Spielstand& nachher)
+QString wirkungImSpiel(const Spielstand& vorher, const Spielstand& nachher)
 {
     if (nachher.Einstellungsdatei.gelesenZeilen() > vorher.Einstellungsdatei.gelesenZeilen())
         return QStringLiteral("neues Bild");
+    const bool punkteGeaendert = nachher.Punktestand != vorher.Punktestand;
     if (vorher.AktiveGruppe == -1 && nachher.AktiveGruppe >= 0)
-        return QStringLiteral("meldet %1").arg(nachher.AktiveGruppe);
+        return punkteGeaendert || nachher.VerdecktZahl > vorher.VerdecktZahl
+                   ? QStringLiteral("nimmt zurück")
+                   : QStringLiteral("meldet %1").arg(nachher.AktiveGruppe);
     for (std::size_t g = 0; g < 3; ++g) {
         if (nachher.Punktestand[g] != vorher.Punktestand[g])
             return nachher.Punktestand[g] > vorher.Punktestand[g] ? QStringLiteral("richtig") : QStringLiteral("falsch");
     }
+    if (vorher.VerdecktZahl > 1 && nachher.VerdecktZahl == 0)
+        return QStringLiteral("beendet");
     if (nachher.VerdecktZahl < vorher.VerdecktZahl)
         return QStringLiteral("deckt auf");
     return QStringLiteral("nichts");
+}
+
+// ... and the note the window shows for it, if any.
+QString wirkung(const Testfenster& f, const Spielstand& vorher, const Spielstand& nachher)
+{
+    QString w = wirkungImSpiel(vorher, nachher);
+    const auto* notiz = f.findChild<QLabel*>(QStringLiteral("TonHinweis"));
+    if (notiz && notiz->isVisible())
+        w += QStringLiteral(" / ") + notiz->text();
+    return w;
 }
 
 void drueckeTaste(QWidget* ziel, int taste, Qt::KeyboardModifiers mods, quint32 scancode, const QString& text)
@@ -822,6 +900,25 @@ void TstApp::tastenImSpiel_data()
     QTest::newRow("Page Down in Exhausted") << "Ausgeschöpft" << ab << 117 << "nichts";
     QTest::newRow("Page Down in Preview") << "Vorschau" << ab << 117 << "neues Bild";
     QTest::newRow("right arrow in Open") << "Offen" << rechts << 114 << "deckt auf";
+    // End the picture.
+    const int ende = Qt::Key_End, strgZ = QKeyCombination(Qt::ControlModifier, Qt::Key_Z).toCombined();
+    QTest::newRow("End in Settings") << "Einstellungen" << ende << 115 << "nichts";
+    QTest::newRow("End in Announced") << "Angekündigt" << ende << 115 << "beendet";
+    QTest::newRow("End in Open") << "Offen" << ende << 115 << "beendet";
+    QTest::newRow("End in Answering") << "Antwortet" << ende << 115 << "beendet";
+    QTest::newRow("End after group 1's falsch") << "Gruppe 1 raus" << ende << 115 << "beendet";
+    QTest::newRow("End in Ready") << "Bereit" << ende << 115 << "nichts";
+    QTest::newRow("End in Exhausted") << "Ausgeschöpft" << ende << 115 << "nichts";
+    QTest::newRow("End in Preview") << "Vorschau" << ende << 115 << "nichts";
+    // Take back the last verdict.
+    const QString nichtsZurueck = QStringLiteral("nichts / Nichts rückgängig zu machen");
+    QTest::newRow("Ctrl+Z in Settings") << "Einstellungen" << strgZ << 52 << nichtsZurueck;
+    QTest::newRow("Ctrl+Z in Open") << "Offen" << strgZ << 52 << nichtsZurueck;
+    QTest::newRow("Ctrl+Z in Answering") << "Antwortet" << strgZ << 52 << nichtsZurueck;
+    QTest::newRow("Ctrl+Z after falsch") << "Gruppe 1 raus" << strgZ << 52 << "nimmt zurück / Rückgängig: falsch für Adler";
+    QTest::newRow("Ctrl+Z after richtig") << "Bereit" << strgZ << 52 << "nimmt zurück / Rückgängig: richtig für Adler";
+    QTest::newRow("Ctrl+Z in Exhausted") << "Ausgeschöpft" << strgZ << 52 << "nimmt zurück / Rückgängig: richtig für Adler";
+    QTest::newRow("Ctrl+Z in Preview") << "Vorschau" << strgZ << 52 << nichtsZurueck;
 }
 
 void TstApp::tastenImSpiel()
@@ -839,8 +936,9 @@ void TstApp::tastenImSpiel()
     // The key goes where the keyboard focus is, as a real key would.
     QWidget* ziel = QApplication::focusWidget() ? QApplication::focusWidget() : &f;
     QVERIFY(!qobject_cast<QLineEdit*>(ziel));
-    drueckeTaste(ziel, taste, Qt::NoModifier, quint32(scancode), QString());
-    QCOMPARE(wirkung(vorher, f.spielstand()), erwartet);
+    const QKeyCombination kombination = QKeyCombination::fromCombined(taste);
+    drueckeTaste(ziel, int(kombination.key()), kombination.keyboardModifiers(), quint32(scancode), QString());
+    QCOMPARE(wirkung(f, vorher, f.spielstand()), erwartet);
     QVERIFY(f.meldungen.liste.isEmpty());
 }
 
@@ -868,7 +966,73 @@ void TstApp::tastenImEingabefeld()
     drueckeTaste(feld, Qt::Key_Minus, Qt::NoModifier, 20, QStringLiteral("-"));
     drueckeTaste(feld, Qt::Key_PageDown, Qt::NoModifier, 117, QString());
     QCOMPARE(feld->text(), QStringLiteral("01-"));
-    QCOMPARE(wirkung(vorher, f.spielstand()), QStringLiteral("nichts"));
+    QCOMPARE(wirkung(f, vorher, f.spielstand()), QStringLiteral("nichts"));
+}
+
+void TstApp::schliessen_data()
+{
+    QTest::addColumn<QString>("zustand");
+    QTest::addColumn<QString>("weg");   // "Fenstersystem": title bar, Alt+F4, task bar; "Programm"; "Abmeldung"
+    QTest::addColumn<bool>("beenden");  // the answer to a question
+    QTest::addColumn<bool>("gefragt");
+    QTest::addColumn<bool>("geschlossen");
+    QTest::newRow("Settings") << "Einstellungen" << "Fenstersystem" << false << false << true;
+    QTest::newRow("Announced, Weiterspielen") << "Angekündigt" << "Fenstersystem" << false << true << false;
+    QTest::newRow("Announced, Beenden") << "Angekündigt" << "Fenstersystem" << true << true << true;
+    QTest::newRow("Open") << "Offen" << "Fenstersystem" << false << true << false;
+    QTest::newRow("Answering") << "Antwortet" << "Fenstersystem" << false << true << false;
+    QTest::newRow("Ready between pictures") << "Bereit" << "Fenstersystem" << false << true << false;
+    QTest::newRow("Exhausted") << "Ausgeschöpft" << "Fenstersystem" << false << false << true;
+    QTest::newRow("Preview") << "Vorschau" << "Fenstersystem" << false << true << false;
+    QTest::newRow("Preview of the last picture") << "Vorschau, letztes Bild" << "Fenstersystem" << false << false << true;
+    QTest::newRow("Open, the program closes") << "Offen" << "Programm" << false << false << true;
+    QTest::newRow("Open, logout") << "Offen" << "Abmeldung" << false << false << true;
+}
+
+// Closing the window during a game asks first, unless the program or the
+// session closes it.
+void TstApp::schliessen()
+{
+    QFETCH(QString, zustand);
+    QFETCH(QString, weg);
+    QFETCH(bool, beenden);
+    QFETCH(bool, gefragt);
+    QFETCH(bool, geschlossen);
+    const bool test = zustand.startsWith(QStringLiteral("Vorschau"));
+    Probefenster f({.test = test ? QStringLiteral("1") : QStringLiteral("0"), .jede = QStringLiteral("1")});
+    QVERIFY(zeigeUndStarte(f));
+    QVERIFY(spieleBis(f, test ? QStringLiteral("Vorschau") : zustand));
+    if (zustand == "Vorschau, letztes Bild")
+        QVERIFY(klicke(knopf(f, "BBneuesBild")));
+    f.meldungen.antwortJa = beenden;
+    if (weg == "Programm") {
+        f.close();
+    } else {
+        if (weg == "Abmeldung")
+            f.sitzungEndet();
+        // What the window manager's close turns into: a close of the native window.
+        QCloseEvent schliessen;
+        QApplication::sendEvent(f.windowHandle(), &schliessen);
+    }
+    QCOMPARE(f.meldungen.fragen,
+             gefragt ? QStringList{"Das Spiel läuft noch. Wirklich beenden? Die Punkte gehen dabei verloren. | "
+                                   "Beenden | Weiterspielen"}
+                     : QStringList());
+    QCOMPARE(!f.isVisible(), geschlossen);
+    QVERIFY(f.meldungen.liste.isEmpty());
+}
+
+void TstApp::fragebox()
+{
+    auto box = baueFragebox(QStringLiteral("Wirklich?"), QStringLiteral("Beenden"), QStringLiteral("Weiterspielen"));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Varno Quiz"));
+    QCOMPARE(box->icon(), QMessageBox::Question);
+    QCOMPARE(box->text(), QStringLiteral("Wirklich?"));
+    QCOMPARE(box->buttons().size(), 2);
+    QCOMPARE(box->buttons()[0]->text(), QStringLiteral("Beenden"));
+    QCOMPARE(box->buttons()[1]->text(), QStringLiteral("Weiterspielen"));
+    QCOMPARE(box->defaultButton(), box->buttons()[1]);
+    QCOMPARE(box->escapeButton(), box->buttons()[1]);
 }
 
 // F2 over a game of 30 groups on the smallest window: every group, highest

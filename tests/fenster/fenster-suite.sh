@@ -86,7 +86,7 @@ warte_auf_manager() {
 fehler=0
 for wm in "${manager[@]}"; do
     anzeige=$(freie_anzeige) || { echo "no free X display"; exit 1; }
-    Xvfb ":$anzeige" -screen 0 1600x1200x24 -nolisten tcp -noreset >"$arbeit/xvfb.log" 2>&1 &
+    Xvfb ":$anzeige" -screen 0 1920x1440x24 -nolisten tcp -noreset >"$arbeit/xvfb.log" 2>&1 &
     export DISPLAY=":$anzeige"
     for i in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     wpid=""

@@ -14,8 +14,11 @@
 #include <QTest>
 #include <QScopeGuard>
 #include <QThread>
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "pruefe.h"
 
@@ -163,19 +166,27 @@ QRect erwarteterRahmen(QSize klient, bool mitSeiten)
 
 // The frame's corners: black 2-pixel border, the window's face outside, the
 // grey area (cover or settings background) or the uncovered picture inside. Without a settings file
-// the column keeps its design place over the frame's right corners.
-[[nodiscard]] bool pruefeRahmen(const QImage& bild, const QRect& rahmen, bool nurLinks = false)
+// the column keeps its design place over the frame's right corners. On a
+// scaled screen (faktor device pixels per logical one) the frame is looked
+// for at its device place, a pixel of rounding allowed on each side.
+[[nodiscard]] bool pruefeRahmen(const QImage& bild, const QRect& logisch, bool nurLinks = false, double faktor = 1.0)
 {
+    const auto geraet = [faktor](int v) { return static_cast<int>(std::nearbyint(v * faktor)); };
+    const QRect rahmen = faktor == 1.0 ? logisch
+        : QRect(QPoint(geraet(logisch.left()), geraet(logisch.top())),
+                QPoint(geraet(logisch.left() + logisch.width()) - 1, geraet(logisch.top() + logisch.height()) - 1));
+    const int breit = geraet(2);   // the border
+    const int spiel = faktor == 1.0 ? 0 : 1;
     const QPoint ecken[4] = {rahmen.topLeft(), rahmen.bottomLeft(), rahmen.topRight(), rahmen.bottomRight()};
     for (const QPoint& e : ecken) {
         if (nurLinks && e.x() != rahmen.left())
             continue;
-        const int sx = e.x() == rahmen.left() ? 1 : -1;
-        const int sy = e.y() == rahmen.top() ? 1 : -1;
-        const QPoint aussen = e - QPoint(sx, sy), rand = e + QPoint(sx, sy), innen = e + 2 * QPoint(sx, sy);
+        const QPoint s(e.x() == rahmen.left() ? 1 : -1, e.y() == rahmen.top() ? 1 : -1);
+        const QPoint aussen = e - (1 + spiel) * s, rand = e + spiel * s, randInnen = e + (breit - 1 - spiel) * s,
+                     innen = e + (breit + spiel) * s;
         PRUEFE2(bild.rect().contains(aussen) && bild.rect().contains(innen),
                  qPrintable(QStringLiteral("frame corner %1,%2 outside the window").arg(e.x()).arg(e.y())));
-        PRUEFE2(!schwarz(bild.pixel(aussen)) && schwarz(bild.pixel(e)) && schwarz(bild.pixel(rand))
+        PRUEFE2(!schwarz(bild.pixel(aussen)) && schwarz(bild.pixel(rand)) && schwarz(bild.pixel(randInnen))
                      && (grau(bild.pixel(innen)) || bildfarbe(bild.pixel(innen))),
                  qPrintable(QStringLiteral("no frame corner at %1,%2").arg(e.x()).arg(e.y())));
     }
@@ -184,10 +195,10 @@ QRect erwarteterRahmen(QSize klient, bool mitSeiten)
 
 // The row of the group whose turn it is is light yellow; its right edge lies
 // 20 pixels (and its bevel) left of the client area's right edge.
-[[nodiscard]] bool pruefeSpalte(const QImage& bild)
+[[nodiscard]] bool pruefeSpalte(const QImage& bild, double faktor = 1.0)
 {
     int rechts = -1;
-    for (int y = 150; y < std::min(bild.height(), 350); ++y)
+    for (int y = int(150 * faktor); y < std::min(bild.height(), int(350 * faktor)); ++y)
         for (int x = bild.width() - 1; x > rechts; --x)
             if (hellgelb(bild.pixel(x, y))) {
                 rechts = x;
@@ -195,18 +206,66 @@ QRect erwarteterRahmen(QSize klient, bool mitSeiten)
             }
     PRUEFE2(rechts > 0, "no row of the group whose turn it is");
     const int abstand = bild.width() - 1 - rechts;
-    PRUEFE2(abstand >= 20 && abstand <= 22, qPrintable(QStringLiteral("row ends %1 px from the right edge").arg(abstand)));
+    PRUEFE2(abstand >= int(20 * faktor) && abstand <= int(std::ceil(22 * faktor)),
+            qPrintable(QStringLiteral("row ends %1 px from the right edge").arg(abstand)));
     return true;
+}
+
+// A photo's stand-in: fractal noise, coarse blotches with finer and finer
+// detail down to a few pixels, as a photo's texture has.
+QImage foto()
+{
+    QImage bild(1600, 1200, QImage::Format_RGB32);
+    std::vector<double> kanal(3 * size_t(bild.width()) * bild.height(), 128.0);
+    QRandomGenerator zufall(7);
+    for (const auto& [weite, hub] : {std::pair{96, 60.0}, {48, 40.0}, {24, 28.0}, {12, 20.0}, {6, 14.0}}) {
+        const int gw = bild.width() / weite + 2, gh = bild.height() / weite + 2;
+        std::vector<double> gitter(3 * size_t(gw) * gh);
+        for (double& g : gitter)
+            g = (zufall.generateDouble() * 2 - 1) * hub;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const int gx = x / weite, gy = y / weite;
+                const double fx = double(x % weite) / weite, fy = double(y % weite) / weite;
+                for (int c = 0; c < 3; ++c) {
+                    const auto g = [&](int i, int j) { return gitter[3 * (size_t(j) * gw + i) + c]; };
+                    kanal[3 * (size_t(y) * bild.width() + x) + c]
+                        += (g(gx, gy) * (1 - fx) + g(gx + 1, gy) * fx) * (1 - fy)
+                         + (g(gx, gy + 1) * (1 - fx) + g(gx + 1, gy + 1) * fx) * fy;
+                }
+            }
+    }
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const double* k = &kanal[3 * (size_t(y) * bild.width() + x)];
+            bild.setPixel(x, y, qRgb(std::clamp(qRound(k[0]), 0, 255), std::clamp(qRound(k[1]), 0, 255),
+                                     std::clamp(qRound(k[2]), 0, 255)));
+        }
+    return bild;
+}
+
+double psnr(const QImage& a, const QImage& b)
+{
+    double summe = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            for (const int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q)})
+                summe += d * d;
+        }
+    const double mittel = summe / (3.0 * a.width() * a.height());
+    return mittel == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mittel);
 }
 
 class Spielordner {
 public:
-    // gruppen > 0: that many groups, every one of them may claim.
-    explicit Spielordner(const QString& fenster, bool panel = false, int gruppen = 0)
+    // gruppen > 0: that many groups, every one of them may claim. mitFoto:
+    // the first picture is the photo above.
+    explicit Spielordner(const QString& fenster, bool panel = false, int gruppen = 0, bool mitFoto = false)
     {
         QImage bild(400, 300, QImage::Format_RGB32);
         bild.fill(Bildgruen);
-        bild.save(m_dir.filePath(QStringLiteral("Bild1.jpg")), "JPG");
+        (mitFoto ? foto() : bild).save(m_dir.filePath(QStringLiteral("Bild1.jpg")), "JPG", 95);
         bild.save(m_dir.filePath(QStringLiteral("Bild2.jpg")), "JPG");
         if (fenster.isEmpty())
             return;  // no settings file
@@ -233,10 +292,12 @@ private:
 // The game started in a folder, as a quiz master starts it.
 class Spiel {
 public:
-    explicit Spiel(const Spielordner& ordner)
+    explicit Spiel(const Spielordner& ordner, const QStringList& variablen = {})
     {
         QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
         umgebung.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        for (const QString& v : variablen)
+            umgebung.insert(v.section(QLatin1Char('='), 0, 0), v.section(QLatin1Char('='), 1));
         m_prozess.setProcessEnvironment(umgebung);
         m_prozess.setWorkingDirectory(ordner.pfad());
         m_prozess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -267,6 +328,42 @@ QSize bildschirm()
 
 void xdotool(const QStringList& argumente) { werkzeug(QStringLiteral("xdotool"), argumente); }
 
+// The desktop's scale as Qt finds it: a variable for the game alone, or
+// Xft.dpi in the X server's resources (as desktops set it) while it lives.
+class Skala {
+public:
+    Skala(const QString& art, const QString& wert)
+    {
+        if (art == QLatin1String("Xft.dpi")) {
+            QTemporaryDir dir;
+            QFile f(dir.filePath(QStringLiteral("dpi")));
+            if (f.open(QIODevice::WriteOnly))
+                f.write(QStringLiteral("Xft.dpi: %1\n").arg(wert).toLatin1());
+            f.close();
+            werkzeug(QStringLiteral("xrdb"), {QStringLiteral("-merge"), f.fileName()});
+            m_ressource = true;
+        } else {
+            m_variablen << art + QLatin1Char('=') + wert;
+        }
+    }
+    ~Skala()
+    {
+        if (m_ressource)
+            werkzeug(QStringLiteral("xrdb"), {QStringLiteral("-remove")});
+    }
+    QStringList variablen() const { return m_variablen; }
+
+private:
+    QStringList m_variablen;
+    bool m_ressource = false;
+};
+
+// The logical size Qt gives a client area of these device pixels.
+QSize logisch(QSize geraet, double faktor)
+{
+    return QSize(qRound(geraet.width() / faktor), qRound(geraet.height() / faktor));
+}
+
 }  // namespace
 
 class TstFenster : public QObject {
@@ -276,6 +373,9 @@ private slots:
     void initTestCase();
     void startgroesse_data();
     void startgroesse();
+    void skaliert_data();
+    void skaliert();
+    void fotoScharf();
     void wiederherstellenNachMax();
     void kleinerZiehen();
     void groessensturm();
@@ -341,6 +441,94 @@ void TstFenster::startgroesse()
     QVERIFY(pruefeRahmen(bild, erwarteterRahmen(b.innen.size(), !ohneDatei), ohneDatei));
     if (!ohneDatei)
         QVERIFY(pruefeSpalte(bild));
+}
+
+void TstFenster::skaliert_data()
+{
+    QTest::addColumn<QString>("art");
+    QTest::addColumn<QString>("wert");
+    QTest::addColumn<double>("faktor");
+    QTest::addColumn<QString>("einstellung");
+    QTest::addColumn<QRect>("aussen");   // device pixels; empty: maximised
+    QTest::newRow("200 %, QT_SCALE_FACTOR, 900,700") << "QT_SCALE_FACTOR" << "2" << 2.0 << "900,700" << QRect(0, 0, 1800, 1400);
+    QTest::newRow("200 %, QT_SCALE_FACTOR, max") << "QT_SCALE_FACTOR" << "2" << 2.0 << "max" << QRect();
+    QTest::newRow("150 %, Xft.dpi, 1024,768") << "Xft.dpi" << "144" << 1.5 << "1024,768" << QRect(0, 0, 1536, 1152);
+    QTest::newRow("150 %, Xft.dpi, max") << "Xft.dpi" << "144" << 1.5 << "max" << QRect();
+}
+
+// On a scaled desktop the configured size is in logical pixels, as every
+// program there counts: the X server sees it times the scale.
+void TstFenster::skaliert()
+{
+    QFETCH(QString, art);
+    QFETCH(QString, wert);
+    QFETCH(double, faktor);
+    QFETCH(QString, einstellung);
+    QFETCH(QRect, aussen);
+    const Skala skala(art, wert);
+    Spielordner ordner(einstellung);
+    Spiel spiel(ordner, skala.variablen());
+    const QString id = spiel.fenster();
+    QVERIFY(!id.isEmpty());
+    const Blick b = ruhigerBlick(id);
+    const QRect a = b.aussen();
+    qInfo("outer %d,%d %dx%d, frame %d,%d,%d,%d%s", a.x(), a.y(), a.width(), a.height(), b.rahmen.left(),
+          b.rahmen.right(), b.rahmen.top(), b.rahmen.bottom(), b.maximiert ? ", maximised" : "");
+    if (aussen.isNull()) {
+        QCOMPARE(b.maximiert, mitManager());
+        QCOMPARE(b.aussen(), QRect(QPoint(0, 0), bildschirm()));
+    } else {
+        QCOMPARE(b.aussen(), aussen);
+        QVERIFY(!b.maximiert);
+        const QSize minimum = QSize(800, 600) * faktor;
+        QCOMPARE(b.minimum, minimum.shrunkBy(b.rahmen));
+    }
+    const QImage bild = aufnahme(id);
+    QCOMPARE(bild.size(), b.innen.size());
+    QVERIFY(pruefeRahmen(bild, erwarteterRahmen(logisch(b.innen.size(), faktor), true), false, faktor));
+    QVERIFY(pruefeSpalte(bild, faktor));
+}
+
+// At 200 % a photo is drawn for the screen's pixels: what the screen shows
+// is the photo scaled once to the picture's device size.
+void TstFenster::fotoScharf()
+{
+    if (qEnvironmentVariable("VARNO_FENSTERMANAGER") != QLatin1String("openbox"))
+        QSKIP("checked under openbox");
+    const double faktor = 2.0;
+    Spielordner ordner(QStringLiteral("900,700"), true, 4, true);
+    Spiel spiel(ordner, {QStringLiteral("QT_SCALE_FACTOR=2")});
+    const QString id = spiel.fenster();
+    const Blick b = ruhigerBlick(id);
+    xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    // OK on the settings panel, then every sector uncovered.
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Return")});
+    QThread::msleep(300);
+    for (int i = 0; i < 4; ++i) {
+        xdotool({QStringLiteral("key"), QStringLiteral("--window"), id, QStringLiteral("Next")});
+        QThread::msleep(200);
+    }
+    QThread::msleep(300);
+    const QImage bild = aufnahme(id);
+    const QRect rahmen = erwarteterRahmen(logisch(b.innen.size(), faktor), true);
+    const QRect bildLogisch = rahmen.adjusted(2, 2, -2, -2);
+    const QRect geraet(qRound(bildLogisch.x() * faktor), qRound(bildLogisch.y() * faktor),
+                       qRound(bildLogisch.width() * faktor), qRound(bildLogisch.height() * faktor));
+    QVERIFY(bild.rect().contains(geraet));
+    const QImage gezeigt = bild.copy(geraet);
+    // Against the file as written, JPEG's own losses included.
+    const QImage datei(QDir(ordner.pfad()).filePath(QStringLiteral("Bild1.jpg")));
+    const auto skaliert = [](const QImage& b, QSize s) {
+        return b.scaled(s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    };
+    const double db = psnr(gezeigt, skaliert(datei, geraet.size()));
+    // What a picture drawn at logical pixels and enlarged would show.
+    const double dbLogisch = psnr(gezeigt, skaliert(skaliert(datei, bildLogisch.size()), geraet.size()));
+    qInfo("picture %dx%d device pixels, PSNR %.1f dB against the photo scaled once, %.1f dB against it scaled "
+          "to logical pixels and enlarged",
+          geraet.width(), geraet.height(), db, dbLogisch);
+    QVERIFY2(db >= 38.0, qPrintable(QStringLiteral("PSNR %1 dB").arg(db)));
+    QVERIFY2(db > dbLogisch + 1.0, "no finer detail than logical pixels hold");
 }
 
 // The title bar's button gives the maximised window back its place and size

@@ -12,6 +12,8 @@
 #include "game/rangliste.h"
 #include "game/spiel.h"
 #include "game/spielbild.h"
+#include "pruefe.h"
+#include "testbilder.h"
 #include "welt.h"
 
 namespace {
@@ -79,6 +81,10 @@ private slots:
     void startschritteNurEinmal();
     void rangliste_data();
     void rangliste();
+    void werkzeuge_data();
+    void werkzeuge();
+    void rueckgaengigStelltWiederHer_data();
+    void rueckgaengigStelltWiederHer();
 };
 
 void TestSpiel::init()
@@ -1168,6 +1174,249 @@ void TestSpiel::rangliste()
     const Rangplatz erster = ::rangliste(st).front();
     QCOMPARE(ranglistenZeile(erster, QStringLiteral("Adler %1")),
              QStringLiteral("1. Adler %1: ") + QString::number(erster.punkte) + QStringLiteral(" Punkte"));
+}
+
+namespace {
+
+// Plays a game of three groups and two pictures (20 sectors, 2 penalty
+// points) into one state; the draws always take the first candidate, so
+// group 0 starts and, after its "falsch", group 1 has the turn.
+// `vorUrteil` receives the row colours and the answer buttons shown just
+// before the last verdict.
+template <class W>
+[[nodiscard]] bool spieleBis(W& s, const QString& zustand, QPair<Farben, Zahlen>* vorUrteil = nullptr)
+{
+    const auto merke = [&s, vorUrteil] {
+        if (vorUrteil)
+            *vorUrteil = {s.anzeige.farben(), s.anzeige.sichtbareAntworten()};
+    };
+    static const QStringList zustaende{"Einstellungen", "Angekündigt", "Offen", "Antwort", "nach falsch",
+                                       "falsch, Ende", "zurückgenommen", "nach richtig", "neues Bild",
+                                       "Erschöpft", "Vorschau"};
+    PRUEFE(zustaende.contains(zustand));
+    const bool eine = !s.anzeige.jede && !s.st.Testmodus;
+    s.starten();
+    if (zustand == "Einstellungen")
+        return true;
+    if (!s.anzeige.jede)
+        s.zufall.erwarte(3, 0);
+    s.ok();
+    if (zustand == "Angekündigt" || zustand == "Vorschau")
+        return true;
+    s.deckeEinenAuf();
+    if (zustand == "Offen")
+        return true;
+    s.antwort(0);
+    if (zustand == "Antwort")
+        return true;
+    if (zustand == "nach falsch" || zustand == "falsch, Ende" || zustand == "zurückgenommen") {
+        if (eine)
+            s.zufall.erwarte(2, 0);
+        merke();
+        s.falsch();
+        if (zustand == "falsch, Ende")
+            PRUEFE(s.spiel.beendeBild());
+        if (zustand == "zurückgenommen")
+            PRUEFE(s.spiel.nimmUrteilZurueck());
+        return true;
+    }
+    merke();
+    s.richtig();
+    if (zustand == "nach richtig")
+        return true;
+    if (eine)
+        s.zufall.erwarte(2, 0);
+    s.neuesBild();
+    if (zustand == "neues Bild")
+        return true;
+    s.deckeEinenAuf();
+    s.antwort(s.anzeige.sichtbareAntworten().value(0, -1));
+    merke();
+    s.richtig();
+    return true;   // Erschöpft
+}
+
+} // namespace
+
+void TestSpiel::werkzeuge_data()
+{
+    QTest::addColumn<QString>("modus");      // "jede", "eine" or "test"
+    QTest::addColumn<QString>("zustand");
+    QTest::addColumn<QString>("werkzeug");   // "Ende" or "zurück"
+    QTest::addColumn<QStringList>("ereignisse");   // what it announces; empty: it does nothing
+    QTest::addColumn<QString>("danach");     // the phase it leaves
+    const QStringList nichts;
+    const QStringList ohneGewinner{"BildEndeOhneGewinner"};
+    for (const char* modus : {"jede", "eine"}) {
+        const QString m = QLatin1String(modus);
+        auto zeile = [&m](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(m + QStringLiteral(": ") + QLatin1String(name))) << m;
+        };
+        zeile("Ende in Settings") << "Einstellungen" << "Ende" << nichts << "Einstellungen";
+        zeile("Ende in Announced") << "Angekündigt" << "Ende" << ohneGewinner << "Bereit";
+        zeile("Ende in Open") << "Offen" << "Ende" << ohneGewinner << "Bereit";
+        zeile("Ende in Answering") << "Antwort" << "Ende" << ohneGewinner << "Bereit";
+        zeile("Ende after falsch") << "nach falsch" << "Ende" << ohneGewinner << "Bereit";
+        zeile("Ende in Ready") << "nach richtig" << "Ende" << nichts << "Bereit";
+        zeile("Ende on the last picture") << "neues Bild" << "Ende" << ohneGewinner << "Erschoepft";
+        zeile("Ende in Exhausted") << "Erschöpft" << "Ende" << nichts << "Erschoepft";
+        zeile("zurück in Settings") << "Einstellungen" << "zurück" << nichts << "Einstellungen";
+        zeile("zurück in Announced") << "Angekündigt" << "zurück" << nichts << "Angekuendigt";
+        zeile("zurück in Open") << "Offen" << "zurück" << nichts << "Offen";
+        zeile("zurück in Answering") << "Antwort" << "zurück" << nichts << "Antwort";
+        zeile("zurück after falsch") << "nach falsch" << "zurück"
+                                     << QStringList{"UrteilZurueckgenommen 0 falsch +2"} << "Antwort";
+        zeile("zurück after falsch and Ende") << "falsch, Ende" << "zurück"
+                                              << QStringList{"UrteilZurueckgenommen 0 falsch +2"} << "Antwort";
+        zeile("zurück a second time") << "zurückgenommen" << "zurück" << nichts << "Antwort";
+        zeile("zurück after richtig") << "nach richtig" << "zurück"
+                                      << QStringList{"UrteilZurueckgenommen 0 richtig -18"} << "Antwort";
+        zeile("zurück after Neues Bild") << "neues Bild" << "zurück" << nichts << "Angekuendigt";
+        // The last picture's winner: group 0 in the every-group mode, the
+        // group whose turn the second picture began with otherwise.
+        zeile("zurück in Exhausted") << "Erschöpft" << "zurück"
+                                     << QStringList{m == "jede" ? "UrteilZurueckgenommen 0 richtig -18"
+                                                                : "UrteilZurueckgenommen 1 richtig -18"}
+                                     << "Antwort";
+    }
+    QTest::newRow("test: Ende in Preview") << "test" << "Vorschau" << "Ende" << nichts << "Vorschau";
+    QTest::newRow("test: zurück in Preview") << "test" << "Vorschau" << "zurück" << nichts << "Vorschau";
+}
+
+// Each tool in each phase of a picture. A tool that does nothing changes no
+// control and no state; the second view checks every announcement against the
+// window (cleanup).
+void TestSpiel::werkzeuge()
+{
+    QFETCH(QString, modus);
+    QFETCH(QString, zustand);
+    QFETCH(QString, werkzeug);
+    QFETCH(QStringList, ereignisse);
+    QFETCH(QString, danach);
+
+    Welt& s = *w;
+    s.einrichten(3, {"b1", "b2"});
+    s.anzeige.jede = modus == "jede";
+    s.st.Testmodus = modus == "test";
+    QPair<Farben, Zahlen> vorUrteil;
+    QVERIFY(spieleBis(s, zustand, &vorUrteil));
+    QCOMPARE(s.meldungen.texte(), QStringList());
+
+    const Spielbild vorher = s.spiel.bild();
+    const Spielstand st = s.st;
+    const FakeAnzeige anzeige = s.anzeige;
+    const qsizetype gehoert = s.zuschauer.ereignisse.size();
+    s.protokoll.clear();
+    bool gewirkt = false;
+    s.ereignis([&] { gewirkt = werkzeug == "Ende" ? s.spiel.beendeBild() : s.spiel.nimmUrteilZurueck(); });
+    QCOMPARE(s.meldungen.texte(), QStringList());
+    QCOMPARE(s.zuschauer.ereignisse.mid(gehoert), ereignisse);
+    QCOMPARE(gewirkt, !ereignisse.isEmpty());
+    QCOMPARE(beschreibe(s.spiel.bild().phase), danach);
+    if (!gewirkt) {
+        QVERIFY(s.spiel.bild() == vorher);
+        QCOMPARE(s.anzeige.aenderungen, anzeige.aenderungen);
+        QCOMPARE(s.protokoll, QStringList());
+        return;
+    }
+    if (werkzeug == "Ende") {
+        // As the last sector's reveal: nobody scores, the whole picture shows.
+        QCOMPARE(s.st.Punktestand, st.Punktestand);
+        QCOMPARE(s.st.VerdecktZahl, 0);
+        QCOMPARE(s.protokoll.contains(QStringLiteral("rendere")), zustand == "Angekündigt" || zustand == "neues Bild");
+        QCOMPARE(s.protokoll.last(), QStringLiteral("ganz"));
+        QVERIFY(s.anzeige.istAktiv(Knopf::NeuesBild));
+        QCOMPARE(s.anzeige.istSichtbar(Knopf::NeuesBild), danach == "Bereit");
+        QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter) && !s.anzeige.istAktiv(Knopf::Richtig));
+        QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(s.anzeige.antwortAktiv[i]);
+        QVERIFY(!s.anzeige.punkteLabelSichtbar);
+        QCOMPARE(s.st.DranZaehler, st.DranZaehler);
+        return;
+    }
+    // Taken back: the cover is drawn again over the picture; a second step
+    // has nothing left.
+    QCOMPARE(s.protokoll, QStringList({"ganz", "abdeckung"}));
+    QCOMPARE(s.anzeige.farben(), vorUrteil.first);
+    QCOMPARE(s.anzeige.sichtbareAntworten(), vorUrteil.second);
+    QVERIFY(s.anzeige.istAktiv(Knopf::Richtig) && s.anzeige.istAktiv(Knopf::Falsch));
+    QVERIFY(!s.anzeige.istAktiv(Knopf::NeuesBild) && !s.anzeige.istAktiv(Knopf::Weiter));
+    QVERIFY(!s.spiel.nimmUrteilZurueck());
+}
+
+void TestSpiel::rueckgaengigStelltWiederHer_data()
+{
+    QTest::addColumn<bool>("jede");
+    QTest::addColumn<QString>("danach");   // after the verdict, before taking it back
+    for (const bool jede : {true, false}) {
+        const char* m = jede ? "jede" : "eine";
+        QTest::addRow("%s: richtig", m) << jede << "richtig";
+        QTest::addRow("%s: falsch", m) << jede << "falsch";
+        QTest::addRow("%s: falsch, reveal, claim, Ende", m) << jede << "falsch weiter Ende";
+        QTest::addRow("%s: richtig, resized", m) << jede << "richtig Größe";
+    }
+}
+
+// A verdict taken back restores every field of the state, every control, the
+// announced picture and the visible picture pixel for pixel, also after the
+// game went on or the window changed its size.
+void TestSpiel::rueckgaengigStelltWiederHer()
+{
+    QFETCH(bool, jede);
+    QFETCH(QString, danach);
+
+    EchteWelt s;
+    QVERIFY(s.dir.isValid());
+    QVERIFY(schreibeDatei(s.dir.filePath(QStringLiteral("b1.jpg")), jpegDaten(verlauf(160, 120))));
+    QVERIFY(schreibeDatei(s.dir.filePath(QStringLiteral("b2.jpg")), jpegDaten(verlauf(160, 120))));
+    s.einstellen(3, s.dir.path() + QLatin1Char('/'), QStringLiteral(".jpg"), "b1\rb2\r");
+    s.anzeige.jede = jede;
+    s.anzeige.sektoren = QStringLiteral("12");
+    s.starten();
+    if (!jede)
+        s.zufall.erwarte(3, 2);
+    s.ok();
+    for (const int k : {4, 0, 7})
+        (s.zufall.erwarte(s.st.VerdecktZahl, k), s.weiter());
+    const int g = jede ? 1 : 2;
+    s.antwort(g);
+    QCOMPARE(s.meldungen.texte(), QStringList());
+    const Schnappschuss vorher(s);
+    QCOMPARE(vorher.bild.phase, Bildphase::Antwort);
+
+    const bool richtig = danach.startsWith(QStringLiteral("richtig"));
+    if (richtig) {
+        s.richtig();
+    } else {
+        if (!jede)
+            s.zufall.erwarte(2, 1);
+        s.falsch();
+    }
+    if (danach.contains(QStringLiteral("weiter"))) {
+        s.zufall.erwarte(s.st.VerdecktZahl, 3);
+        s.weiter();
+        s.antwort(jede ? 0 : s.anzeige.sichtbareAntworten().value(0));
+        QVERIFY(s.spiel.beendeBild());
+    }
+    if (danach.contains(QStringLiteral("Größe"))) {
+        s.fenster.setzeAussenBreite(900);
+        s.fenster.setzeAussenBreite(1024);
+    }
+    QVERIFY(Schnappschuss(s).unterschied(vorher) != QString());
+
+    QVERIFY(s.spiel.nimmUrteilZurueck());
+    QCOMPARE(s.meldungen.texte(), QStringList());
+    QCOMPARE(Schnappschuss(s).unterschied(vorher), QString());
+    QCOMPARE(s.zuschauer.ereignisse.last(),
+             richtig ? QStringLiteral("UrteilZurueckgenommen %1 richtig -8").arg(g)
+                     : QStringLiteral("UrteilZurueckgenommen %1 falsch +2").arg(g));
+    QVERIFY2(s.zuschauer.fehler.isEmpty(), qPrintable(s.zuschauer.fehler.join(QStringLiteral("; "))));
+    QVERIFY2(s.zufall.fehler.isEmpty(), qPrintable(s.zufall.fehler.join(QStringLiteral("; "))));
+
+    // The game goes on from there: the same group may be judged again.
+    s.richtig();
+    QCOMPARE(s.st.Punktestand[std::size_t(g)], 8);
 }
 
 QTEST_GUILESS_MAIN(TestSpiel)

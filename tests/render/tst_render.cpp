@@ -1164,7 +1164,7 @@ void TstRender::vorabWieSofort()
         a->st.StandardSeitenY = seiten.isEmpty() ? KeinSeitenverhaeltnis : seiten.height();
     }
     if (!zuschauer.isEmpty())
-        vorab.bereich.vorrat().meldeSicht([zuschauer](QSize) { return zuschauer; });
+        vorab.bereich.vorrat().meldeSicht([zuschauer](QSize) { return Sichtbereich{zuschauer}; });
     vorab.bereich.bereiteVor(datei, code);
     QCOMPARE(vorab.bereich.dekodierZaehler(), 1);
 

@@ -32,3 +32,9 @@ int Meldungsfang::anzahl(const QString& text) const
 {
     return int(std::count_if(liste.begin(), liste.end(), [&](const Meldung& m) { return m.text == text; }));
 }
+
+bool Meldungsfang::frage(const QString& text, const QString& ja, const QString& nein)
+{
+    fragen << text + QStringLiteral(" | ") + ja + QStringLiteral(" | ") + nein;
+    return antwortJa;
+}

@@ -16,9 +16,13 @@ public:
     };
 
     QList<Meldung> liste;
+    // Every question asked, as "text | ja | nein", and the answer all of them get.
+    QStringList fragen;
+    bool antwortJa = false;
 
     void zeige(Meldungsart art, const QString& text) override;
     void zeigeMitFall(Meldungsart art, const QString& text, Meldungsfall fall) override;
+    bool frage(const QString& text, const QString& ja, const QString& nein) override;
 
     QStringList texte() const;
     QList<Meldungsfall> faelle() const;

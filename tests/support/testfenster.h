@@ -23,6 +23,7 @@ public:
     using TForm1::rollbereich;
     using TForm1::spielstand;
     using TForm1::startschritteGelaufen;
+    using TForm1::sitzungEndet;
 
     Bildknopf* knopf(const QString& name) const { return findChild<Bildknopf*>(name); }
     QWidget* steuerelement(const QString& name) const { return findChild<QWidget*>(name); }

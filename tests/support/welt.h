@@ -129,8 +129,9 @@ private:
 using Welt = Spielwelt<FakeBild>;
 using EchteWelt = Spielwelt<Bildbereich>;
 
-// Everything a failed action must leave as it was: scores, cover, buttons and
-// the visible picture.
+// Everything a failed action must leave as it was, and a verdict taken back
+// must bring back: scores, cover, turns, buttons, row colours, the announced
+// picture and the visible picture.
 struct Schnappschuss {
     std::array<int, GruppenSlots> punkte{};
     std::array<bool, MaxSektoren> verdeckt{};
@@ -138,7 +139,11 @@ struct Schnappschuss {
     int aktiveGruppe = 0;
     std::map<Knopf, bool> sichtbar, aktiv;
     std::array<QString, GruppenSlots> punkteText;
-    std::array<bool, GruppenSlots> antwortSichtbar{};
+    std::array<bool, GruppenSlots> antwortSichtbar{}, antwortAktiv{};
+    std::array<Panelfarbe, GruppenSlots> farbe{};
+    std::array<int, GruppenSlots> startpool{}, imSpiel{}, dran{};
+    int startpoolZahl = 0, imSpielZahl = 0;
+    Spielbild bild;
     QString punkteLabel;
     bool punkteLabelSichtbar = false;
     QImage sichtbaresBild;
