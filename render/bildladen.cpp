@@ -68,6 +68,7 @@ struct JpegAuftrag {
     // What was decoded, in pixels of the scaled picture, and that picture's size.
     int ax, ay, abreite, ahoehe;
     int skaliertBreite, skaliertHoehe;
+    const std::atomic<bool>* abbruch;
 };
 
 enum class JpegErgebnis { Fertig, Fehler, Abgebrochen };
@@ -113,6 +114,8 @@ void leseZeilen(jpeg_decompress_struct* info, JpegAuftrag* a, unsigned char* zei
         jpeg_skip_scanlines(info, JDIMENSION(a->ay));
     const JDIMENSION ende = JDIMENSION(a->ay + a->ahoehe);
     while (info->output_scanline < ende) {
+        if (a->abbruch && a->abbruch->load(std::memory_order_relaxed))
+            return;
         JSAMPROW zeilen[4];
         JDIMENSION anzahl = 0;
         while (anzahl < 4 && info->output_scanline + anzahl < ende) {
@@ -320,7 +323,7 @@ Jpegteil dekodiereDatei(const QString& datei, const QString& anzeigePfad, const 
     ziel.bild = std::move(wiederverwendbar);
     const QRect b = wunsch.bereich;
     JpegAuftrag auftrag{f, bereiteJpegZiel, jpegZulaessig, &ziel, wunsch.achtel, b.x(), b.y(), b.width(),
-                        b.height(), nurKopf, 0, false, 0, 0, 1, 0, 0, 0, 0, 0, 0};
+                        b.height(), nurKopf, 0, false, 0, 0, 1, 0, 0, 0, 0, 0, 0, wunsch.abbruch};
     const JpegErgebnis ergebnis = dekodiere(&auftrag);
     std::fclose(f);
     switch (ergebnis) {

@@ -8,7 +8,7 @@
 #include "bildladen.h"
 
 Dekodiert dekodiereBild(const QString& datei, const QString& anzeigePfad, QSize voll, Orientierung orientierung,
-                        const Bedarf& b, QImage alt)
+                        const Bedarf& b, QImage alt, const std::atomic<bool>* abbruch)
 {
     if (istBmp(anzeigePfad))
         return alsGanzes(ladeBmp(datei, anzeigePfad));
@@ -21,7 +21,7 @@ Dekodiert dekodiereBild(const QString& datei, const QString& anzeigePfad, QSize 
                            .adjusted(-rand, -rand, rand, rand)
                        & QRect(QPoint(0, 0), gespeichert);
     const bool alles = teil == QRect(QPoint(0, 0), gespeichert);
-    Jpegteil j = ladeJpegTeil(datei, anzeigePfad, Teilwunsch{b.achtel, alles ? QRect() : teil},
+    Jpegteil j = ladeJpegTeil(datei, anzeigePfad, Teilwunsch{b.achtel, alles ? QRect() : teil, abbruch},
                               b.achtel == 8 && alles && orientierung == 1 ? std::move(alt) : QImage());
     // What the decoded pixels show, in full-scale pixels of the stored and then the upright picture.
     const double fx = double(j.voll.width()) / std::max(1, j.skaliert.width());
@@ -38,6 +38,7 @@ Dekodiert dekodiereBild(const QString& datei, const QString& anzeigePfad, QSize 
 
 struct Vorabdekodierer::Auftrag {
     Vorabwunsch wunsch;   // not changed once given
+    std::atomic<bool> abgebrochen{false};   // set with verworfen, read by the decode without the lock
     // Guarded by the workshop's lock.
     bool verworfen = false;
     bool fertig = false;
@@ -57,13 +58,15 @@ struct Vorabdekodierer::Werkstatt {
 
 namespace {
 
-Vorabergebnis fuehreAus(const Vorabwunsch& w)
+Vorabergebnis fuehreAus(const Vorabwunsch& w, const std::atomic<bool>& abgebrochen)
 {
     Vorabergebnis r;
     try {
-        r.bild = dekodiereBild(w.datei, w.anzeigePfad, w.voll, w.orientierung, w.bedarf);
+        r.bild = dekodiereBild(w.datei, w.anzeigePfad, w.voll, w.orientierung, w.bedarf, QImage(), &abgebrochen);
         r.eingepasst.reserve(w.bereiche.size());
         for (const Sichtbereich& bereich : w.bereiche) {
+            if (abgebrochen.load(std::memory_order_relaxed))
+                break;
             QImage ziel;
             if (!bereich.groesse.isEmpty())
                 ziel = QImage(bereich.groesse, QImage::Format_RGB32);
@@ -94,7 +97,7 @@ void Vorabdekodierer::Werkstatt::arbeite()
                 continue;
             laeuft = true;
         }
-        Vorabergebnis r = fuehreAus(a->wunsch);
+        Vorabergebnis r = fuehreAus(a->wunsch, a->abgebrochen);
         {
             std::lock_guard<std::mutex> l(sperre);
             laeuft = false;
@@ -158,6 +161,7 @@ void Vorabdekodierer::verwirf(const std::shared_ptr<Auftrag>& auftrag)
 {
     std::lock_guard<std::mutex> l(m_werkstatt->sperre);
     auftrag->verworfen = true;
+    auftrag->abgebrochen.store(true, std::memory_order_relaxed);
     auftrag->ergebnis = Vorabergebnis();
 }
 

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <QThreadPool>
+#include <atomic>
 #include <exception>
 #include <memory>
 #include <vector>
@@ -18,8 +19,9 @@
 // JPEG at the scale and in the part b asks for, turned upright. voll and
 // orientierung come from the JPEG's header. The buffer of alt is used again
 // where it fits. Throws VarnoFehler, naming the file as anzeigePfad.
+// Once abbruch is set, a JPEG stops decoding and what is returned is incomplete.
 Dekodiert dekodiereBild(const QString& datei, const QString& anzeigePfad, QSize voll, Orientierung orientierung,
-                        const Bedarf& b, QImage alt = {});
+                        const Bedarf& b, QImage alt = {}, const std::atomic<bool>* abbruch = nullptr);
 
 // Where a view shows a picture: its area in device pixels, and device pixels per logical one.
 struct Sichtbereich {
@@ -60,7 +62,7 @@ public:
     // Waits until the job has run and takes its result (once).
     Vorabergebnis hole(const std::shared_ptr<Auftrag>& auftrag);
     // Nobody will take the result: a waiting job is skipped; one already running
-    // ends as it would and its result is dropped on the worker.
+    // stops decoding before its next rows and its result is dropped on the worker.
     void verwirf(const std::shared_ptr<Auftrag>& auftrag);
     // A job waits or runs.
     bool beschaeftigt() const;
