@@ -3,7 +3,8 @@
 #   ./varno.sh play [ORDNER]  install what is missing, build what playing needs,
 #                             start the game in ORDNER (the demo game without one)
 #   ./varno.sh test           install what is missing, build, run every test, then
-#                             again under AddressSanitizer and UndefinedBehaviorSanitizer
+#                             again under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                             and under ThreadSanitizer
 set -euo pipefail
 # A folder given to play is meant from where the command was typed.
 ordner=""
@@ -58,6 +59,10 @@ case "${1:-}" in
         # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
         build asan
         ctest --preset asan -j "$(nproc)"
+        # And under ThreadSanitizer, for the picture decoder's worker thread
+        # (all but the window-manager suite, which the runs above cover).
+        build tsan
+        ctest --preset tsan -j "$(nproc)"
         ;;
     *)
         echo "usage: $0 play [ORDNER] | test" >&2

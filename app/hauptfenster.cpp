@@ -193,9 +193,12 @@ void TForm1::bauePublikum()
         .gastgeberBraucht = [this] { return gastgeberBraucht(); },
         .hauptfenster = [this] { return static_cast<QWidget*>(this); },
         .schwarzGeaendert = [this](bool schwarz) { zeigeSchwarzHinweis(schwarz); },
+        .flaecheFuer = [this](QSize voll) { return m_bildbereich.flaecheFuer(voll); },
+        .sichtGeaendert = [this] { m_spiel.bereiteBilderVor(); },
     };
     m_publikum = std::make_unique<Publikumsfenster>(std::move(anbindung),
-                                                    zaehleBildeintraege(m_st.Einstellungsdatei));
+                                                    zaehleBildeintraege(m_st.Einstellungsdatei),
+                                                    m_bildbereich.vorrat());
     m_spiel.beobachte(*m_publikum);
 }
 

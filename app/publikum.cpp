@@ -174,10 +174,12 @@ QString bannerText(const Spielereignis& e, const Spielbild& bild)
     }
 }
 
-Publikumsfenster::Publikumsfenster(Anbindung anbindung, int bilderGesamt)
+Publikumsfenster::Publikumsfenster(Anbindung anbindung, int bilderGesamt, Bildvorrat& vorrat)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       m_anb(std::move(anbindung)),
-      m_bilderGesamt(bilderGesamt)
+      m_bilderGesamt(bilderGesamt),
+      m_vorrat(vorrat),
+      m_abbild(vorrat)
 {
     setObjectName(QStringLiteral("Publikum"));
     setWindowTitle(QStringLiteral("Varno Quiz – Publikum"));
@@ -237,10 +239,31 @@ QScreen* Publikumsfenster::ersterSchirm() const
 
 bool Publikumsfenster::teiltSchirm() const { return m_schirm == m_anb.hauptfenster()->screen(); }
 
+Publikumsfenster::~Publikumsfenster() { meldeSicht(false); }
+
+// The picture as large as this window shows it on the screen it is meant for,
+// known before the manager has made it full screen there.
+void Publikumsfenster::meldeSicht(bool gewollt)
+{
+    if (m_sicht)
+        m_vorrat.meldeSichtAb(m_sicht);
+    m_sicht = 0;
+    if (!gewollt)
+        return;
+    m_sicht = m_vorrat.meldeSicht([this](QSize voll) {
+        const QScreen* s = m_schirm ? m_schirm.data() : screen();
+        const QRect bild = teileAuf(s->geometry().size(), m_anb.flaecheFuer(voll), m_anb.bild()).bild;
+        const qreal dpr = s->devicePixelRatio();
+        return Sichtbereich{QSize(int(std::lround(bild.width() * dpr)), int(std::lround(bild.height() * dpr))), dpr};
+    });
+    m_anb.sichtGeaendert();
+}
+
 void Publikumsfenster::schalte()
 {
     if (m_gewollt) {
         m_gewollt = false;
+        meldeSicht(false);
         if (m_schwarz)
             schalteSchwarz();
         hide();
@@ -248,6 +271,7 @@ void Publikumsfenster::schalte()
     }
     m_gewollt = true;
     m_schirm = ersterSchirm();
+    meldeSicht(true);
     folge();
 }
 
@@ -258,6 +282,7 @@ void Publikumsfenster::naechsterSchirm()
     const QList<QScreen*> schirme = QGuiApplication::screens();
     const qsizetype hier = schirme.indexOf(m_schirm.data());
     m_schirm = schirme.value((hier + 1) % schirme.size());
+    meldeSicht(true);
     if (isVisible()) {
         // Moved while mapped: hidden and shown again at once, the window would
         // race the manager's cleaning up after the hidden one (mutter drops
@@ -402,10 +427,8 @@ void Publikumsfenster::baueZeilen(int zahl)
     }
 }
 
-void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
+Publikumsaufteilung Publikumsfenster::teileAuf(QSize schirm, QSize flaeche, const Spielbild& bild) const
 {
-    m_spiel->setGeometry(rect());
-    const Bildquelle quelle = m_anb.quelle();
     const int n = std::min<int>(int(bild.gruppen.size()), MeisteGruppen);
     // The names and a score of up to three digits and a sign: the rows keep
     // their width, and the picture its size, while the scores grow.
@@ -416,7 +439,15 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
             breiteste = std::max(breiteste, m.horizontalAdvance(bild.gruppen[i].name));
         return breiteste + m.horizontalAdvance(QStringLiteral("-999"));
     };
-    const Publikumsaufteilung a = teilePublikumAuf(size(), quelle.flaeche, n, zeilenbreite);
+    return teilePublikumAuf(schirm, flaeche, n, zeilenbreite);
+}
+
+void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
+{
+    m_spiel->setGeometry(rect());
+    const Bildquelle quelle = m_anb.quelle();
+    const int n = std::min<int>(int(bild.gruppen.size()), MeisteGruppen);
+    const Publikumsaufteilung a = teileAuf(size(), quelle.flaeche, bild);
 
     // The points on offer left, as large as the room beside the counter allows; the counter right.
     const QFont zaehlerschrift = arial(a.kopfschrift * 6 / 10, false);
@@ -447,7 +478,7 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
         bildpixel = QImage(pixel, QImage::Format_RGB32);
         bildpixel.fill(QColor(128, 128, 128));
     } else {
-        bildpixel = m_abbild.bild(quelle.datei, quelle.code, pixel);
+        bildpixel = m_abbild.bild(quelle.datei, quelle.code, pixel, dpr);
     }
     if (bild.bildnummer > 0)
         zeichneAbdeckung(bildpixel, bild.sektoren, bild.verdeckt);

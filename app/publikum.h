@@ -60,9 +60,13 @@ public:
         std::function<bool()> gastgeberBraucht;   // a box, the settings panel, the key help or the hand correction is up
         std::function<QWidget*()> hauptfenster;
         std::function<void(bool)> schwarzGeaendert;
+        std::function<QSize(QSize voll)> flaecheFuer;   // the picture area the main window gives a picture of that size
+        std::function<void()> sichtGeaendert;           // decode ahead again: this window's need has changed
     };
 
-    Publikumsfenster(Anbindung anbindung, int bilderGesamt);
+    // The pictures come from vorrat, decoded once for both windows.
+    Publikumsfenster(Anbindung anbindung, int bilderGesamt, Bildvorrat& vorrat);
+    ~Publikumsfenster() override;
 
     void geschehen(const Spielereignis& ereignis, const Spielbild& bild) override;
 
@@ -96,6 +100,10 @@ private:
     void zeigeSpiel(const Spielbild& bild);
     void zeigeRangliste(const Spielbild& bild);
     void baueZeilen(int zahl);
+    // Where the picture goes on a screen of that size, for this picture.
+    Publikumsaufteilung teileAuf(QSize schirm, QSize flaeche, const Spielbild& bild) const;
+    // Tells the store what this window needs while it is wanted, or that it needs nothing.
+    void meldeSicht(bool gewollt);
 
     Anbindung m_anb;
     int m_bilderGesamt;
@@ -107,6 +115,8 @@ private:
     QString m_banner;
     QString m_bannerName;   // the group's name in it, shortened first where it is too long
     QColor m_bannerGrund, m_bannerSchrift;
+    Bildvorrat& m_vorrat;
+    int m_sicht = 0;   // the registration with m_vorrat while wanted
     Abbild m_abbild;
 
     QWidget* m_spiel;                // counter, points, picture, banner, scoreboard

@@ -16,6 +16,9 @@
 #include <map>
 #include <memory>
 #include <random>
+#include <thread>
+#include <time.h>
+#include <vector>
 
 #include "core/spielstand.h"
 #include "render/bildbereich.h"
@@ -347,6 +350,134 @@ void BM_Paar_Aufdecken1000Zu4(benchmark::State& state)
     state.counters["a_ms"] = 1000 * ta / double(state.iterations());
     state.counters["b_ms"] = 1000 * tb / double(state.iterations());
 }
+
+// Pictures decoded ahead: what the click that shows one costs the window's
+// thread once the worker has had its time, against decoding at the click.
+
+// A 24 MP and a 50 MP photograph-like JPEG, and a copy of each as the entry
+// after it (whose header the click of "Neues Bild" reads).
+QString fotoJpeg(int megapixel, bool naechstes = false)
+{
+    static std::map<int, QString> dateien;
+    QString& datei = dateien[megapixel];
+    if (datei.isEmpty()) {
+        datei = verzeichnis->filePath(QStringLiteral("foto%1.jpg").arg(megapixel));
+        if (megapixel == 24)
+            QFile::copy(grossesJpeg, datei);
+        else
+            schreibeDatei(datei, jpegDaten(fotoAehnlich(8660, 5773), 90));
+        QFile::copy(datei, verzeichnis->filePath(QStringLiteral("foto%1-naechstes.jpg").arg(megapixel)));
+    }
+    return naechstes ? verzeichnis->filePath(QStringLiteral("foto%1-naechstes.jpg").arg(megapixel)) : datei;
+}
+
+double cpuMs(clockid_t uhr)
+{
+    timespec t{};
+    clock_gettime(uhr, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+enum class Klick { ErstesAufdecken, NeuesBildEigenes };
+
+struct Klickkosten {
+    double faden = 0;    // CPU of the window's thread, click to idle
+    double wand = 0;     // wall time of the click
+    double gesamt = 0;   // CPU of all threads for the picture, from the request ahead on
+};
+
+// One picture as the quiz master meets it in a 1400 x 633 client area (an
+// 890 x 593 area for 3:2): asked for ahead by the click before (or not), left
+// alone until the worker is done, then the click. "Neues Bild" with "*" also
+// asks for this picture and the next entry's ahead, as the rules do.
+Klickkosten klicke(int megapixel, QSize zuschauer, Klick klick, bool vorab)
+{
+    const QString datei = fotoJpeg(megapixel);
+    Umgebung u;
+    u.fenster.setzeInnen(QSize(1400, 633));
+    const bool fest = klick == Klick::ErstesAufdecken;
+    u.st.StandardSeitenX = fest ? 3 : KeinSeitenverhaeltnis;
+    u.st.StandardSeitenY = fest ? 2 : KeinSeitenverhaeltnis;
+    if (!zuschauer.isEmpty())
+        u.bereich.vorrat().meldeSicht([zuschauer](QSize) { return Sichtbereich{zuschauer, zuschauer.width() > 1920 ? 2.0 : 1.0}; });
+    u.sektoren(20, 0);
+    u.st.BildDatei = datei;
+    if (fest) {
+        // The layout of "Neues Bild", before the reveal.
+        u.st.SeitenX = 3;
+        u.st.SeitenY = 2;
+        u.st.FensterBreite = 0;
+        u.bereich.formResize();
+    }
+    Klickkosten k;
+    const double gesamt0 = cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+    if (vorab)
+        u.bereich.bereiteVor(datei, QString());
+    while (u.bereich.vorrat().vorabLaeuft())
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const double faden0 = cpuMs(CLOCK_THREAD_CPUTIME_ID);
+    const auto wand0 = std::chrono::steady_clock::now();
+    if (fest) {
+        u.bereich.rendereBild();
+        u.bereich.zeigeGanzesBild();
+        u.st.Verdeckt[0] = false;
+        --u.st.VerdecktZahl;
+        u.bereich.zeichneAbdeckung();
+    } else {
+        u.bereich.fuelleGrau();
+        const QSize groesse = u.bereich.missBild(datei);
+        u.st.SeitenX = groesse.width();
+        u.st.SeitenY = groesse.height();
+        u.st.FensterBreite = 0;
+        u.bereich.formResize();
+        if (vorab) {
+            u.bereich.bereiteVor(datei, QString());
+            u.bereich.bereiteVor(fotoJpeg(megapixel, true), QString());
+        }
+    }
+    benchmark::DoNotOptimize(u.bereich.sichtbaresBild().constBits());
+    k.faden = cpuMs(CLOCK_THREAD_CPUTIME_ID) - faden0;
+    k.wand = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wand0).count();
+    // The next entry's decode has begun on the worker meanwhile: no total then.
+    k.gesamt = fest ? cpuMs(CLOCK_PROCESS_CPUTIME_ID) - gesamt0 : 0;
+    return k;
+}
+
+// Arguments: megapixels, the audience window's width (0: none; 1920 x 1080 or
+// 3840 x 2160), the click (0 first reveal, 1 "Neues Bild" with "*"), ahead (1) or not.
+void BM_Klick(benchmark::State& state)
+{
+    const int mp = int(state.range(0));
+    const int breite = int(state.range(1));
+    const QSize zuschauer = breite ? QSize(breite, breite * 9 / 16) : QSize();
+    const Klick klick = state.range(2) ? Klick::NeuesBildEigenes : Klick::ErstesAufdecken;
+    std::vector<double> faden, wand, gesamt;
+    fotoJpeg(mp);
+    for (auto _ : state) {
+        const Klickkosten k = klicke(mp, zuschauer, klick, state.range(3) != 0);
+        state.SetIterationTime(k.faden / 1000);
+        faden.push_back(k.faden);
+        wand.push_back(k.wand);
+        gesamt.push_back(k.gesamt);
+    }
+    auto kleinstes = [](const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); };
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    state.counters["faden_min_ms"] = kleinstes(faden);
+    state.counters["faden_med_ms"] = median(faden);
+    state.counters["wand_min_ms"] = kleinstes(wand);
+    state.counters["gesamt_min_ms"] = kleinstes(gesamt);
+}
+
+BENCHMARK(BM_Klick)
+    ->ArgNames({"mp", "zuschauer", "neuesBild", "vorab"})
+    ->ArgsProduct({{24, 50}, {0, 1920, 3840}, {0, 1}, {1}})
+    ->ArgsProduct({{24, 50}, {0}, {0, 1}, {0}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 BENCHMARK(BM_Paar_RendernZuDekodieren)->Unit(benchmark::kMillisecond)->Iterations(8)->Repetitions(3);
 BENCHMARK(BM_Paar_VollRendernZuDekodieren)->Unit(benchmark::kMillisecond)->Iterations(8)->Repetitions(3);

@@ -1,5 +1,7 @@
 #include "spiel.h"
 
+#include <QScopeGuard>
+
 #include <algorithm>
 #include <exception>
 
@@ -137,6 +139,8 @@ void Spiel::startschritte(bool einstellungenOffen, const Panelwerte& panel)
     m_anzeige.setzeAnwendungsSymbol();
     if (!einstellungenOffen)
         Button1Click(panel);
+    else
+        bereiteNaechstesVor();   // the first picture, while the settings are looked at
 }
 
 void Spiel::wendeFenstergroesseAn()
@@ -162,12 +166,34 @@ void Spiel::wendeFenstergroesseAn()
     }
 }
 
+void Spiel::bereiteNaechstesVor()
+{
+    // Only a head start: a peek that fails leaves the reading to the click.
+    try {
+        if (const std::optional<Bildvorschau> naechstes = NaechsterBildEintrag(m_st))
+            m_bild.bereiteVor(naechstes->pfad, naechstes->code);
+    } catch (...) {
+    }
+}
+
+void Spiel::bereiteBilderVor()
+{
+    const Bildphase p = phase();
+    if (p == Bildphase::Angekuendigt || p == Bildphase::Offen || p == Bildphase::Antwort || p == Bildphase::Vorschau)
+        m_bild.bereiteVor(m_st.BildDatei, m_st.BildPosition);
+    bereiteNaechstesVor();
+}
+
 void Spiel::BNeuesBildClick()
 {
+    // However this click ends, the entry after it is decoded while the quiz
+    // master is busy with this one.
+    const auto naechstes = qScopeGuard([this] { bereiteNaechstesVor(); });
     const Bildvermesser vermesser{[this] { m_bild.fuelleGrau(); },
                                   [this](const QString& pfad) { return m_bild.missBild(pfad); }};
     if (!BildEintragLesen(m_st, m_meldungen, vermesser))
         return;
+    m_bild.bereiteVor(m_st.BildDatei, m_st.BildPosition);
 
     const int sektoren = anzahlSektoren(m_st);
     for (int i = 0; i < sektoren; ++i)

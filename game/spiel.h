@@ -64,6 +64,10 @@ public:
     // What a view shows now.
     Spielbild bild() const;
 
+    // The picture in play and the next entry's are decoded ahead for every view
+    // now registered (a view that opens asks for this).
+    void bereiteBilderVor();
+
     // The start-up steps have run (they run once only).
     bool gestartet() const { return m_gestartet; }
 
@@ -88,6 +92,7 @@ private:
     void merkeVorDemUrteil(bool richtig);
     void zeigeAntwortphase();
     void wendeFenstergroesseAn();
+    void bereiteNaechstesVor();
     void beendeBildOhneGewinner();
     bool istGruppe(int g) const;
     bool istRaus(int g) const;

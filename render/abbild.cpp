@@ -22,21 +22,22 @@ void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt)
     }
 }
 
-QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse)
+QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qreal verhaeltnis)
 {
     if (groesse.isEmpty())
         return {};
     // A reveal changes only the cover: the fitted picture serves again.
-    if (pfad == m_pfad && code == m_code && m_bild.size() == groesse)
+    if (pfad == m_pfad && code == m_code && m_bild.size() == groesse && m_verhaeltnis == verhaeltnis)
         return m_bild;
     m_pfad = pfad;
     m_code = code;
+    m_verhaeltnis = verhaeltnis;
     m_bild = QImage(groesse, QImage::Format_RGB32);
     m_bild.fill(Farbe::Grau);
     if (pfad.isEmpty())
         return m_bild;
     try {
-        stelleBildDar(m_bild, m_vorrat.lade(pfad, groesse, code), code);
+        m_vorrat.stelleDar(m_bild, pfad, code, verhaeltnis);
     } catch (const VarnoFehler&) {
         m_bild.fill(Farbe::Grau);
     }

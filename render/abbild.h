@@ -14,16 +14,19 @@
 // the picture area, but without the message: the second view shows none.
 void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt);
 
-// The picture of a file fitted into an area of `groesse` under the positioning
-// code, from a store of its own so that the picture area's store keeps its
-// picture. Grey when there is no file or it cannot be loaded: the second view
-// shows no error texts.
+// The picture of a file fitted into an area of `groesse` device pixels under the
+// positioning code, from the picture area's store: one decode serves every
+// view, and a view registered there gets its fitted picture from the worker.
+// Grey when there is no file or it cannot be loaded: the second view shows no
+// error texts.
 class Abbild {
 public:
-    QImage bild(const QString& pfad, const QString& code, QSize groesse);
+    explicit Abbild(Bildvorrat& vorrat) : m_vorrat(vorrat) {}
+    QImage bild(const QString& pfad, const QString& code, QSize groesse, qreal verhaeltnis = 1.0);
 
 private:
-    Bildvorrat m_vorrat;
+    Bildvorrat& m_vorrat;
+    qreal m_verhaeltnis = 1.0;
     QString m_pfad, m_code;
     QImage m_bild;
 };

@@ -194,6 +194,20 @@ bool Bildbereich::Daten::kannSchnellAufdecken(int k)
 Bildbereich::Bildbereich(Spielstand& st, Fenster& fenster, Meldungen& meldungen)
     : d(std::make_unique<Daten>(st, fenster, meldungen))
 {
+    // The area the next layout will give a picture of that size, in device pixels.
+    d->vorrat.meldeSicht([this, &fenster](QSize voll) {
+        const QSize bereich = flaecheFuer(voll);
+        const qreal v = fenster.pixelVerhaeltnis();
+        return Sichtbereich{v == 1.0 ? bereich : QSize(qRound(bereich.width() * v), qRound(bereich.height() * v)), v};
+    });
+}
+
+QSize Bildbereich::flaecheFuer(QSize voll) const
+{
+    const bool eigenes = d->st.StandardSeitenX == KeinSeitenverhaeltnis;
+    return berechneBildbereich(d->fenster.innenGroesse(), eigenes ? voll.width() : d->st.StandardSeitenX,
+                               eigenes ? voll.height() : d->st.StandardSeitenY)
+        .groesse;
 }
 
 Bildbereich::~Bildbereich() = default;
@@ -203,6 +217,7 @@ const QImage& Bildbereich::iBild() const { return d->iBild; }
 qreal Bildbereich::pixelVerhaeltnis() const { return d->verhaeltnis; }
 int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
 void Bildbereich::vergissBild() { d->vorrat.vergiss(); }
+Bildvorrat& Bildbereich::vorrat() { return d->vorrat; }
 
 void Bildbereich::DrawEck(int k)
 {
@@ -282,6 +297,11 @@ QSize Bildbereich::missBild(const QString& pfad)
     return groesse;
 }
 
+void Bildbereich::bereiteVor(const QString& pfad, const QString& code)
+{
+    d->vorrat.dekodiereVorab(pfad, code);
+}
+
 void Bildbereich::rendereBild()
 {
     d->stand = Daten::Stand::Unbekannt;
@@ -295,10 +315,9 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
         d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
-    const Dekodiert& quelle = d->vorrat.lade(pfad, ziel.size(), code);
     if (&ziel == &d->iBild)
         d->stand = Daten::Stand::Unbekannt;
-    stelleBildDar(ziel, quelle, code, d->verhaeltnis);
+    d->vorrat.stelleDar(ziel, pfad, code, d->verhaeltnis);
 }
 
 bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }

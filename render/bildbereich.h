@@ -9,6 +9,7 @@
 #include "bildflaeche.h"
 
 struct Spielstand;
+class Bildvorrat;
 class Fenster;
 class Meldungen;
 
@@ -35,6 +36,7 @@ public:
     void deckeAuf(int sektor) override;
     void fuelleGrau() override;
     QSize missBild(const QString& pfad) override;
+    void bereiteVor(const QString& pfad, const QString& code) override;
 
     // Renders the file pfad with the positioning code into ziel, fitted to
     // ziel's size (BildDarstellung). Throws VarnoFehler when loading fails.
@@ -45,6 +47,11 @@ public:
     int dekodierZaehler() const;
     // Drops the kept picture, so that the next use decodes the file again.
     void vergissBild();
+    // The decoded pictures, which other views of the game draw from too.
+    Bildvorrat& vorrat();
+    // The area, in logical pixels, the window's next layout gives a picture of
+    // that upright size.
+    QSize flaecheFuer(QSize voll) const;
 
 private:
     struct Daten;

@@ -27,4 +27,8 @@ public:
     // what was decoded serves the first render while the file is unchanged.
     // Throws VarnoFehler.
     virtual QSize missBild(const QString& pfad) = 0;
+    // The picture of pfad will be shown with this positioning code: it may be
+    // decoded now, off the window's thread. Shows nothing and throws nothing;
+    // what fails is reported when the picture is measured or rendered.
+    virtual void bereiteVor(const QString& pfad, const QString& code) = 0;
 };

@@ -68,6 +68,7 @@ struct JpegAuftrag {
     // What was decoded, in pixels of the scaled picture, and that picture's size.
     int ax, ay, abreite, ahoehe;
     int skaliertBreite, skaliertHoehe;
+    const std::atomic<bool>* abbruch;
 };
 
 enum class JpegErgebnis { Fertig, Fehler, Abgebrochen };
@@ -113,6 +114,8 @@ void leseZeilen(jpeg_decompress_struct* info, JpegAuftrag* a, unsigned char* zei
         jpeg_skip_scanlines(info, JDIMENSION(a->ay));
     const JDIMENSION ende = JDIMENSION(a->ay + a->ahoehe);
     while (info->output_scanline < ende) {
+        if (a->abbruch && a->abbruch->load(std::memory_order_relaxed))
+            return;
         JSAMPROW zeilen[4];
         JDIMENSION anzahl = 0;
         while (anzahl < 4 && info->output_scanline + anzahl < ende) {
@@ -320,7 +323,7 @@ Jpegteil dekodiereDatei(const QString& datei, const QString& anzeigePfad, const 
     ziel.bild = std::move(wiederverwendbar);
     const QRect b = wunsch.bereich;
     JpegAuftrag auftrag{f, bereiteJpegZiel, jpegZulaessig, &ziel, wunsch.achtel, b.x(), b.y(), b.width(),
-                        b.height(), nurKopf, 0, false, 0, 0, 1, 0, 0, 0, 0, 0, 0};
+                        b.height(), nurKopf, 0, false, 0, 0, 1, 0, 0, 0, 0, 0, 0, wunsch.abbruch};
     const JpegErgebnis ergebnis = dekodiere(&auftrag);
     std::fclose(f);
     switch (ergebnis) {
@@ -375,7 +378,13 @@ QImage ladeBmp(const QString& datei, const QString& anzeigePfad)
     if (!oeffneRegulaereDatei(f, datei))
         throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
     // Qt's default limit (128 MB) would refuse ordinary camera-sized bitmaps.
-    QImageReader::setAllocationLimit(int(Bildgrenze::MaxPixel * 4 / (1024 * 1024)) + 64);
+    // The limit is one for the whole program, and bitmaps are read on two
+    // threads: it is set once, before the first read.
+    static const bool grenzeGesetzt = [] {
+        QImageReader::setAllocationLimit(int(Bildgrenze::MaxPixel * 4 / (1024 * 1024)) + 64);
+        return true;
+    }();
+    Q_UNUSED(grenzeGesetzt);
     // Qt refuses some huge headers as invalid; the size is the clearer reason.
     const QByteArray kopf = f.peek(26);
     if (kopf.size() == 26 && kopf.startsWith("BM")) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <atomic>
 
 #include "exif.h"
 
@@ -40,6 +41,9 @@ QImage ladeJpeg(const QString& datei, const QString& anzeigePfad, QImage wiederv
 struct Teilwunsch {
     int achtel = 8;   // 1 .. 8
     QRect bereich;    // of the stored picture at full scale; null: all of it
+    // Once set, decoding stops before the next rows: what it yields then is
+    // incomplete and only fit to be dropped.
+    const std::atomic<bool>* abbruch = nullptr;
 };
 
 struct Jpegteil {

@@ -1,11 +1,72 @@
 #include "bildvorrat.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <algorithm>
 
 #include "bildladen.h"
 #include "core/meldungen.h"
 #include "core/pfade.h"
+
+namespace {
+
+// What serves both needs: the finer scale and both parts.
+Bedarf vereinigt(const Bedarf& a, const Bedarf& b)
+{
+    return {std::max(a.achtel, b.achtel), a.teil.united(b.teil)};
+}
+
+// What was decoded for a serves b.
+bool dient(const Bedarf& a, const Bedarf& b)
+{
+    return a.achtel >= b.achtel && a.teil.contains(b.teil);
+}
+
+bool gleich(const Bedarf& a, const Bedarf& b)
+{
+    return a.achtel == b.achtel && a.teil == b.teil;
+}
+
+// A text no other thread shares, so that its counts and its end are the worker's alone.
+QString eigene(const QString& s)
+{
+    return QString(s.constData(), s.size());
+}
+
+}  // namespace
+
+Bildvorrat::Bildvorrat() = default;
+Bildvorrat::~Bildvorrat() = default;
+
+int Bildvorrat::meldeSicht(Bereichsregel regel)
+{
+    const int sicht = m_naechsteSicht++;
+    m_sichten.emplace(sicht, std::move(regel));
+    return sicht;
+}
+
+void Bildvorrat::meldeSichtAb(int sicht)
+{
+    m_sichten.erase(sicht);
+}
+
+Bedarf Bildvorrat::gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
+                                std::vector<Sichtbereich>* bereiche) const
+{
+    Bedarf gesamt;
+    bool erster = true;
+    for (const auto& [sicht, regel] : m_sichten) {
+        const Sichtbereich bereich = regel(voll);
+        if (bereiche)
+            bereiche->push_back(bereich);
+        const Bedarf b = bedarf(voll, bereich.groesse, code);
+        gesamt = erster ? b : vereinigt(gesamt, b);
+        erster = false;
+    }
+    if (istBmp(pfad))
+        gesamt = Bedarf{8, QRect(QPoint(0, 0), voll)};
+    return gesamt;
+}
 
 Bildvorrat::Kennung Bildvorrat::kennung(const QString& pfad) const
 {
@@ -16,105 +77,230 @@ Bildvorrat::Kennung Bildvorrat::kennung(const QString& pfad) const
     return Kennung{datei, info.size(), info.lastModified(), info.metadataChangeTime()};
 }
 
-// Another file, or the same file changed: nothing kept describes it any more.
-void Bildvorrat::leseKopf(const QString& pfad, const Kennung& k)
+// The file's own entry; else the one kept for an older state of the same file;
+// else the one asked for longest ago, emptied.
+Bildvorrat::Eintrag& Bildvorrat::eintragFuer(const Kennung& k)
 {
-    if (m_kopfGueltig && m_kennung == k)
+    for (Eintrag& e : m_eintraege) {
+        if (e.kennung == k)
+            return e;
+    }
+    Eintrag* frei = nullptr;
+    for (Eintrag& e : m_eintraege) {
+        if (e.kennung.datei == k.datei) {
+            frei = &e;
+            break;
+        }
+        if (!frei || e.benutzt < frei->benutzt)
+            frei = &e;
+    }
+    leere(*frei);
+    frei->kennung = k;
+    return *frei;
+}
+
+void Bildvorrat::leere(Eintrag& e)
+{
+    if (e.auftrag)
+        m_arbeiter.verwirf(e.auftrag);
+    e = Eintrag();
+}
+
+void Bildvorrat::leseKopf(Eintrag& e, const QString& pfad)
+{
+    if (e.kopfGueltig)
         return;
-    vergiss();
-    m_kennung = k;
     if (istBmp(pfad)) {
-        dekodiere(pfad, Bedarf{});   // a bitmap is read whole, header and all
+        // A bitmap is read whole, header and all: here, or ahead.
+        if (e.auftrag)
+            uebernimmVorab(e, pfad, e.auftragsBedarf, e.auftragsCode);
+        if (!e.bildGueltig)
+            dekodiere(e, pfad, Bedarf{});
+        e.voll = e.bild.voll;
+        e.orientierung = 1;
+        e.kopfGueltig = true;
         return;
     }
     Bildkopf kopf;
     try {
-        kopf = leseJpegKopf(k.datei, pfad);
+        kopf = leseJpegKopf(e.kennung.datei, pfad);
     } catch (...) {
         ++m_dekodiert;   // a file refused by its header counts as one attempt
         throw;
     }
-    m_orientierung = kopf.orientierung;
-    m_voll = aufrechteGroesse(kopf.gespeichert, m_orientierung);
-    m_kopfGueltig = true;
+    e.orientierung = kopf.orientierung;
+    e.voll = aufrechteGroesse(kopf.gespeichert, e.orientierung);
+    e.kopfGueltig = true;
 }
 
-void Bildvorrat::dekodiere(const QString& pfad, const Bedarf& b)
+// Takes the decode ahead if it serves b, waiting for it if it has not ended.
+// It serves only if the views still need what it was asked for: decoded for
+// an area the window has left since, it would show other pixels than a decode
+// now. False when it failed: the entry is then empty, and decoding again on
+// this thread reports the failure as it happens.
+bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b, const QString& code)
 {
-    // Should the decode fail, nothing of the picture is kept.
-    m_bildGueltig = false;
-    QImage alt = std::move(m_bild.bild);
-    m_bild = Dekodiert();
-    ++m_dekodiert;
-    if (istBmp(pfad)) {
-        m_bild = alsGanzes(ladeBmp(m_kennung.datei, pfad));
-        m_voll = m_bild.voll;
-        m_orientierung = 1;
-        m_kopfGueltig = true;
-        m_bildGueltig = true;
-        return;
+    if (!e.auftrag)
+        return true;
+    const std::shared_ptr<Vorabdekodierer::Auftrag> auftrag = std::move(e.auftrag);
+    e.auftrag.reset();
+    if (!dient(e.auftragsBedarf, b) || !gleich(gesamtBedarf(pfad, e.voll, code), e.auftragsBedarf)) {
+        m_arbeiter.verwirf(auftrag);
+        return true;
     }
-    // The part asked for in the stored picture, a scaled pixel wider on each
-    // side for the filter at its edges.
-    const QSize gespeichert = vertauschtSeiten(m_orientierung) ? m_voll.transposed() : m_voll;
-    const int rand = (8 + b.achtel - 1) / b.achtel;
-    const QRect teil = nachGespeichert(QRectF(b.teil), QSizeF(m_voll), m_orientierung)
-                           .toAlignedRect()
-                           .adjusted(-rand, -rand, rand, rand)
-                       & QRect(QPoint(0, 0), gespeichert);
-    const bool alles = teil == QRect(QPoint(0, 0), gespeichert);
-    Jpegteil j = ladeJpegTeil(m_kennung.datei, pfad, Teilwunsch{b.achtel, alles ? QRect() : teil},
-                              b.achtel == 8 && alles && m_orientierung == 1 ? std::move(alt) : QImage());
-    // What the decoded pixels show, in full-scale pixels of the stored and then the upright picture.
-    const double fx = double(j.voll.width()) / std::max(1, j.skaliert.width());
-    const double fy = double(j.voll.height()) / std::max(1, j.skaliert.height());
-    const QRectF gezeigt(j.ausschnitt.x() * fx, j.ausschnitt.y() * fy, j.ausschnitt.width() * fx,
-                         j.ausschnitt.height() * fy);
-    m_bild.quelle = nachAufrecht(gezeigt & QRectF(QPointF(0, 0), QSizeF(j.voll)), QSizeF(j.voll), m_orientierung);
-    m_bild.bild = aufrecht(j.bild, m_orientierung);
-    m_bild.voll = m_voll;
-    m_bild.achtel = b.achtel;
-    m_bildGueltig = true;
+    Vorabergebnis r = m_arbeiter.hole(auftrag);
+    if (r.fehler) {
+        const Kennung k = e.kennung;
+        leere(e);
+        e.kennung = k;
+        return false;
+    }
+    e.bild = std::move(r.bild);
+    e.bildGueltig = true;
+    e.voll = e.bild.voll;
+    e.eingepasst.clear();
+    for (std::size_t i = 0; i < r.eingepasst.size() && i < e.auftragsBereiche.size(); ++i) {
+        if (!r.eingepasst[i].isNull())
+            e.eingepasst.push_back({e.auftragsCode, e.auftragsBereiche[i].verhaeltnis, std::move(r.eingepasst[i])});
+    }
+    return true;
+}
+
+void Bildvorrat::dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b)
+{
+    if (e.auftrag) {
+        m_arbeiter.verwirf(e.auftrag);
+        e.auftrag.reset();
+    }
+    // Should the decode fail, nothing of the picture is kept.
+    e.bildGueltig = false;
+    e.eingepasst.clear();
+    QImage alt = std::move(e.bild.bild);
+    e.bild = Dekodiert();
+    ++m_dekodiert;
+    e.bild = dekodiereBild(e.kennung.datei, pfad, e.voll, e.orientierung, b, std::move(alt));
+    if (istBmp(pfad)) {
+        e.voll = e.bild.voll;
+        e.orientierung = 1;
+        e.kopfGueltig = true;
+    }
+    e.bildGueltig = true;
+}
+
+Bildvorrat::Eintrag& Bildvorrat::bereit(const QString& pfad, const QString& code,
+                                        const std::function<Bedarf(QSize voll)>& bedarfFuer)
+{
+    const Kennung k = kennung(pfad);
+    Eintrag& e = eintragFuer(k);
+    e.benutzt = ++m_uhr;
+    leseKopf(e, pfad);
+    Bedarf b = bedarfFuer(e.voll);
+    if (!uebernimmVorab(e, pfad, b, code)) {
+        leseKopf(e, pfad);
+        b = bedarfFuer(e.voll);
+    }
+    if (!e.bildGueltig || !deckt(e.bild, b))
+        dekodiere(e, pfad, b);
+    return e;
+}
+
+void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
+{
+    if (m_sichten.empty() || !istBildEndung(pfad))
+        return;
+    try {
+        const Kennung k = kennung(pfad);
+        const Eintrag* bekannt = nullptr;
+        for (const Eintrag& e : m_eintraege) {
+            if (e.kennung == k && e.kopfGueltig)
+                bekannt = &e;
+        }
+        QSize voll;
+        Orientierung orientierung = 1;
+        if (bekannt) {
+            voll = bekannt->voll;
+            orientierung = bekannt->orientierung;
+        } else if (istBmp(pfad)) {
+            QImageReader leser(k.datei, "bmp");
+            voll = leser.size();
+        } else {
+            const Bildkopf kopf = leseJpegKopf(k.datei, pfad);
+            orientierung = kopf.orientierung;
+            voll = aufrechteGroesse(kopf.gespeichert, orientierung);
+        }
+        if (voll.isEmpty())
+            return;
+
+        Vorabwunsch wunsch{eigene(k.datei), eigene(pfad), voll, orientierung, {}, eigene(code), {}};
+        wunsch.bedarf = gesamtBedarf(pfad, voll, code, &wunsch.bereiche);
+
+        Eintrag& e = eintragFuer(k);
+        e.benutzt = ++m_uhr;
+        if (e.bildGueltig && deckt(e.bild, wunsch.bedarf))
+            return;
+        if (e.auftrag && gleich(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code)
+            return;
+        if (e.auftrag)
+            m_arbeiter.verwirf(e.auftrag);
+        if (!e.kopfGueltig) {
+            e.voll = voll;
+            e.orientierung = orientierung;
+            // A bitmap's header is only known once it has been read whole.
+            e.kopfGueltig = !istBmp(pfad);
+        }
+        e.auftragsBedarf = wunsch.bedarf;
+        e.auftragsCode = code;
+        e.auftragsBereiche = wunsch.bereiche;
+        ++m_dekodiert;
+        e.auftrag = m_arbeiter.gib(std::move(wunsch));
+    } catch (...) {
+        // Whatever failed here fails again, and is reported, when the picture is used.
+    }
 }
 
 const Dekodiert& Bildvorrat::lade(const QString& pfad, QSize bereich, const QString& code)
 {
-    const Kennung k = kennung(pfad);
-    leseKopf(pfad, k);
-    const Bedarf b = bedarf(m_voll, bereich, code);
-    if (!m_bildGueltig || !deckt(m_bild, b))
-        dekodiere(pfad, b);
-    return m_bild;
+    return bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); }).bild;
 }
 
 const Dekodiert& Bildvorrat::ladeGanz(const QString& pfad)
 {
-    const Kennung k = kennung(pfad);
-    leseKopf(pfad, k);
-    const Bedarf ganz{8, QRect(QPoint(0, 0), m_voll)};
-    if (!m_bildGueltig || !deckt(m_bild, ganz))
-        dekodiere(pfad, ganz);
-    return m_bild;
+    return bereit(pfad, QString(), [](QSize voll) { return Bedarf{8, QRect(QPoint(0, 0), voll)}; }).bild;
+}
+
+void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& code, qreal verhaeltnis)
+{
+    const QSize bereich = ziel.size();
+    const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
+    if (!ziel.isNull()) {
+        for (const Eingepasst& f : e.eingepasst) {
+            if (f.code == code && f.verhaeltnis == verhaeltnis && f.bild.size() == bereich) {
+                ziel = f.bild;
+                return;
+            }
+        }
+    }
+    stelleBildDar(ziel, e.bild, code, verhaeltnis);
 }
 
 QSize Bildvorrat::groesse(const QString& pfad)
 {
-    leseKopf(pfad, kennung(pfad));
-    return m_voll;
+    Eintrag& e = eintragFuer(kennung(pfad));
+    e.benutzt = ++m_uhr;
+    leseKopf(e, pfad);
+    return e.voll;
 }
 
 Orientierung Bildvorrat::orientierung(const QString& pfad)
 {
-    leseKopf(pfad, kennung(pfad));
-    return m_orientierung;
+    Eintrag& e = eintragFuer(kennung(pfad));
+    e.benutzt = ++m_uhr;
+    leseKopf(e, pfad);
+    return e.orientierung;
 }
 
 void Bildvorrat::vergiss()
 {
-    m_kennung = Kennung();
-    m_kopfGueltig = false;
-    m_voll = QSize();
-    m_orientierung = 1;
-    m_bild = Dekodiert();
-    m_bildGueltig = false;
+    for (Eintrag& e : m_eintraege)
+        leere(e);
 }

@@ -15,6 +15,22 @@ bool darstellbar(const QString& endung)
     return e == QLatin1String(".jpg") || e == QLatin1String(".jpeg") || e == QLatin1String(".bmp");
 }
 
+// The next line that holds an entry, trimmed; empty at the end of the file.
+QString naechsteEintragszeile(Zeilenleser& datei)
+{
+    while (!datei.amEnde()) {
+        const QString zeile = trimme(datei.liesZeile());
+        if (!zeile.isEmpty() && !zeile.startsWith(QLatin1Char('#')))
+            return zeile;
+    }
+    return QString();
+}
+
+QString bildPfad(const Spielstand& st, const QString& eintrag)
+{
+    return st.BildPraefix + trimme(eintrag) + st.BildSuffix;
+}
+
 }  // namespace
 
 bool PositionAbtrennen(QString& eintrag, QString& code)
@@ -43,16 +59,11 @@ bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser&
         return false;
     }
 
-    QString zeile;
-    for (;;) {
-        if (datei.amEnde()) {
-            meldungen.zeigeMitFall(Meldungsart::Hinweis, QStringLiteral("Dateiende erreicht!"),
-                                   Meldungsfall::Listenende);
-            return false;
-        }
-        zeile = trimme(datei.liesZeile());
-        if (!zeile.isEmpty() && !zeile.startsWith(QLatin1Char('#')))
-            break;
+    const QString zeile = naechsteEintragszeile(datei);
+    if (zeile.isEmpty()) {
+        meldungen.zeigeMitFall(Meldungsart::Hinweis, QStringLiteral("Dateiende erreicht!"),
+                               Meldungsfall::Listenende);
+        return false;
     }
 
     QString eintrag = zeile;
@@ -66,7 +77,7 @@ bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser&
         return false;
     }
 
-    const QString pfad = st.BildPraefix + trimme(eintrag) + st.BildSuffix;
+    const QString pfad = bildPfad(st, eintrag);
     if (findeDatei(pfad).isEmpty()) {
         meldungen.zeige(Meldungsart::Hinweis,
                         QStringLiteral("Datei ") + pfad + QStringLiteral(" nicht gefunden!"));
@@ -104,12 +115,26 @@ bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser&
 
 int zaehleBildeintraege(const Zeilenleser& datei)
 {
+    if (!datei.istOffen())
+        return 0;
     Zeilenleser kopie = datei;
     int zahl = 0;
-    while (kopie.istOffen() && !kopie.amEnde()) {
-        const QString zeile = trimme(kopie.liesZeile());
-        if (!zeile.isEmpty() && !zeile.startsWith(QLatin1Char('#')))
-            ++zahl;
-    }
+    while (!naechsteEintragszeile(kopie).isEmpty())
+        ++zahl;
     return zahl;
+}
+
+std::optional<Bildvorschau> NaechsterBildEintrag(const Spielstand& st)
+{
+    if (!st.Einstellungsdatei.istOffen())
+        return std::nullopt;
+    Zeilenleser kopie = st.Einstellungsdatei;
+    QString eintrag = naechsteEintragszeile(kopie);
+    QString code;
+    if (eintrag.isEmpty() || !PositionAbtrennen(eintrag, code))
+        return std::nullopt;
+    const QString pfad = bildPfad(st, eintrag);
+    if (!darstellbar(dateiEndung(pfad)) || findeDatei(pfad).isEmpty())
+        return std::nullopt;
+    return Bildvorschau{pfad, code};
 }

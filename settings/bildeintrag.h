@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct Spielstand;
 class Meldungen;
@@ -28,3 +29,12 @@ bool BildEintragLesen(Spielstand& st, Meldungen& meldungen, const Bildvermesser&
 // (the lines BildEintragLesen would take, usable or not), so that a view can say
 // "Bild 3 von 12" before the entries are read.
 int zaehleBildeintraege(const Zeilenleser& datei);
+
+// The picture the next BildEintragLesen would begin: its path and code, when
+// that entry is usable, names an existing file and has a picture's extension.
+// Reads on a copy of the reader, so nothing is used up and nothing is shown.
+struct Bildvorschau {
+    QString pfad;
+    QString code;
+};
+std::optional<Bildvorschau> NaechsterBildEintrag(const Spielstand& st);

@@ -702,8 +702,13 @@ void TestSpiel::fehlgeschlagenesBildAendertNichts()
     Welt& s = *w;
     s.einrichten(2, {"b1", "fehlt", "b3"}, {}, {"fehlt"});
     s.anzeige.jede = true;
+    const QString b1 = s.dir.filePath(QStringLiteral("b1.jpg|")), b3 = s.dir.filePath(QStringLiteral("b3.jpg|"));
     s.starten();
+    // Decoded ahead: the first picture while the settings are looked at.
+    QCOMPARE(s.bild.vorab, QStringList({b1}));
     s.ok();
+    // Again, as the entry is read; the missing file after it is not asked for.
+    QCOMPARE(s.bild.vorab, QStringList({b1, b1}));
     s.aufdecken(19);
     s.antwort(0);
     s.richtig();
@@ -715,12 +720,15 @@ void TestSpiel::fehlgeschlagenesBildAendertNichts()
     QCOMPARE(s.anzeige.aenderungen, aenderungen);
     QCOMPARE(s.st.VerdecktZahl, 0);
     QCOMPARE(s.st.AktiveGruppe, -1);
+    // The failed entry is used up: the one after it is decoded ahead.
+    QCOMPARE(s.bild.vorab, QStringList({b1, b1, b3}));
 
     s.neuesBild();
     QCOMPARE(s.meldungen.liste.size(), 1);
     QCOMPARE(s.st.VerdecktZahl, 20);
     QVERIFY(s.st.BildDatei.endsWith(QStringLiteral("b3.jpg")));
     QVERIFY(!s.anzeige.istSichtbar(Knopf::NeuesBild));
+    QCOMPARE(s.bild.vorab, QStringList({b1, b1, b3, b3}));
 }
 
 void TestSpiel::handkorrektur_data()

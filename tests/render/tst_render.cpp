@@ -11,6 +11,7 @@
 
 #include "core/meldungen.h"
 #include "core/spielstand.h"
+#include "render/abbild.h"
 #include "render/bildbereich.h"
 #include "render/bildladen.h"
 #include "render/bildvorrat.h"
@@ -168,6 +169,10 @@ private slots:
     void layoutLadefehler();
 
     void vorratDekodiertNurEinmal();
+    void vorabWieSofort_data();
+    void vorabWieSofort();
+    void vorabNichtPassend_data();
+    void vorabNichtPassend();
     void missBildFuelltVorrat();
     void deckeAufGleichVollerNeuzeichnung_data();
     void deckeAufGleichVollerNeuzeichnung();
@@ -772,18 +777,24 @@ void TstRender::ladefehler()
     QFile::remove(datei);
     if (!name.startsWith(QLatin1String("fehlt")))
         QVERIFY(schreibeDatei(datei, daten));
-    Aufbau a;
-    try {
-        a.bereich.missBild(datei);
-        QFAIL("no error");
-    } catch (const VarnoFehler& f) {
-        QCOMPARE(f.text(), text.contains(QLatin1String("%1")) ? text.arg(datei) : text);
+    for (const bool vorab : {false, true}) {
+        Aufbau a;
+        // Decoded ahead or not, the failure shows when the picture is measured, not before.
+        if (vorab)
+            a.bereich.bereiteVor(datei, QString());
+        QVERIFY(a.meldungen.liste.isEmpty());
+        try {
+            a.bereich.missBild(datei);
+            QFAIL("no error");
+        } catch (const VarnoFehler& f) {
+            QCOMPARE(f.text(), text.contains(QLatin1String("%1")) ? text.arg(datei) : text);
+        }
+        // The render reports the same, and leaves the target as it was.
+        QImage ziel(32, 32, QImage::Format_RGB32);
+        ziel.fill(0xff123456u);
+        QVERIFY_THROWS_EXCEPTION(VarnoFehler, a.bereich.BildDarstellung(ziel, datei, QString()));
+        QCOMPARE(ziel.pixel(5, 5), 0xff123456u);
     }
-    // The render reports the same, and leaves the target as it was.
-    QImage ziel(32, 32, QImage::Format_RGB32);
-    ziel.fill(0xff123456u);
-    QVERIFY_THROWS_EXCEPTION(VarnoFehler, a.bereich.BildDarstellung(ziel, datei, QString()));
-    QCOMPARE(ziel.pixel(5, 5), 0xff123456u);
 }
 
 void TstRender::abgeschnittenesJpeg()
@@ -1078,6 +1089,145 @@ void TstRender::vorratDekodiertNurEinmal()
     } catch (const VarnoFehler& fehler) {
         QCOMPARE(fehler.text(), QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(datei));
     }
+}
+
+namespace {
+
+// "Neues Bild" and the first reveal as the rules run them: measured (each
+// picture its own aspect) or not (a fixed one), laid out, rendered into IBild.
+QImage klickeUndDecke(Aufbau& a, const QString& datei, const QString& code)
+{
+    a.st.BildDatei = datei;
+    a.st.BildPosition = code;
+    if (a.st.StandardSeitenX == KeinSeitenverhaeltnis) {
+        const QSize groesse = a.bereich.missBild(datei);
+        a.st.SeitenX = groesse.width();
+        a.st.SeitenY = groesse.height();
+    } else {
+        a.st.SeitenX = a.st.StandardSeitenX;
+        a.st.SeitenY = a.st.StandardSeitenY;
+    }
+    a.sektoren(4);
+    a.st.FensterBreite = 0;
+    a.bereich.formResize();
+    a.bereich.rendereBild();
+    return a.bereich.iBild();
+}
+
+QImage dargestellt(Bildvorrat& vorrat, QSize groesse, const QString& datei, const QString& code)
+{
+    QImage ziel(groesse, QImage::Format_RGB32);
+    vorrat.stelleDar(ziel, datei, code);
+    return ziel;
+}
+
+}  // namespace
+
+void TstRender::vorabWieSofort_data()
+{
+    QTest::addColumn<QString>("art");       // "jpg", "bmp", or "jpg" turned by orientation 6
+    QTest::addColumn<QSize>("bild");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QSize>("seiten");      // fixed aspect; empty: each picture its own
+    QTest::addColumn<QSize>("zuschauer");   // a second view's area; empty: none
+    const QSize eigenes, keiner;
+    QTest::newRow("jpeg") << "jpg" << QSize(1600, 1200) << "" << eigenes << keiner;
+    QTest::newRow("jpeg m") << "jpg" << QSize(1600, 1200) << "m" << QSize(16, 9) << keiner;
+    QTest::newRow("jpeg n") << "jpg" << QSize(1600, 1200) << "n" << eigenes << keiner;
+    QTest::newRow("jpeg turned") << "jpg6" << QSize(1600, 1000) << "o" << eigenes << keiner;
+    QTest::newRow("jpeg the area's size") << "jpg" << QSize(474, 300) << "" << eigenes << keiner;
+    QTest::newRow("bmp") << "bmp" << QSize(900, 600) << "" << eigenes << keiner;
+    QTest::newRow("jpeg fixed aspect") << "jpg" << QSize(1600, 1200) << "" << QSize(16, 9) << keiner;
+    QTest::newRow("audience larger") << "jpg" << QSize(2400, 1600) << "" << eigenes << QSize(1920, 1080);
+    QTest::newRow("audience larger, crop") << "jpg" << QSize(2400, 1600) << "l" << eigenes << QSize(1920, 1080);
+    QTest::newRow("audience smaller") << "jpg" << QSize(2400, 1600) << "" << eigenes << QSize(320, 240);
+}
+
+// A picture decoded ahead shows, in every view, exactly what decoding it at
+// the click shows, and is decoded once for all of them.
+void TstRender::vorabWieSofort()
+{
+    QFETCH(QString, art);
+    QFETCH(QSize, bild);
+    QFETCH(QString, code);
+    QFETCH(QSize, seiten);
+    QFETCH(QSize, zuschauer);
+    const QString name = QStringLiteral("vorab-%1.%2").arg(QTest::currentDataTag()).arg(art.left(3));
+    QString datei;
+    if (art == QLatin1String("bmp"))
+        datei = bmp(name, verlauf(bild.width(), bild.height()));
+    else
+        QVERIFY(schreibeDatei(datei = pfad(name),
+                              mitExif(jpegDaten(verlauf(bild.width(), bild.height())), exifBlock(art == "jpg6" ? 6 : 1))));
+    Aufbau vorab, sofort;
+    for (Aufbau* a : {&vorab, &sofort}) {
+        a->st.StandardSeitenX = seiten.isEmpty() ? KeinSeitenverhaeltnis : seiten.width();
+        a->st.StandardSeitenY = seiten.isEmpty() ? KeinSeitenverhaeltnis : seiten.height();
+    }
+    if (!zuschauer.isEmpty())
+        vorab.bereich.vorrat().meldeSicht([zuschauer](QSize) { return Sichtbereich{zuschauer}; });
+    vorab.bereich.bereiteVor(datei, code);
+    QCOMPARE(vorab.bereich.dekodierZaehler(), 1);
+
+    const QImage gezeigt = klickeUndDecke(vorab, datei, code);
+    QVERIFY(!gezeigt.isNull());
+    QVERIFY(vorab.meldungen.liste.isEmpty());
+    if (zuschauer.isEmpty()) {
+        QCOMPARE(gezeigt, klickeUndDecke(sofort, datei, code));
+    } else {
+        // Both views draw from one decode, as large as the larger one needs.
+        const QSize haupt = gezeigt.size();
+        Bildvorrat einer;
+        einer.lade(datei, zuschauer.width() > haupt.width() ? zuschauer : haupt, code);
+        QCOMPARE(gezeigt, dargestellt(einer, haupt, datei, code));
+        QCOMPARE(Abbild(vorab.bereich.vorrat()).bild(datei, code, zuschauer), dargestellt(einer, zuschauer, datei, code));
+        QCOMPARE(einer.dekodierZaehler(), 1);
+    }
+    QCOMPARE(vorab.bereich.dekodierZaehler(), 1);
+}
+
+void TstRender::vorabNichtPassend_data()
+{
+    QTest::addColumn<QString>("was");
+    QTest::addColumn<int>("dekodiert");   // decodes in all, ahead ones included
+    QTest::newRow("file rewritten") << "geaendert" << 2;
+    QTest::newRow("window grown") << "groesser" << 2;
+    // Enough pixels, but not the ones a decode for the new area gives.
+    QTest::newRow("window shrunk") << "kleiner" << 2;
+    // Clicks faster than decodes: three asked ahead, the oldest given up;
+    // two are kept, so going back to it decodes again.
+    QTest::newRow("overtaken") << "ueberholt" << 4;
+}
+
+// A decode ahead serves only the file as it was and areas it holds enough
+// pixels for; otherwise the click decodes again and shows the same as without.
+void TstRender::vorabNichtPassend()
+{
+    QFETCH(QString, was);
+    QFETCH(int, dekodiert);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+    QStringList dateien;
+    for (int i = 0; i < 3; ++i)
+        dateien << jpeg(QStringLiteral("nicht-passend-%1-%2.jpg").arg(tag).arg(i), verlauf(2000 + 100 * i, 1500));
+    Aufbau vorab, sofort;
+    vorab.bereich.bereiteVor(dateien[0], QString());
+    if (was == QLatin1String("ueberholt")) {
+        vorab.bereich.bereiteVor(dateien[1], QString());
+        vorab.bereich.bereiteVor(dateien[2], QString());
+        QCOMPARE(klickeUndDecke(vorab, dateien[2], QString()), klickeUndDecke(sofort, dateien[2], QString()));
+        QCOMPARE(klickeUndDecke(vorab, dateien[1], QString()), klickeUndDecke(sofort, dateien[1], QString()));
+    } else if (was == QLatin1String("geaendert")) {
+        QVERIFY(schreibeDatei(dateien[0], jpegDaten(einfarbig(2000, 1500, qRgb(0, 0, 200)))));
+        QFile f(dateien[0]);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-100), QFileDevice::FileModificationTime));
+    } else {
+        const QSize innen = was == QLatin1String("groesser") ? QSize(1900, 1300) : QSize(800, 500);
+        vorab.fenster.setzeInnen(innen);
+        sofort.fenster.setzeInnen(innen);
+    }
+    QCOMPARE(klickeUndDecke(vorab, dateien[0], QString()), klickeUndDecke(sofort, dateien[0], QString()));
+    QCOMPARE(vorab.bereich.dekodierZaehler(), dekodiert);
 }
 
 void TstRender::missBildFuelltVorrat()

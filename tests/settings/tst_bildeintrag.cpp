@@ -1,6 +1,7 @@
 // Picture entries: positioning suffix, skipping, paths, aspect.
 
 #include "meldungsfang.h"
+#include "core/pfade.h"
 #include "core/spielstand.h"
 #include "settings/bildeintrag.h"
 
@@ -73,7 +74,36 @@ struct Liste {
         return naechstes();
     }
 
-    bool naechstes() { return BildEintragLesen(st, meldungen, vermesser.alsBildvermesser()); }
+    // Every read is foreseen first: the look ahead uses up no line, shows
+    // nothing, and names the picture the read then begins, if that has a
+    // picture's extension, and nothing otherwise.
+    bool naechstes()
+    {
+        const int gelesen = st.Einstellungsdatei.gelesenZeilen();
+        const qsizetype gezeigt = meldungen.liste.size();
+        const std::optional<Bildvorschau> vorschau = NaechsterBildEintrag(st);
+        QTest::qVerify(st.Einstellungsdatei.gelesenZeilen() == gelesen && meldungen.liste.size() == gezeigt,
+                       "look ahead", "used up a line or showed a message", __FILE__, __LINE__);
+        bool begonnen = false;
+        try {
+            begonnen = BildEintragLesen(st, meldungen, vermesser.alsBildvermesser());
+        } catch (...) {
+            vergleicheVorschau(vorschau, true);
+            throw;
+        }
+        vergleicheVorschau(vorschau, begonnen);
+        return begonnen;
+    }
+
+    void vergleicheVorschau(const std::optional<Bildvorschau>& vorschau, bool begonnen) const
+    {
+        const QString endung = dateiEndung(st.BildDatei).toLower();
+        const bool bild = begonnen
+            && (endung == QLatin1String(".jpg") || endung == QLatin1String(".jpeg") || endung == QLatin1String(".bmp"));
+        const QString erwartet = bild ? st.BildDatei + u'|' + st.BildPosition : QStringLiteral("nichts");
+        const QString gesehen = vorschau ? vorschau->pfad + u'|' + vorschau->code : QStringLiteral("nichts");
+        QTest::qCompare(gesehen, erwartet, "look ahead", "read", __FILE__, __LINE__);
+    }
 
     void pruefeUnveraendert() const
     {

@@ -95,6 +95,7 @@ public:
     int ladefehler = 0;    // how many coming renders fail with a loading error
     int layouts = 0;
     QSize gemessen{4, 3};
+    QStringList vorab;     // "path|code" of each picture asked to be decoded ahead
 
     void formResize() override;
     void rendereBild() override;
@@ -107,6 +108,7 @@ public:
         m_protokoll << QStringLiteral("miss");
         return gemessen;
     }
+    void bereiteVor(const QString& pfad, const QString& code) override { vorab << pfad + u'|' + code; }
 
 private:
     Spielstand& m_st;
