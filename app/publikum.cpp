@@ -5,7 +5,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -49,6 +49,55 @@ void setzeText(QLabel* l, const QString& text, const QString& ganz = {})
     l->setText(text);
     l->setAccessibleName(ganz.isEmpty() ? text : ganz);
 }
+
+}  // namespace
+
+// The picture and its cover, painted straight onto the window at its device
+// pixels. The fitted picture is shared with the store and the cover drawn at
+// paint time: copying a projector-sized picture to draw the cover into it, and
+// again into a pixmap, cost the window's thread more than a frame per event.
+class Publikumsbild : public QWidget {
+public:
+    explicit Publikumsbild(QWidget* eltern) : QWidget(eltern)
+    {
+        // Every pixel is painted here: no background under a projector-sized picture.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    // bild at the area's device pixels, or null for grey (nothing shows
+    // through the cover yet); sektoren 0 for no cover.
+    void setze(const QImage& bild, QSize pixel, int sektoren, const QList<bool>& verdeckt)
+    {
+        m_bild = bild;
+        m_pixel = pixel;
+        m_sektoren = sektoren;
+        m_verdeckt = verdeckt;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter maler(this);
+        // Device pixels from here on: the picture is copied, not scaled.
+        const qreal dpr = devicePixelRatioF();
+        maler.scale(1 / dpr, 1 / dpr);
+        if (m_bild.isNull())
+            maler.fillRect(QRect(QPoint(0, 0), m_pixel), QColor(128, 128, 128));
+        else
+            maler.drawImage(QPoint(0, 0), m_bild);
+        if (m_sektoren > 0)
+            zeichneAbdeckung(maler, m_pixel, m_sektoren, m_verdeckt);
+    }
+
+private:
+    QImage m_bild;
+    QSize m_pixel;
+    int m_sektoren = 0;
+    QList<bool> m_verdeckt;
+};
+
+namespace {
 
 QLabel* neuesLabel(QWidget* eltern, const QString& name)
 {
@@ -192,9 +241,9 @@ Publikumsfenster::Publikumsfenster(Anbindung anbindung, int bilderGesamt, Bildvo
     m_spiel = new QWidget(this);
     m_zaehler = neuesLabel(m_spiel, QStringLiteral("Bildzaehler"));
     m_angebot = neuesLabel(m_spiel, QStringLiteral("Angebot"));
-    m_bild = neuesLabel(m_spiel, QStringLiteral("Publikumsbild"));
+    m_bild = new Publikumsbild(m_spiel);
+    m_bild->setObjectName(QStringLiteral("Publikumsbild"));
     m_bild->setAccessibleName(QStringLiteral("Publikumsbild"));
-    m_bild->setAlignment(Qt::AlignCenter);
     m_bannerLabel = neuesLabel(m_spiel, QStringLiteral("Banner"));
     m_bannerLabel->setAlignment(Qt::AlignCenter);
     m_bannerLabel->setAutoFillBackground(true);
@@ -472,19 +521,11 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
     // The picture at the screen's device pixels.
     const qreal dpr = devicePixelRatioF();
     const QSize pixel(int(std::lround(a.bild.width() * dpr)), int(std::lround(a.bild.height() * dpr)));
-    QImage bildpixel;
-    if (bild.phase == Bildphase::Einstellungen || bild.bildnummer == 0 || bild.verdecktZahl() >= bild.sektoren) {
-        // Nothing shows through the cover yet.
-        bildpixel = QImage(pixel, QImage::Format_RGB32);
-        bildpixel.fill(QColor(128, 128, 128));
-    } else {
-        bildpixel = m_abbild.bild(quelle.datei, quelle.code, pixel, dpr);
-    }
-    if (bild.bildnummer > 0)
-        zeichneAbdeckung(bildpixel, bild.sektoren, bild.verdeckt);
-    bildpixel.setDevicePixelRatio(dpr);
+    // Until something shows through the cover, grey.
+    const bool grau = bild.phase == Bildphase::Einstellungen || bild.bildnummer == 0 || bild.verdecktZahl() >= bild.sektoren;
     m_bild->setGeometry(a.bild);
-    m_bild->setPixmap(QPixmap::fromImage(bildpixel));
+    m_bild->setze(grau ? QImage() : m_abbild.bild(quelle.datei, quelle.code, pixel, dpr), pixel,
+                  bild.bildnummer > 0 ? bild.sektoren : 0, bild.verdeckt);
 
     // The banner of what just happened.
     m_bannerLabel->setGeometry(a.banner);

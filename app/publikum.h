@@ -19,6 +19,7 @@
 class QFrame;
 class QKeyEvent;
 class QLabel;
+class Publikumsbild;
 class QScreen;
 
 // What the picture area shows besides the cover: the file, its positioning code
@@ -122,7 +123,7 @@ private:
     QWidget* m_spiel;                // counter, points, picture, banner, scoreboard
     QLabel* m_zaehler;
     QLabel* m_angebot;
-    QLabel* m_bild;
+    Publikumsbild* m_bild;
     QLabel* m_bannerLabel;
     struct Zeile {
         QFrame* rahmen;

@@ -12,11 +12,16 @@ void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt)
     if (ziel.isNull())
         return;
     QPainter maler(&ziel);
+    zeichneAbdeckung(maler, ziel.size(), n, verdeckt);
+}
+
+void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& verdeckt)
+{
     richteAbdeckungEin(maler);
     for (int k = 0; k < std::min<int>(n, int(verdeckt.size())); ++k) {
         if (!verdeckt[k])
             continue;
-        const Sektor s = sektorPolygon(k, n, ziel.width(), ziel.height());
+        const Sektor s = sektorPolygon(k, n, flaeche.width(), flaeche.height());
         if (s.status == SektorStatus::Polygon)
             maler.drawPolygon(s.punkte, Qt::OddEvenFill);
     }
@@ -32,13 +37,15 @@ QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qre
     m_pfad = pfad;
     m_code = code;
     m_verhaeltnis = verhaeltnis;
-    m_bild = QImage(groesse, QImage::Format_RGB32);
-    m_bild.fill(Farbe::Grau);
-    if (pfad.isEmpty())
-        return m_bild;
-    try {
-        m_vorrat.stelleDar(m_bild, pfad, code, verhaeltnis);
-    } catch (const VarnoFehler&) {
+    m_bild = QImage();
+    if (!pfad.isEmpty()) {
+        try {
+            m_bild = m_vorrat.eingepasst(groesse, pfad, code, verhaeltnis);
+        } catch (const VarnoFehler&) {
+        }
+    }
+    if (m_bild.isNull()) {
+        m_bild = QImage(groesse, QImage::Format_RGB32);
         m_bild.fill(Farbe::Grau);
     }
     return m_bild;

@@ -4,6 +4,7 @@
 // area's aspect. Paints only; no message box, no game state.
 
 #include <QImage>
+#include <QPainter>
 #include <QList>
 #include <QString>
 
@@ -13,6 +14,8 @@
 // ziel's size. A sector whose rays lie two edges apart stays unpainted, as in
 // the picture area, but without the message: the second view shows none.
 void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt);
+// The same on an area of `flaeche` pixels of the painter's coordinates.
+void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& verdeckt);
 
 // The picture of a file fitted into an area of `groesse` device pixels under the
 // positioning code, from the picture area's store: one decode serves every

@@ -268,19 +268,33 @@ const Dekodiert& Bildvorrat::ladeGanz(const QString& pfad)
     return bereit(pfad, QString(), [](QSize voll) { return Bedarf{8, QRect(QPoint(0, 0), voll)}; }).bild;
 }
 
+const QImage* Bildvorrat::Eintrag::fertig(QSize bereich, const QString& code, qreal verhaeltnis) const
+{
+    for (const Eingepasst& f : eingepasst) {
+        if (f.code == code && f.verhaeltnis == verhaeltnis && f.bild.size() == bereich)
+            return &f.bild;
+    }
+    return nullptr;
+}
+
 void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& code, qreal verhaeltnis)
 {
     const QSize bereich = ziel.size();
     const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
-    if (!ziel.isNull()) {
-        for (const Eingepasst& f : e.eingepasst) {
-            if (f.code == code && f.verhaeltnis == verhaeltnis && f.bild.size() == bereich) {
-                ziel = f.bild;
-                return;
-            }
-        }
-    }
+    if (const QImage* f = ziel.isNull() ? nullptr : e.fertig(bereich, code, verhaeltnis))
+        ziel = *f;
+    else
+        stelleBildDar(ziel, e.bild, code, verhaeltnis);
+}
+
+QImage Bildvorrat::eingepasst(QSize bereich, const QString& pfad, const QString& code, qreal verhaeltnis)
+{
+    const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
+    if (const QImage* f = e.fertig(bereich, code, verhaeltnis))
+        return *f;
+    QImage ziel(bereich, QImage::Format_RGB32);
     stelleBildDar(ziel, e.bild, code, verhaeltnis);
+    return ziel;
 }
 
 QSize Bildvorrat::groesse(const QString& pfad)

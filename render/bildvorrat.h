@@ -54,6 +54,9 @@ public:
     // lade() for ziel's size, then fitted into ziel as stelleBildDar does (or
     // the picture the worker fitted to that size from the same decode).
     void stelleDar(QImage& ziel, const QString& pfad, const QString& code, qreal verhaeltnis = 1.0);
+    // The same as a picture of its own, shared with the store when the worker
+    // fitted it: nothing of a projector's size is allocated or copied then.
+    QImage eingepasst(QSize bereich, const QString& pfad, const QString& code, qreal verhaeltnis = 1.0);
 
     // The upright picture's size, from the header where it suffices (nothing
     // is decoded for a JPEG). Throws VarnoFehler as lade().
@@ -98,6 +101,8 @@ private:
         QString auftragsCode;
         std::vector<Sichtbereich> auftragsBereiche;
         quint64 benutzt = 0;         // when last asked for
+        // The picture the worker fitted to that area, if it did.
+        const QImage* fertig(QSize bereich, const QString& code, qreal verhaeltnis) const;
     };
 
     Kennung kennung(const QString& pfad) const;

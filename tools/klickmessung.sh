@@ -8,6 +8,8 @@
 #   tools/klickmessung.sh PROGRAMM MEGAPIXEL(24|50) aufdecken|neuesbild [BILDERORDNER] [BILDER]
 # The photographs (ImageMagick: gradient and noise, quality 90) are made in
 # BILDERORDNER if it does not hold them yet. Needs Xvfb, xdotool, convert.
+# PUBLIKUM=WxH[@F] opens the audience window (F5) full screen over the game on
+# a screen of WxH device pixels at scale F (QT_SCALE_FACTOR), e.g. 3840x2160@2.
 set -euo pipefail
 programm=$(realpath "$1")
 mp=$2
@@ -46,11 +48,17 @@ seiten="3:2"
     for ((i = 0; i <= anzahl + 1; ++i)); do printf 'foto%d.jpg\r\n' "$i"; done
 } >"$arbeit/Varno.ini"
 
-Xvfb ":$anzeige" -screen 0 1600x1200x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
+schirm=1600x1200
+skala=1
+if [[ -n ${PUBLIKUM:-} ]]; then
+    schirm=${PUBLIKUM%@*}
+    [[ $PUBLIKUM == *@* ]] && skala=${PUBLIKUM#*@}
+fi
+Xvfb ":$anzeige" -screen 0 "${schirm}x24" -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
 xvfb=$!
 export DISPLAY=":$anzeige"
 sleep 1
-(cd "$arbeit" && exec env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$programm" >"$arbeit/spiel.log" 2>&1) &
+(cd "$arbeit" && exec env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$skala" "$programm" >"$arbeit/spiel.log" 2>&1) &
 spiel=$!
 sleep 1
 pid=$(pgrep -P "$spiel" -n || echo "$spiel")
@@ -58,9 +66,13 @@ pid=$(pgrep -P "$spiel" -n || echo "$spiel")
 fenster=$(xdotool search --sync --onlyvisible --pid "$pid" | head -1)
 xdotool windowfocus --sync "$fenster" 2>/dev/null || true
 sleep 3
+if [[ -n ${PUBLIKUM:-} ]]; then
+    xdotool key --window "$fenster" F5
+    sleep 3
+fi
 
 faden() { cut -d' ' -f1 "/proc/$pid/task/$pid/schedstat"; }
-alle() { cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d\n", s}'; }
+alle() { cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%.0f\n", s}'; }
 taste() {
     local vorher nachher
     vorher=$(faden)
@@ -70,6 +82,8 @@ taste() {
     echo $(((nachher - vorher) / 1000))
 }
 
+# PERF=FILE records where the window thread spends its time (perf record).
+[[ -n ${PERF:-} ]] && { perf record -q -t "$pid" -o "$PERF" >/dev/null 2>&1 & }
 echo "klick,nr,faden_us,alle_threads_pro_bild_us"
 for ((i = 1; i <= anzahl; ++i)); do
     start=$(alle)
@@ -81,4 +95,9 @@ for ((i = 1; i <= anzahl; ++i)); do
     echo "aufdecken,$i,$a,"
     echo "neuesbild,$i,$n,$(( ($(alle) - start) / 1000 ))"
 done
+if [[ -n ${SCHNAPPSCHUSS:-} ]]; then
+    xdotool key --window "$fenster" Right Right
+    sleep 1
+    import -window root "$SCHNAPPSCHUSS"
+fi
 grep -E "VmHWM|VmRSS" "/proc/$pid/status" | tr -s ' \t' ' '
