@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "game/rangliste.h"
+#include "render/sektor.h"
 #include "game/spiel.h"
 
 namespace {
@@ -68,11 +69,31 @@ public:
     // through the cover yet); sektoren 0 for no cover.
     void setze(const QImage& bild, QSize pixel, int sektoren, const QList<bool>& verdeckt)
     {
+        // A reveal repaints only the sectors it changed: on a projector the
+        // whole picture is several times what the window's thread can copy
+        // and hand to the X server within a frame.
+        const bool nurSektoren = bild.cacheKey() == m_bild.cacheKey() && pixel == m_pixel && sektoren == m_sektoren &&
+                                 sektoren > 0 && verdeckt.size() == m_verdeckt.size();
+        QRect geaendert;
+        if (nurSektoren) {
+            for (int k = 0; k < sektoren && k < verdeckt.size(); ++k) {
+                if (verdeckt[k] != m_verdeckt[k])
+                    geaendert |= sektorPolygon(k, sektoren, pixel.width(), pixel.height()).punkte.boundingRect();
+            }
+        }
         m_bild = bild;
         m_pixel = pixel;
         m_sektoren = sektoren;
         m_verdeckt = verdeckt;
-        update();
+        if (!nurSektoren) {
+            update();
+        } else if (!geaendert.isEmpty()) {
+            // In logical pixels, with a pixel's margin for the outline's rounding.
+            const qreal dpr = devicePixelRatioF();
+            update(QRectF(geaendert.x() / dpr, geaendert.y() / dpr, geaendert.width() / dpr, geaendert.height() / dpr)
+                       .toAlignedRect()
+                       .adjusted(-2, -2, 2, 2));
+        }
     }
 
 protected:

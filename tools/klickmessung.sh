@@ -8,8 +8,9 @@
 #   tools/klickmessung.sh PROGRAMM MEGAPIXEL(24|50) aufdecken|neuesbild [BILDERORDNER] [BILDER]
 # The photographs (ImageMagick: gradient and noise, quality 90) are made in
 # BILDERORDNER if it does not hold them yet. Needs Xvfb, xdotool, convert.
-# PUBLIKUM=WxH[@F] opens the audience window (F5) full screen over the game on
-# a screen of WxH device pixels at scale F (QT_SCALE_FACTOR), e.g. 3840x2160@2.
+# SCHIRM=WxH[@F]: a screen of WxH device pixels at scale F (QT_SCALE_FACTOR),
+# e.g. 3840x2160@2; PUBLIKUM=1 opens the audience window (F5) full screen on it,
+# over the game.
 set -euo pipefail
 programm=$(realpath "$1")
 mp=$2
@@ -50,9 +51,9 @@ seiten="3:2"
 
 schirm=1600x1200
 skala=1
-if [[ -n ${PUBLIKUM:-} ]]; then
-    schirm=${PUBLIKUM%@*}
-    [[ $PUBLIKUM == *@* ]] && skala=${PUBLIKUM#*@}
+if [[ -n ${SCHIRM:-} ]]; then
+    schirm=${SCHIRM%@*}
+    [[ $SCHIRM == *@* ]] && skala=${SCHIRM#*@}
 fi
 Xvfb ":$anzeige" -screen 0 "${schirm}x24" -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
 xvfb=$!
