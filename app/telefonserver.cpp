@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWebSocket>
 #include <QWebSocketServer>
+#include <memory>
+#include <utility>
 
 #include "game/telefonbild.h"
 
@@ -57,7 +59,15 @@ protected:
             return;
         }
         ++m_offen;
-        connect(s, &QObject::destroyed, this, [this] { --m_offen; });
+        // Counted free at the first of the two: the socket may outlive its
+        // connection inside a WebSocket that is deleted later.
+        auto frei = std::make_shared<bool>(false);
+        const auto gibFrei = [this, frei] {
+            if (!std::exchange(*frei, true))
+                --m_offen;
+        };
+        connect(s, &QAbstractSocket::disconnected, this, gibFrei);
+        connect(s, &QObject::destroyed, this, gibFrei);
         if (m_lebensdauerMs > 0)
             QTimer::singleShot(m_lebensdauerMs, s, [s] { s->abort(); });
         addPendingConnection(s);
