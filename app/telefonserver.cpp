@@ -58,6 +58,9 @@ protected:
             s->deleteLater();
             return;
         }
+        // A press's answer follows the state sent to every phone at once:
+        // without this the answer waited for the phone's delayed ACK (40 ms).
+        s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         ++m_offen;
         // Counted free at the first of the two: the socket may outlive its
         // connection inside a WebSocket that is deleted later.
