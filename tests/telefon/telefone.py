@@ -57,6 +57,8 @@ def text(d, id_, wert, sekunden=5):
 def tritt(d, name):
     d.get(adresse)
     WebDriverWait(d, 10).until(EC.element_to_be_clickable((By.XPATH, f"//div[@id='gruppen']/button[.='{name}']")))
+    if bilder:
+        d.save_screenshot(f"{bilder}/telefon-wahl.png")
     d.find_element(By.XPATH, f"//div[@id='gruppen']/button[.='{name}']").click()
     WebDriverWait(d, 5).until(EC.visibility_of_element_located((By.ID, "melden")))
 
