@@ -23,6 +23,8 @@
 #include "punktetafel.h"
 #include "tafeln.h"
 #include "tastatur.h"
+#include "telefonserver.h"
+#include "telefontafel.h"
 #include "tonausgabe.h"
 #include "ueberblendung.h"
 #include "settings/bildeintrag.h"
@@ -200,6 +202,60 @@ void TForm1::bauePublikum()
                                                     zaehleBildeintraege(m_st.Einstellungsdatei),
                                                     m_bildbereich.vorrat());
     m_spiel.beobachte(*m_publikum);
+}
+
+// F6: the first time starts the server, which then runs until the program
+// ends; every time shows or hides the sheet on both windows.
+void TForm1::schalteTelefone()
+{
+    if (!m_telefone) {
+        m_telefone = std::make_unique<Telefonserver>(Telefonserver::Anbindung{
+            .bild = [this] { return m_spiel.bild(); },
+            .druecke = [this](int gruppe) { telefonDrueckt(gruppe); },
+        });
+        if (!m_telefone->starte()) {
+            m_telefone.reset();
+            zeigeNotiz(QStringLiteral("Telefone: kein freier Port"), 3000);
+            return;
+        }
+        m_spiel.beobachte(*m_telefone);
+        const auto inhalt = [this] {
+            const Spielbild bild = m_spiel.bild();
+            Telefontafel::Inhalt i{m_telefone->seitenadresse(), m_telefone->code(), m_telefone->lokalesNetz(), {},
+                                   m_telefone->telefoneJeGruppe()};
+            for (const Gruppenbild& g : bild.gruppen)
+                i.gruppen << g.name;
+            return i;
+        };
+        m_telefonTafel = new Telefontafel(inhalt, this);
+        m_telefonTafelPublikum = new Telefontafel(inhalt, m_publikum.get());
+        connect(m_telefone.get(), &Telefonserver::telefoneGeaendert, this, [this] {
+            if (m_telefonTafel->isVisible())
+                zeigeTelefontafeln();
+        });
+    }
+    if (m_telefonTafel->isVisible()) {
+        m_telefonTafel->hide();
+        m_telefonTafelPublikum->hide();
+    } else {
+        zeigeTelefontafeln();
+    }
+}
+
+void TForm1::zeigeTelefontafeln()
+{
+    m_telefonTafel->zeige();
+    m_telefonTafelPublikum->zeige();
+}
+
+// A phone's press is its group's key: a click on the group's answer button
+// while that button could be clicked, and nothing while a box or a sheet
+// that takes the keys is up.
+void TForm1::telefonDrueckt(int gruppe)
+{
+    if (QApplication::activeModalWidget() || m_hilfe->isVisible() || m_rangliste->isVisible())
+        return;
+    fuehreAus(Taste{Tastenaktion::Gruppe, gruppe});
 }
 
 // What the host must see on a single screen: a message box, the settings
@@ -514,7 +570,8 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e)
         return false;
     const bool tippbar = gedeutet->aktion != Tastenaktion::Hilfe && gedeutet->aktion != Tastenaktion::Vollbild
         && gedeutet->aktion != Tastenaktion::VollbildAus && gedeutet->aktion != Tastenaktion::Rangliste
-        && gedeutet->aktion != Tastenaktion::Publikum && gedeutet->aktion != Tastenaktion::PublikumWeiter;
+        && gedeutet->aktion != Tastenaktion::Publikum && gedeutet->aktion != Tastenaktion::PublikumWeiter
+        && gedeutet->aktion != Tastenaktion::Telefone;
     if (tippbar && qobject_cast<QLineEdit*>(QApplication::focusWidget()))
         return false;
     // A held buzzer or remote key must not reveal sector after sector.
@@ -535,6 +592,10 @@ bool TForm1::fuehreAus(const Taste& taste)
     case Tastenaktion::Weiter: return drueckeWennMoeglich(m_s.BBweiter) || drueckeWennMoeglich(m_s.BBneuesBild);
     case Tastenaktion::Vollbild: m_groesse->schalteVollbild(!m_groesse->istVollbild()); return true;
     case Tastenaktion::VollbildAus:
+        if (m_telefonTafel && m_telefonTafel->isVisible()) {
+            schalteTelefone();
+            return true;
+        }
         if (!m_groesse->istVollbild())
             return false;
         m_groesse->schalteVollbild(false);
@@ -554,6 +615,7 @@ bool TForm1::fuehreAus(const Taste& taste)
             return false;
         m_publikum->schalteSchwarz();
         return true;
+    case Tastenaktion::Telefone: schalteTelefone(); return true;
     case Tastenaktion::BildEnde: ereignis([this] { m_spiel.beendeBild(); }); return true;
     case Tastenaktion::Rueckgaengig: {
         bool zurueck = false;

@@ -27,6 +27,8 @@ class Tonausgabe;
 class QLabel;
 class QTimer;
 class QScrollArea;
+class Telefonserver;
+class Telefontafel;
 class Zufall;
 
 struct Panelwerte;
@@ -104,6 +106,7 @@ protected:
     const Punktetafel& punktetafel() const { return *m_tafel; }
     QScrollArea* rollbereich() const;
     bool startschritteGelaufen() const { return m_spiel.gestartet(); }
+    Telefonserver* telefonserver() const { return m_telefone.get(); }
 
 private:
     // What the quiz master has typed, handed to the rules with the click.
@@ -124,6 +127,9 @@ private:
     void zeigeSchwarzHinweis(bool schwarz);
     bool gastgeberBraucht() const;
     void zeigeNotiz(const QString& text, int ms);
+    void schalteTelefone();
+    void zeigeTelefontafeln();
+    void telefonDrueckt(int gruppe);
 
     Meldungen& m_meldungen;
     Zufall& m_zufall;
@@ -141,6 +147,10 @@ private:
     QTimer* m_tonHinweisZeit = nullptr;
     std::unique_ptr<Publikumsfenster> m_publikum;   // a window of its own, not a child
     QLabel* m_schwarzHinweis = nullptr;
+    // Phones as buzzers: nothing of it exists before the first F6.
+    std::unique_ptr<Telefonserver> m_telefone;
+    Telefontafel* m_telefonTafel = nullptr;
+    Telefontafel* m_telefonTafelPublikum = nullptr;   // a child of the audience window
     bool m_startGeplant = false;
     bool m_sitzungEndet = false;
 };

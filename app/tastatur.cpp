@@ -55,6 +55,7 @@ std::optional<Taste> deuteTaste(int taste, Qt::KeyboardModifiers modifikatoren, 
     case Qt::Key_F1: return Taste{Tastenaktion::Hilfe};
     case Qt::Key_F2: return Taste{Tastenaktion::Rangliste};
     case Qt::Key_F11: return Taste{Tastenaktion::Vollbild};
+    case Qt::Key_F6: return Taste{Tastenaktion::Telefone};
     case Qt::Key_F5:
         return Taste{(modifikatoren & Qt::ShiftModifier) ? Tastenaktion::PublikumWeiter : Tastenaktion::Publikum};
     case Qt::Key_Escape: return Taste{Tastenaktion::VollbildAus};

@@ -23,6 +23,7 @@ enum class Tastenaktion {
     Publikum,     // the audience window open and closed
     PublikumWeiter, // the audience window to the next screen
     Schwarz,      // the audience window black and back
+    Telefone,     // the sheet for joining phones shown and hidden
 };
 
 struct Taste {

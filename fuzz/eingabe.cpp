@@ -9,9 +9,11 @@
 #include <exception>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "core/meldungen.h"
 #include "core/spielstand.h"
+#include "core/telefonprotokoll.h"
 #include "render/bildbereich.h"
 #include "settings/bildeintrag.h"
 #include "settings/einstellungen.h"
@@ -334,8 +336,32 @@ QString liesEintraege(const QByteArray& daten)
 
 } // namespace
 
+QString telefonNachricht(const QByteArray& daten)
+{
+    const std::optional<Telefon::Nachricht> n = Telefon::lies(daten);
+    if (n && daten.size() > Telefon::MaxNachricht)
+        return QStringLiteral("a message over the size limit was read");
+    if (n && n->art == Telefon::Art::Beitritt && (!Telefon::istCode(n->code) || n->gruppe < 0 || n->gruppe >= Telefon::MaxGruppen))
+        return QStringLiteral("a join out of form was read: %1 %2").arg(n->code).arg(n->gruppe);
+    if (n && n->art == Telefon::Art::Druck && (!n->code.isEmpty() || n->gruppe != -1))
+        return QStringLiteral("a press carries a join's fields");
+    // Any bytes as an address: refused after the eleventh wrong code, free a minute later.
+    Telefon::Fehlversuche versuche;
+    const QString adresse = QString::fromUtf8(daten.left(64));
+    for (int i = 0; i <= Telefon::MaxFalscheCodes; ++i) {
+        if (versuche.gesperrt(adresse, i))
+            return QStringLiteral("refused after %1 wrong codes").arg(i);
+        versuche.falsch(adresse, i);
+    }
+    if (!versuche.gesperrt(adresse, Telefon::MaxFalscheCodes) || versuche.gesperrt(adresse, Telefon::MaxFalscheCodes + Telefon::Sperrzeit))
+        return QStringLiteral("the refusal does not last a minute");
+    return {};
+}
+
 Pruefung pruefungFuer(const QString& ziel)
 {
+    if (ziel == QLatin1String("telefon"))
+        return telefonNachricht;
     if (ziel == QLatin1String("einstellungen"))
         return einstellungsdatei;
     if (ziel == QLatin1String("bildeintraege"))

@@ -21,6 +21,10 @@ QString bildeintraege(const QByteArray& daten);
 QString jpegDatei(const QByteArray& daten);
 QString bmpDatei(const QByteArray& daten);
 
+// A phone's message through the buzzer protocol's parser, and the address
+// limits keyed by the same bytes.
+QString telefonNachricht(const QByteArray& daten);
+
 // The folder of the temporary files (on /dev/shm where it exists).
 QString arbeitsordner();
 
@@ -28,7 +32,7 @@ QString arbeitsordner();
 inline QStringList zielnamen()
 {
     return {QStringLiteral("einstellungen"), QStringLiteral("bildeintraege"),
-            QStringLiteral("jpeg"), QStringLiteral("bmp")};
+            QStringLiteral("jpeg"), QStringLiteral("bmp"), QStringLiteral("telefon")};
 }
 
 // The function of a target name; null for an unknown name.

@@ -22,7 +22,7 @@ erlaubt() {
         pruefen) echo "settings render core" ;;
         tools) echo "render core" ;;
         # Benchmarks and fuzz targets drive the layers with the tests' stand-ins.
-        bench) echo "render core tests" ;;
+        bench) echo "app game settings render core tests" ;;
         fuzz) echo "settings render core tests" ;;
         tests) echo "app game settings render core pruefen fuzz" ;;
         *) echo "-" ;;

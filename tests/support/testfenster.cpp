@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTest>
 
+#include "pruefe.h"
+
 Spielordner::Spielordner()
 {
     QImage a(80, 60, QImage::Format_RGB32);
@@ -38,3 +40,52 @@ Probefenster::Probefenster(const Spieldatei& e)
 }
 
 Probefenster::Probefenster(OhneEinstellungsdatei) : Testfenster(meldungen, zufall, ordner.pfad()) {}
+
+bool zeigeUndStarte(Testfenster& f)
+{
+    f.zeigeZentriert();
+    f.activateWindow();
+    PRUEFE(QTest::qWaitForWindowExposed(&f));
+    PRUEFE(QTest::qWaitFor([&f] { return f.startschritteGelaufen(); }));
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool klicke(QWidget* w)
+{
+    PRUEFE(w);
+    PRUEFE(w->isVisible());
+    PRUEFE(w->isEnabled());
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    return true;
+}
+
+bool spieleBis(Testfenster& f, const QString& zustand)
+{
+    static const QStringList zustaende{QStringLiteral("Einstellungen"), QStringLiteral("Angekündigt"),
+                                       QStringLiteral("Vorschau"),      QStringLiteral("Offen"),
+                                       QStringLiteral("Antwortet"),     QStringLiteral("Gruppe 1 raus"),
+                                       QStringLiteral("Bereit"),        QStringLiteral("Ausgeschöpft")};
+    // A misspelled row would otherwise play on to the last state and test that one.
+    PRUEFE(zustaende.contains(zustand));
+    if (zustand == "Einstellungen")
+        return true;
+    PRUEFE(klicke(f.knopf(QStringLiteral("BitBtn1"))));   // Announced (Preview in test mode)
+    if (zustand == "Angekündigt" || zustand == "Vorschau")
+        return true;
+    PRUEFE(klicke(f.knopf(QStringLiteral("BBweiter"))));
+    if (zustand == "Offen")
+        return true;
+    PRUEFE(klicke(f.zeile(0)->antwortKnopf()));
+    if (zustand == "Antwortet")
+        return true;
+    if (zustand == "Gruppe 1 raus")
+        return klicke(f.knopf(QStringLiteral("BBfalsch")));
+    PRUEFE(klicke(f.knopf(QStringLiteral("BBrichtig"))));
+    if (zustand == "Bereit")
+        return true;
+    PRUEFE(klicke(f.knopf(QStringLiteral("BBneuesBild"))));   // the last picture
+    PRUEFE(klicke(f.knopf(QStringLiteral("BBweiter"))));
+    PRUEFE(klicke(f.zeile(0)->antwortKnopf()));
+    return klicke(f.knopf(QStringLiteral("BBrichtig")));   // Exhausted
+}

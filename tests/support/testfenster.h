@@ -24,6 +24,7 @@ public:
     using TForm1::spielstand;
     using TForm1::startschritteGelaufen;
     using TForm1::sitzungEndet;
+    using TForm1::telefonserver;
 
     Bildknopf* knopf(const QString& name) const { return findChild<Bildknopf*>(name); }
     QWidget* steuerelement(const QString& name) const { return findChild<QWidget*>(name); }
@@ -65,3 +66,12 @@ public:
 
     using Fensterzubehoer::meldungen;
 };
+
+// Shows the window and waits until its start-up steps have run.
+[[nodiscard]] bool zeigeUndStarte(Testfenster& f);
+// A mouse click on a control that shows and is enabled.
+[[nodiscard]] bool klicke(QWidget* w);
+// Plays the window into one state of play ("Einstellungen", "Angekündigt",
+// "Vorschau", "Offen", "Antwortet", "Gruppe 1 raus", "Bereit", "Ausgeschöpft")
+// through the real buttons: the first candidate drawn, the list holds two pictures.
+[[nodiscard]] bool spieleBis(Testfenster& f, const QString& zustand);
