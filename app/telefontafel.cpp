@@ -50,15 +50,7 @@ void Telefontafel::zeige()
 void Telefontafel::baue()
 {
     delete m_tafel;
-    m_tafel = new QFrame(this);
-    m_tafel->setObjectName(QStringLiteral("TelefoneTafel"));
-    m_tafel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_tafel->setLineWidth(2);
-    m_tafel->setAutoFillBackground(true);
-    QPalette p = m_tafel->palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 240));
-    p.setColor(QPalette::WindowText, Qt::black);
-    m_tafel->setPalette(p);
+    m_tafel = neueTafel(this, QStringLiteral("TelefoneTafel"));
     setGeometry(parentWidget()->rect());
 
     const Inhalt inhalt = m_inhalt();

@@ -37,18 +37,24 @@ Ueberblendung::Ueberblendung(const QString& name, Fueller fueller, QWidget* fens
     hide();
 }
 
+QFrame* neueTafel(QWidget* eltern, const QString& name)
+{
+    auto* tafel = new QFrame(eltern);
+    tafel->setObjectName(name);
+    tafel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    tafel->setLineWidth(2);
+    tafel->setAutoFillBackground(true);
+    QPalette p = tafel->palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 240));
+    p.setColor(QPalette::WindowText, Qt::black);
+    tafel->setPalette(p);
+    return tafel;
+}
+
 void Ueberblendung::baue()
 {
     delete m_tafel;
-    m_tafel = new QFrame(this);
-    m_tafel->setObjectName(objectName() + QStringLiteral("Tafel"));
-    m_tafel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_tafel->setLineWidth(2);
-    m_tafel->setAutoFillBackground(true);
-    QPalette p = m_tafel->palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 240));
-    p.setColor(QPalette::WindowText, Qt::black);
-    m_tafel->setPalette(p);
+    m_tafel = neueTafel(this, objectName() + QStringLiteral("Tafel"));
     setGeometry(parentWidget()->rect());
     QRect r(QPoint(0, 0), m_fueller(m_tafel, size()));
     r.moveCenter(rect().center());

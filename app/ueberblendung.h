@@ -33,6 +33,10 @@ private:
     QFrame* m_tafel = nullptr;
 };
 
+// The raised, light panel every sheet over the window shows its content on,
+// covering nothing yet; its owner places it.
+QFrame* neueTafel(QWidget* eltern, const QString& name);
+
 // A label of the panel, sized to its text; readable by screen readers.
 QLabel* beschrifte(QWidget* tafel, const QString& text, int pixel, bool fett = false);
 

@@ -18,15 +18,6 @@ manager=("$@")
 . "$(dirname "$(realpath "$0")")/../support/xsitzung.sh"
 sitzung_beginnt
 
-fehler=0
-pruefe() {   # pruefe <what> <expected> <found>
-    if [[ $2 == "$3" ]]; then
-        echo "ok   $1: $3"
-    else
-        echo "FAIL $1: expected $2, found $3"
-        fehler=1
-    fi
-}
 
 # The game: the demo's pictures, 30 groups, the settings panel hidden, every
 # group may claim, a window of 1000 × 700; the second entry names a missing

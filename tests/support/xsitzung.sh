@@ -95,3 +95,14 @@ starte_manager() {
     done
     return 1
 }
+
+# A suite's checks: each prints ok or FAIL; a FAIL leaves fehler at 1.
+fehler=0
+pruefe() {   # pruefe <what> <expected> <found>
+    if [[ $2 == "$3" ]]; then
+        echo "ok   $1: $3"
+    else
+        echo "FAIL $1: expected $2, found $3"
+        fehler=1
+    fi
+}

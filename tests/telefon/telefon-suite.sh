@@ -18,15 +18,6 @@ spiel=$(realpath "$1") demo=$(realpath "$2")
 . "$hier/../support/xsitzung.sh"
 sitzung_beginnt
 
-fehler=0
-pruefe() {   # pruefe <what> <expected> <found>
-    if [[ $2 == "$3" ]]; then
-        echo "ok   $1: $3"
-    else
-        echo "FAIL $1: expected $2, found $3"
-        fehler=1
-    fi
-}
 bild() {   # bild <name>: a screenshot of the whole screen
     import -window root "$arbeit/$1.png" 2>/dev/null
     [[ -n ${VARNO_BILDER-} ]] && cp "$arbeit/$1.png" "$VARNO_BILDER/"
