@@ -33,6 +33,93 @@ constexpr int RuheNachAbweichungMs = 150;
 
 }  // namespace
 
+// One request in flight. Its answer is awaited in a nested event loop that
+// sleeps until something may end the wait: an X event of our window (the
+// observer's signal), the widget taking the size reported, the end of the
+// quiet after the last of them, the window closing, or the longest wait.
+class Fenstergroesse::Auftrag {
+public:
+    Auftrag(Fenstergroesse& g, const std::function<bool()>& beantwortet)
+        : m_g(g), m_beantwortet(beantwortet), m_aeusserer(g.m_auftrag)
+    {
+        m_g.m_auftrag = this;
+        m_frist.setSingleShot(true);
+        m_ruhe.setSingleShot(true);
+        QObject::connect(&m_frist, &QTimer::timeout, &m_schleife, &QEventLoop::quit);
+        QObject::connect(&m_ruhe, &QTimer::timeout, &m_schleife, [this] { pruefe(); });
+    }
+    ~Auftrag()
+    {
+        m_g.m_auftrag = m_aeusserer;
+        // What came in meanwhile may run once nothing else holds it back.
+        m_g.plane();
+    }
+    Auftrag(const Auftrag&) = delete;
+    Auftrag& operator=(const Auftrag&) = delete;
+
+    void warte();
+    // An event that may end the wait.
+    void pruefe();
+    // The window closes: this wait and those it runs inside end at once.
+    void brichAb()
+    {
+        m_abgebrochen = true;
+        m_schleife.quit();
+        if (m_aeusserer)
+            m_aeusserer->brichAb();
+    }
+
+private:
+    Fenstergroesse& m_g;
+    const std::function<bool()>& m_beantwortet;
+    Auftrag* m_aeusserer;
+    QEventLoop m_schleife;
+    QTimer m_frist, m_ruhe;
+    bool m_abgebrochen = false;
+};
+
+void Fenstergroesse::Auftrag::warte()
+{
+    if (m_abgebrochen)
+        return;
+    if (!m_g.m_beobachter || !m_g.m_fenster.isVisible()) {
+        // Platforms that answer at once (offscreen): let the answer arrive.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    const QMetaObject::Connection gemeldet =
+        QObject::connect(m_g.m_beobachter.get(), &x11::Beobachter::gemeldet, &m_schleife, [this] { pruefe(); });
+    m_frist.start(HoechsteWartezeitMs);
+    pruefe();
+    // Clicks and keys wait until the window has its size; they are not lost.
+    if (m_frist.isActive() && !m_abgebrochen)
+        m_schleife.exec(QEventLoop::ExcludeUserInputEvents);
+    QObject::disconnect(gemeldet);
+    m_frist.stop();
+    m_ruhe.stop();
+    if (!m_abgebrochen)
+        m_g.holeQtEin();
+}
+
+void Fenstergroesse::Auftrag::pruefe()
+{
+    if (!m_frist.isActive())
+        return;  // not waiting (yet), or the longest wait is over
+    const x11::Beobachter& b = *m_g.m_beobachter;
+    if (b.konfigurationen() == 0)
+        return;  // no answer yet: the next event or the deadline ends the wait
+    const int noetig = m_beantwortet() ? RuheNachAntwortMs : RuheNachAbweichungMs;
+    const qint64 still = b.ruhigSeit();
+    if (still < noetig) {
+        m_ruhe.start(int(noetig - still));
+        return;
+    }
+    // Once Qt has given the widget the size of the last configure event; if
+    // it has not yet, the widget's resize event looks again.
+    if (m_g.m_fenster.size() == m_g.logisch(b.letzteGroesse()))
+        m_schleife.quit();
+}
+
 Fenstergroesse::Fenstergroesse(QWidget& fenster, Spielstand& st, Handler handler)
     : m_fenster(fenster), m_st(st), m_handler(std::move(handler))
 {
@@ -71,18 +158,31 @@ void Fenstergroesse::zeigeZentriert(QSize aussen)
 
 void Fenstergroesse::startBeginnt()
 {
-    if (m_phase == Phase::VorDemStart)
-        m_phase = Phase::Start;
+    wechsle(Zustand::Start);
     m_normalRahmen = rahmen();
 }
 
-void Fenstergroesse::startEndet()
+void Fenstergroesse::startEndet() { wechsle(Zustand::Bereit); }
+
+void Fenstergroesse::schliesse() { wechsle(Zustand::Geschlossen); }
+
+// Every change of the window's life passes here, forward only.
+void Fenstergroesse::wechsle(Zustand neu)
 {
-    if (m_phase != Phase::Start)
+    const bool erlaubt = (m_zustand == Zustand::VorDemStart && neu == Zustand::Start)
+        || (m_zustand == Zustand::Start && neu == Zustand::Bereit)
+        || (m_zustand != Zustand::Geschlossen && neu == Zustand::Geschlossen);
+    if (!erlaubt)
         return;
-    m_phase = Phase::Bereit;
-    setzeMinimum();
-    holeNach();
+    m_zustand = neu;
+    if (neu == Zustand::Bereit) {
+        setzeMinimum();
+        holeNach();  // what the start-up steps kept back, at once
+    } else if (neu == Zustand::Geschlossen) {
+        m_nachtrag.reset();
+        if (m_auftrag)
+            m_auftrag->brichAb();
+    }
 }
 
 // The window manager keeps the minimum while the user drags (a client size,
@@ -107,11 +207,6 @@ void Fenstergroesse::setzeMinimum()
     // manager would hold the window to them before they could be undone.
     m_minimum = minimum;
     x11::erlaubeJedeGroesse(m_fenster.winId(), m_minimum);
-}
-
-void Fenstergroesse::schliesse()
-{
-    m_phase = Phase::Geschlossen;
 }
 
 qreal Fenstergroesse::verhaeltnis() const { return m_beobachter ? m_fenster.devicePixelRatioF() : 1.0; }
@@ -165,53 +260,22 @@ QSize Fenstergroesse::aussenGroesse() const
     return logisch(klient() + umfang(rahmen()));
 }
 
-void Fenstergroesse::fordereKlient(QSize geraet)
+bool Fenstergroesse::frage(const std::function<void()>& senden, const std::function<bool()>& beantwortet)
 {
-    if (m_beobachter) {
+    const QSize vorher = aussenGroesse();
+    Auftrag auftrag(*this, beantwortet);
+    if (m_beobachter)
         m_beobachter->neuerAuftrag();
-        if (verhaeltnis() != 1.0)
-            x11::erlaubeJedeGroesse(m_fenster.winId(), m_minimum);
-        x11::fordereGroesse(m_fenster.winId(), geraet);
-    } else {
-        m_fenster.resize(geraet);
-    }
+    senden();
+    auftrag.warte();
+    return aussenGroesse() != vorher;
 }
 
-void Fenstergroesse::warte(const std::function<bool()>& erfuellt)
+void Fenstergroesse::fordere(const std::function<void()>& senden, const std::function<bool()>& beantwortet)
 {
-    QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-    if (!m_beobachter || !m_fenster.isVisible()) {
-        // Platforms that answer at once (offscreen): let the answer arrive.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return;
-    }
-    // The wait sleeps until an X event of our window or a deadline: the end of
-    // the quiet after the last event, or the longest wait of all.
-    QEventLoop schleife;
-    QTimer frist, ruhe;
-    frist.setSingleShot(true);
-    ruhe.setSingleShot(true);
-    const auto pruefe = [&] {
-        if (m_beobachter->konfigurationen() == 0)
-            return;  // no answer yet: the next event or the deadline ends the wait
-        const int noetig = erfuellt() ? RuheNachAntwortMs : RuheNachAbweichungMs;
-        // Qt has applied the last configure event to the widget.
-        const bool eingeholt = m_fenster.size() == logisch(m_beobachter->letzteGroesse());
-        const qint64 still = m_beobachter->ruhigSeit();
-        if (eingeholt && still >= noetig)
-            schleife.quit();
-        else  // once quiet, a widget not yet caught up is looked at again after as long
-            ruhe.start(int(still < noetig ? noetig - still : noetig));
-    };
-    QObject::connect(&frist, &QTimer::timeout, &schleife, &QEventLoop::quit);
-    QObject::connect(&ruhe, &QTimer::timeout, &schleife, pruefe);
-    QObject::connect(m_beobachter.get(), &x11::Beobachter::gemeldet, &schleife, pruefe);
-    frist.start(HoechsteWartezeitMs);
-    pruefe();
-    // Clicks and keys wait until the window has its size; they are not lost.
-    if (frist.isActive())
-        schleife.exec(QEventLoop::ExcludeUserInputEvents);
-    holeQtEin();
+    // Every real change runs the handler at once, before the caller goes on.
+    if (frage(senden, beantwortet) && m_zustand != Zustand::Geschlossen)
+        m_handler.formResize();
 }
 
 // If the window manager never answered, the widget may still hold the size
@@ -226,40 +290,35 @@ void Fenstergroesse::holeQtEin()
 void Fenstergroesse::setzeAussenGroesse(QSize aussen)
 {
     aussen = aussen.expandedTo(QSize(1, 1));
-    const QSize vorher = aussenGroesse();
-    if (aussen == vorher)
+    if (aussen == aussenGroesse())
         return;
     const QSize neu = (geraet(aussen) - umfang(rahmen())).expandedTo(QSize(1, 1));
-    {
-        QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-        fordereKlient(neu);
-    }
-    warte([&] { return m_beobachter->letzteGroesse() == neu; });
-    // Every real change runs the handler at once, before the caller goes on.
-    if (aussenGroesse() != vorher)
-        m_handler.formResize();
+    fordere(
+        [&] {
+            if (!m_beobachter) {
+                m_fenster.resize(neu);
+                return;
+            }
+            if (verhaeltnis() != 1.0)
+                x11::erlaubeJedeGroesse(m_fenster.winId(), m_minimum);
+            x11::fordereGroesse(m_fenster.winId(), neu);
+        },
+        [&] { return m_beobachter->letzteGroesse() == neu; });
 }
 
 void Fenstergroesse::maximiere()
 {
-    const QSize vorher = aussenGroesse();
-    {
-        QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-        if (m_beobachter)
-            m_beobachter->neuerAuftrag();
-        m_fenster.showMaximized();
-        if (m_beobachter && !m_fenstermanager) {
+    fordere(
+        [&] {
+            m_fenster.showMaximized();
             // A bare X server maximises nothing; covering the free area is the same.
-            if (QScreen* bildschirm = m_fenster.screen())
-                m_fenster.setGeometry(bildschirm->availableGeometry());
-        }
-    }
-    warte([&] {
-        return m_beobachter->konfigurationen() > 0
-            && (!m_fenstermanager || x11::maximiert(m_fenster.winId()));
-    });
-    if (aussenGroesse() != vorher)
-        m_handler.formResize();
+            if (m_beobachter && !m_fenstermanager && m_fenster.screen())
+                m_fenster.setGeometry(m_fenster.screen()->availableGeometry());
+        },
+        [&] {
+            return m_beobachter->konfigurationen() > 0
+                && (!m_fenstermanager || x11::maximiert(m_fenster.winId()));
+        });
 }
 
 void Fenstergroesse::bewegeNachObenLinks()
@@ -270,60 +329,54 @@ void Fenstergroesse::bewegeNachObenLinks()
     }
     // The client area goes where the frame's top-left corner lands at 0,0;
     // checked against the X server once the window manager has answered.
-    for (int versuch = 0; versuch < 2; ++versuch) {
+    for (int versuch = 0; versuch < 2 && m_zustand != Zustand::Geschlossen; ++versuch) {
         const QMargins r = rahmen();
         const auto echt = x11::geometrie(m_fenster.winId());
         if (!echt || echt->topLeft() == QPoint(r.left(), r.top()))
             return;
-        {
-            QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-            m_beobachter->neuerAuftrag();
-            x11::fordereOrt(m_fenster.winId(), QPoint(r.left(), r.top()));
-        }
-        warte([&] { return m_beobachter->konfigurationen() > 0; });
+        fordere([&] { x11::fordereOrt(m_fenster.winId(), QPoint(r.left(), r.top())); },
+                [&] { return m_beobachter->konfigurationen() > 0; });
     }
 }
 
 void Fenstergroesse::schalteVollbild(bool an)
 {
-    if (an == istVollbild() || m_phase != Phase::Bereit)
+    if (an == istVollbild() || m_zustand != Zustand::Bereit || m_auftrag)
         return;
     const bool ohneManager = m_beobachter && !m_fenstermanager;
-    {
-        QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-        if (m_beobachter)
-            m_beobachter->neuerAuftrag();
-        if (an) {
-            m_vorVollbild = VorVollbild{m_fenster.geometry(), m_fenster.isMaximized()};
-            m_fenster.showFullScreen();
-            // A bare X server has nobody to do it; covering the screen is the same.
-            if (ohneManager && m_fenster.screen())
-                m_fenster.setGeometry(m_fenster.screen()->geometry());
-        } else if (m_vorVollbild->maximiert) {
-            m_fenster.showMaximized();
-        } else {
-            m_fenster.showNormal();
-            if (ohneManager)
-                m_fenster.setGeometry(m_vorVollbild->geometrie);
-        }
-    }
-    warte([&] {
-        return m_beobachter->konfigurationen() > 0
-            && (!m_fenstermanager || x11::vollbild(m_fenster.winId()) == an);
-    });
-    const std::optional<VorVollbild> vorher = m_vorVollbild;
+    if (an)
+        m_vorVollbild = VorVollbild{m_fenster.geometry(), m_fenster.isMaximized()};
+    const VorVollbild vorher = *m_vorVollbild;
+    frage(
+        [&] {
+            if (an) {
+                m_fenster.showFullScreen();
+                // A bare X server has nobody to do it; covering the screen is the same.
+                if (ohneManager && m_fenster.screen())
+                    m_fenster.setGeometry(m_fenster.screen()->geometry());
+            } else if (vorher.maximiert) {
+                m_fenster.showMaximized();
+            } else {
+                m_fenster.showNormal();
+                if (ohneManager)
+                    m_fenster.setGeometry(vorher.geometrie);
+            }
+        },
+        [&] {
+            return m_beobachter->konfigurationen() > 0
+                && (!m_fenstermanager || x11::vollbild(m_fenster.winId()) == an);
+        });
     if (!an)
         m_vorVollbild.reset();
     // Some managers forget where an unmaximised window stood.
-    if (!an && m_beobachter && !vorher->maximiert && m_fenster.geometry() != vorher->geometrie) {
-        {
-            QScopedValueRollback<Phase> wartend(m_phase, Phase::Wartet);
-            m_beobachter->neuerAuftrag();
-            m_fenster.setGeometry(vorher->geometrie);
-        }
-        warte([&] { return m_beobachter->letzteGroesse() == vorher->geometrie.size(); });
+    if (!an && m_beobachter && !vorher.maximiert && m_fenster.geometry() != vorher.geometrie
+        && m_zustand == Zustand::Bereit) {
+        frage([&] { m_fenster.setGeometry(vorher.geometrie); },
+              [&] { return m_beobachter->letzteGroesse() == vorher.geometrie.size(); });
     }
-    laufe(false);
+    // One layout for the size the window ends with, as for a size of the user's.
+    if (m_zustand == Zustand::Bereit)
+        laufe(false);
 }
 
 void Fenstergroesse::fensterGemeldet(const std::function<void()>& folgen)
@@ -332,64 +385,82 @@ void Fenstergroesse::fensterGemeldet(const std::function<void()>& folgen)
         QScopedValueRollback<bool> bericht(m_imBericht, true);
         folgen();
     }
-    switch (m_phase) {
-    case Phase::Bereit:
+    if (m_auftrag) {
+        m_auftrag->pruefe();  // perhaps the answer awaited; the request lays out itself
+        return;
+    }
+    switch (m_zustand) {
+    case Zustand::Bereit:
         setzeMinimum();
-        if (m_handler.layoutLaeuft())
-            plane(false);  // a message box of the running layout let it in
-        else
+        if (kannLaufen())
             laufe(false);
+        else
+            merke(false);  // a message box of the running layout let it in
         break;
-    case Phase::Start:
-        plane(false);  // laid out once the start-up steps have ended
+    case Zustand::Start:
+        merke(false);  // laid out once the start-up steps have ended
         break;
     default:
-        break;  // before the start nothing runs; a waiting request lays out itself
+        break;  // before the start and after the close nothing runs
     }
 }
 
 void Fenstergroesse::klientGemeldet()
 {
-    if (m_imBericht || m_phase == Phase::VorDemStart || m_phase == Phase::Geschlossen)
+    if (m_imBericht || m_zustand == Zustand::VorDemStart || m_zustand == Zustand::Geschlossen)
         return;
     // The scroll bar came or went while the window kept its size: the picture
     // area needs a layout for the new client width all the same.
-    if (m_phase == Phase::Bereit && !m_handler.layoutLaeuft())
+    if (kannLaufen())
         laufe(true);
     else
-        plane(true);
+        merke(true);
 }
 
-void Fenstergroesse::plane(bool erzwingen)
+void Fenstergroesse::layoutEndet() { plane(); }
+
+void Fenstergroesse::merke(bool erzwingen)
 {
-    m_nachholen = true;
-    m_erzwingen = m_erzwingen || erzwingen;
-    if (m_geplant)
+    if (!m_nachtrag)
+        m_nachtrag.emplace();
+    m_nachtrag->erzwingen = m_nachtrag->erzwingen || erzwingen;
+    plane();
+}
+
+bool Fenstergroesse::kannLaufen() const
+{
+    return m_zustand == Zustand::Bereit && !m_auftrag && !m_handler.layoutLaeuft();
+}
+
+// A kept report runs from the event loop once nothing holds it back; what
+// holds it back (the start-up steps, a request, a layout showing a message
+// box) calls this again when it ends.
+void Fenstergroesse::plane()
+{
+    if (!m_nachtrag || m_nachtrag->geplant || !kannLaufen())
         return;
-    m_geplant = true;
-    // While a layout shows a message box this retries now and then, not in a busy loop.
-    QTimer::singleShot(m_phase == Phase::Bereit && !m_handler.layoutLaeuft() ? 0 : 50, &m_fenster,
-                       [this] {
-                           m_geplant = false;
-                           holeNach();
-                           if (m_nachholen && m_phase != Phase::Geschlossen)
-                               plane(false);
-                       });
+    m_nachtrag->geplant = true;
+    QTimer::singleShot(0, &m_fenster, [this] {
+        if (m_nachtrag)
+            m_nachtrag->geplant = false;
+        holeNach();
+    });
 }
 
 void Fenstergroesse::holeNach()
 {
-    if (!m_nachholen || m_phase != Phase::Bereit || m_handler.layoutLaeuft())
+    if (!m_nachtrag || !kannLaufen())
         return;
-    const bool erzwingen = m_erzwingen;
-    m_nachholen = m_erzwingen = false;
+    const bool erzwingen = m_nachtrag->erzwingen;
+    m_nachtrag.reset();
     laufe(erzwingen);
 }
 
+// A layout of our own, as an event: what comes in during it is kept and runs
+// after it, from the event loop, never from in here.
 void Fenstergroesse::laufe(bool erzwingen)
 {
     if (erzwingen)
         m_st.FensterBreite = 0;
     m_handler.alsEreignis(m_handler.formResize);
-    holeNach();
 }

@@ -25,10 +25,10 @@ class Beobachter;
 
 class Fenstergroesse {
 public:
-    enum class Phase {
+    // The window's life as far as sizes go; it only moves forward, in wechsle().
+    enum class Zustand {
         VorDemStart,  // created and shown; reports change nothing
         Start,        // the start-up steps run; sizes change only by our requests
-        Wartet,       // a request is out; reports are taken as its answer
         Bereit,       // every report of a new size runs the resize handler
         Geschlossen,  // the window is closing; nothing runs any more
     };
@@ -50,13 +50,16 @@ public:
     Fenstergroesse(QWidget& fenster, Spielstand& st, Handler handler);
     ~Fenstergroesse();
 
-    Phase phase() const { return m_phase; }
+    Zustand zustand() const { return m_zustand; }
+    // A request of ours is out and its answer awaited.
+    bool wartet() const { return m_auftrag != nullptr; }
 
     // First show: the outer size `aussen` (frame included), centred on the screen.
     void zeigeZentriert(QSize aussen);
     // The start-up steps begin and end.
     void startBeginnt();
     void startEndet();
+    // The window closes, by the program or by the user; a wait ends at once.
     void schliesse();
 
     // Outer size (frame included) as it is now, in logical pixels.
@@ -76,11 +79,16 @@ public:
 
     // Reports from the window. fensterGemeldet: the window's size changed;
     // `folgen` lets the client area follow first. klientGemeldet: the client
-    // area changed on its own (the scroll bar came or went).
+    // area changed on its own (the scroll bar came or went). layoutEndet: the
+    // outermost run of the resize handler has returned (a message box it
+    // showed is closed), so a report kept back meanwhile may run.
     void fensterGemeldet(const std::function<void()>& folgen);
     void klientGemeldet();
+    void layoutEndet();
 
 private:
+    class Auftrag;
+
     // Device pixels per logical pixel; 1 where Qt alone is asked (offscreen),
     // which then counts in its own pixels throughout.
     qreal verhaeltnis() const;
@@ -89,12 +97,19 @@ private:
     // The frame's margins and the client size as they are now, in device pixels.
     QMargins rahmen() const;
     QSize klient() const;
-    void fordereKlient(QSize geraet);
-    void warte(const std::function<bool()>& erfuellt);
+    void wechsle(Zustand neu);
+    // Sends a request and waits until the window manager has answered it
+    // (`beantwortet`), or for the longest wait. True if the outer size changed.
+    bool frage(const std::function<void()>& senden, const std::function<bool()>& beantwortet);
+    // The same, then the resize handler nested if the outer size changed.
+    void fordere(const std::function<void()>& senden, const std::function<bool()>& beantwortet);
     void holeQtEin();
-    void laufe(bool erzwingen);
-    void plane(bool erzwingen);
+    // A report that could not be laid out when it came, and its run later.
+    void merke(bool erzwingen);
+    bool kannLaufen() const;
+    void plane();
     void holeNach();
+    void laufe(bool erzwingen);
     void setzeMinimum();
 
     QWidget& m_fenster;
@@ -102,14 +117,18 @@ private:
     Handler m_handler;
     std::unique_ptr<x11::Beobachter> m_beobachter;  // only on X11
     bool m_fenstermanager = false;
-    Phase m_phase = Phase::VorDemStart;
+    Zustand m_zustand = Zustand::VorDemStart;
+    Auftrag* m_auftrag = nullptr;  // the request in flight
     mutable QMargins m_rahmen;   // device pixels, as everything X11 tells
     mutable bool m_rahmenBekannt = false;
     QMargins m_normalRahmen;     // frame of the unmaximised window, for the minimum size (device pixels)
     bool m_imBericht = false;    // the client area follows a reported window size
-    bool m_nachholen = false;    // a report could not be laid out when it came
-    bool m_erzwingen = false;    // ... and it was the client area alone that changed
-    bool m_geplant = false;
+    // A report kept for later; `erzwingen`: it was the client area alone that changed.
+    struct Nachtrag {
+        bool erzwingen = false;
+        bool geplant = false;  // its run is posted to the event loop
+    };
+    std::optional<Nachtrag> m_nachtrag;
     bool m_minimumGesetzt = false;
     std::optional<QSize> m_minimum;  // client size, device pixels, once set
     struct VorVollbild {

@@ -440,11 +440,7 @@ void TForm1::setzeAussenHoehe(int hoehe)
 void TForm1::maximiere() { m_groesse->maximiere(); }
 void TForm1::bewegeNachObenLinks() { m_groesse->bewegeNachObenLinks(); }
 
-void TForm1::schliesse()
-{
-    m_groesse->schliesse();
-    close();
-}
+void TForm1::schliesse() { close(); }
 
 void TForm1::setzeRahmen(const QRect& r)
 {
@@ -452,6 +448,8 @@ void TForm1::setzeRahmen(const QRect& r)
     m_s.Image3->setGeometry(Bildrahmen, Bildrahmen, std::max(0, r.width() - 2 * Bildrahmen),
                             std::max(0, r.height() - 2 * Bildrahmen));
 }
+
+void TForm1::layoutBeendet() { m_groesse->layoutEndet(); }
 
 QRect TForm1::rahmen() const { return m_s.Panel3->geometry(); }
 bool TForm1::einstellungenSichtbar() const { return !m_s.Panel1->isHidden(); }
@@ -649,4 +647,6 @@ void TForm1::closeEvent(QCloseEvent* e)
         return;
     }
     QWidget::closeEvent(e);
+    // From here on no size request waits and no layout runs.
+    m_groesse->schliesse();
 }

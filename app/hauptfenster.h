@@ -87,6 +87,7 @@ public:
     QSize einstellungenGroesse() const override;
     void setzeEinstellungenPosition(const QPoint& links_oben) override;
     void bildGeaendert(const QRect& bereich) override;
+    void layoutBeendet() override;
     qreal pixelVerhaeltnis() const override { return devicePixelRatioF(); }
 
 protected:

@@ -325,7 +325,10 @@ bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }
 void Bildbereich::formResize()
 {
     ++d->layouts;
-    const auto ende = qScopeGuard([this] { --d->layouts; });
+    const auto ende = qScopeGuard([this] {
+        if (--d->layouts == 0)
+            d->fenster.layoutBeendet();
+    });
     Spielstand& st = d->st;
     Fenster& fenster = d->fenster;
     const QSize aussen = fenster.aussenGroesse();

@@ -26,6 +26,9 @@ public:
     virtual void setzeEinstellungenPosition(const QPoint& links_oben) = 0;
     // Pixels of the visible picture changed inside this rectangle (logical pixels).
     virtual void bildGeaendert(const QRect& bereich) = 0;
+    // The outermost run of the layout has returned (nested runs and a message
+    // box it showed included): what the window kept back for it may run.
+    virtual void layoutBeendet() {}
     // Device pixels per logical pixel of the screen the window is on: every
     // size here is logical; the pictures are drawn for the device.
     virtual qreal pixelVerhaeltnis() const { return 1.0; }

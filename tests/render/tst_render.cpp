@@ -924,6 +924,7 @@ void TstRender::mindestgroesseKette()
     a.bereich.formResize();
     QCOMPARE(a.fenster.protokoll,
              QStringList({"breite 800", "hoehe 600", "rahmen 18 176 278 210"}));
+    QCOMPARE(a.fenster.layoutsBeendet, 1);   // the nested runs do not count
     QCOMPARE(a.st.FensterBreite, 800);
     QCOMPARE(a.st.FensterHoehe, 600);
     QCOMPARE(a.st.BildBreite, 274);
@@ -1041,6 +1042,7 @@ void TstRender::layoutLadefehler()
     } catch (const VarnoFehler& f) {
         QCOMPARE(f.text(), QStringLiteral("Datei %1 kann nicht geöffnet werden").arg(a.st.BildDatei));
     }
+    QCOMPARE(a.fenster.layoutsBeendet, 1);
     QCOMPARE(a.st.BildBreite, 490);
     QCOMPARE(a.fenster.rahmen(), QRect(18, 164, 494, 372));
 }

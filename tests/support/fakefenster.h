@@ -41,6 +41,7 @@ public:
     QPoint panelPos{-1, -1};                  // (-1, -1) until the layout places the panel
     QList<QRect> geaendert;                   // every rectangle reported as changed, in order
     std::function<void()> beiGroessenaenderung;
+    int layoutsBeendet = 0;   // outermost layout runs that have returned
 
     // A client area of this size in the frame around it.
     void setzeInnen(QSize neu)
@@ -62,6 +63,7 @@ public:
     QSize einstellungenGroesse() const override { return panel; }
     void setzeEinstellungenPosition(const QPoint& p) override { panelPos = p; }
     void bildGeaendert(const QRect& r) override { geaendert.append(r); }
+    void layoutBeendet() override { ++layoutsBeendet; }
 
 private:
     void aendere(QSize neu);
