@@ -22,6 +22,7 @@
 
 #include "pruefe.h"
 #include "speicher.h"
+#include "spieldatei.h"
 
 namespace {
 
@@ -269,19 +270,17 @@ public:
         bild.save(m_dir.filePath(QStringLiteral("Bild2.jpg")), "JPG");
         if (fenster.isEmpty())
             return;  // no settings file
-        QStringList namen = {"Adler", "Biber", "Dachs", "Eule"};
+        Spieldatei datei{.fenster = fenster, .sektoren = QStringLiteral("4"),
+                         .jede = gruppen > 0 ? QStringLiteral("1") : QStringLiteral("0"), .strafe = QStringLiteral("2"),
+                         .panel = panel ? QStringLiteral("1") : QStringLiteral("0"),
+                         .gruppen = {"Adler", "Biber", "Dachs", "Eule"}, .muster = QStringLiteral("Bild*.jpg"),
+                         .bilder = {"1", "2"}};
         if (gruppen > 0) {
-            namen.clear();
+            datei.gruppen.clear();
             for (int i = 1; i <= gruppen; ++i)
-                namen << QStringLiteral("Gruppe %1").arg(i);
+                datei.gruppen << QStringLiteral("Gruppe %1").arg(i);
         }
-        QStringList zeilen = {"#Fenster", fenster, "#Seiten", "4:3", "#Test", "0", "#Sektoren", "4",
-                              "#Jede", gruppen > 0 ? "1" : "0", "#Strafpunkte", "2", "#Panel", panel ? "1" : "0",
-                              "#Gruppen", QString::number(namen.size()), "#Namen"};
-        zeilen << namen << QStringList{"#Syntax", "Bild*.jpg", "#Bilder", "1", "2"};
-        QFile f(m_dir.filePath(QStringLiteral("Varno.ini")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(zeilen.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        QVERIFY(datei.schreibe(m_dir.filePath(QStringLiteral("Varno.ini"))));
     }
     QString pfad() const { return m_dir.path(); }
 
