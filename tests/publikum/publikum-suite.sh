@@ -4,15 +4,15 @@
 # 1280,0, each named as an xrandr monitor, under each window manager; then the
 # same game on one monitor. The game is driven and looked at from outside.
 #
-#   publikum-suite.sh <varno-quiz> <demo folder> [manager ...]
+#   publikum-suite.sh <varno-quiz> <demo folder> <varno-spieldatei> [manager ...]
 #
 # Managers: openbox mutter (both by default). Needs Xorg with the dummy driver,
 # xrandr, the managers, dbus, xdotool, xprop, xwininfo and ImageMagick:
 # debian-packages-test.txt lists them. With VARNO_BILDER=<folder> the
 # screenshots it takes are kept there.
 set -u
-spiel=$(realpath "$1") demo=$(realpath "$2")
-shift 2
+spiel=$(realpath "$1") demo=$(realpath "$2") spieldatei=$(realpath "$3")
+shift 3
 manager=("$@")
 ((${#manager[@]})) || manager=(openbox mutter)
 . "$(dirname "$(realpath "$0")")/../support/xsitzung.sh"
@@ -25,12 +25,9 @@ sitzung_beginnt
 spielordner="$arbeit/spiel"
 mkdir -p "$spielordner"
 cp -r "$demo/Bilder" "$spielordner/"
-{
-    printf '#Fenster\r\n1000,700\r\n#Seiten\r\n4:3\r\n#Test\r\n0\r\n#Sektoren\r\n12\r\n'
-    printf '#Jede\r\n1\r\n#Strafe\r\n2\r\n#Panel\r\n0\r\n#Gruppen\r\n30\r\n#Namen\r\n'
-    for g in $(seq 30); do printf 'Gruppe %s\r\n' "$g"; done
-    printf '#Muster\r\nBilder/*\r\n#Bilder\r\nHaus.jpg\r\nFehlt.jpg\r\nRakete.jpg\r\n'
-} >"$spielordner/Varno.ini"
+felder=(fenster=1000,700 sektoren=12 jede=1 strafe=2 panel=0 "muster=Bilder/*" bild=Haus.jpg bild=Fehlt.jpg bild=Rakete.jpg)
+for g in $(seq 30); do felder+=("gruppe=Gruppe $g"); done
+"$spieldatei" "$spielordner/Varno.ini" "${felder[@]}" || { echo "FAIL: no settings file"; exit 1; }
 
 xorg_konfiguration() {
     mkdir -p "$arbeit/xorg.d"
