@@ -3,6 +3,7 @@
 # once under each window manager a desktop may run, checked from outside.
 #
 #   fenster-suite.sh <tst_fenster> <varno-quiz> <tst_app> [manager ...]
+#   (VARNO_FENSTER_FAELLE="case ..." runs only those cases of tst_fenster)
 #
 # Managers: bare openbox metacity xfwm4 mutter (all by default). Needs Xvfb,
 # the managers, dbus, xdotool, xprop, xwininfo and ImageMagick's import:
@@ -39,7 +40,7 @@ for wm in "${manager[@]}"; do
     else
         start=$SECONDS
         VARNO_SPIEL=$spiel VARNO_FENSTERMANAGER=$wm QT_QPA_PLATFORM=offscreen \
-            "$pruefer" || fehler=1
+            "$pruefer" ${VARNO_FENSTER_FAELLE:-} || fehler=1
         # What the offscreen platform cannot answer: real focus and activation.
         if [[ $wm == openbox ]]; then
             QT_QPA_PLATFORM=xcb "$app" || fehler=1
