@@ -64,22 +64,30 @@ QString findeDatei(const QString& pfad)
     return treffer.size() == 1 ? treffer.first() : QString();
 }
 
-bool oeffneRegulaereDatei(QFile& datei, const QString& pfad)
+int oeffneRegulaereDatei(const QString& pfad)
 {
     if (pfad.isEmpty() || pfad.contains(QChar(0)))
-        return false;
+        return -1;
     // Non-blocking, so that a pipe is not waited on; the check is on what was
     // opened, so a file swapped meanwhile cannot slip through.
     const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return -1;
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        return false;
+        return -1;
     }
     // Regular files ignore O_NONBLOCK; clear it all the same for plain reads.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool oeffneRegulaereDatei(QFile& datei, const QString& pfad)
+{
+    const int fd = oeffneRegulaereDatei(pfad);
+    if (fd < 0)
+        return false;
     if (!datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return false;

@@ -15,6 +15,8 @@ QString findeDatei(const QString& pfad);
 // A named pipe, a device or a folder is refused without waiting: opening a
 // pipe for reading would block until someone writes to it.
 bool oeffneRegulaereDatei(QFile& datei, const QString& pfad);
+// The same as a descriptor of one's own (close it), or -1.
+int oeffneRegulaereDatei(const QString& pfad);
 
 // The extension from the last "." of the file name part on, dot included; empty if none.
 QString dateiEndung(const QString& pfad);

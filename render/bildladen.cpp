@@ -311,14 +311,16 @@ namespace {
 Jpegteil dekodiereDatei(const QString& datei, const QString& anzeigePfad, const Teilwunsch& wunsch,
                         QImage wiederverwendbar, bool nurKopf)
 {
-    QFile offen;
-    if (!oeffneRegulaereDatei(offen, datei))
+    // libjpeg reads through stdio; the stream takes over the checked descriptor.
+    // Opened and closed outside Qt, so that a decode on the worker thread and
+    // one on the window's thread are seen to hand the number over properly.
+    const int fd = oeffneRegulaereDatei(datei);
+    std::FILE* f = fd < 0 ? nullptr : ::fdopen(fd, "rb");
+    if (!f) {
+        if (fd >= 0)
+            ::close(fd);
         throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
-    // libjpeg reads through stdio; the stream takes over the descriptor checked above.
-    std::FILE* f = ::fdopen(::dup(offen.handle()), "rb");
-    offen.close();
-    if (!f)
-        throw VarnoFehler(oeffnenFehlerText(anzeigePfad));
+    }
     JpegZiel ziel;
     ziel.bild = std::move(wiederverwendbar);
     const QRect b = wunsch.bereich;
