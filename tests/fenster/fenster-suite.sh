@@ -23,27 +23,26 @@ manager=("$@")
 . "$(dirname "$(realpath "$0")")/../support/xsitzung.sh"
 sitzung_beginnt
 
-fehler=0
 for wm in "${manager[@]}"; do
     anzeige=$(freie_anzeige) || { echo "no free X display"; exit 1; }
     Xvfb ":$anzeige" -screen 0 1920x1440x24 -nolisten tcp -noreset >"$arbeit/xvfb.log" 2>&1 &
     export DISPLAY=":$anzeige"
-    warte_auf_anzeige || { echo "FAIL: Xvfb did not start"; cat "$arbeit/xvfb.log"; exit 1; }
+    warte_auf_anzeige || { cat "$arbeit/xvfb.log"; scheitert "Xvfb did not start"; exit 1; }
     wpid=""
     if [[ $wm != bare ]] && ! starte_bus; then
-        echo "FAIL: no session bus for $wm"; cat "$arbeit/bus.log"; fehler=1
+        cat "$arbeit/bus.log"; scheitert "no session bus for $wm"
         sitzung_beende_alle
         continue
     fi
     if [[ $wm != bare ]] && ! starte_manager "$wm"; then
-        echo "FAIL: $wm did not start"; cat "$arbeit/wm.log"; fehler=1
+        cat "$arbeit/wm.log"; scheitert "$wm did not start"
     else
         start=$SECONDS
-        VARNO_SPIEL=$spiel VARNO_FENSTERMANAGER=$wm QT_QPA_PLATFORM=offscreen \
-            "$pruefer" ${VARNO_FENSTER_FAELLE:-} || fehler=1
+        laufe_pruefung "$wm" env VARNO_SPIEL="$spiel" VARNO_FENSTERMANAGER="$wm" QT_QPA_PLATFORM=offscreen \
+            "$pruefer" ${VARNO_FENSTER_FAELLE:-}
         # What the offscreen platform cannot answer: real focus and activation.
         if [[ $wm == openbox ]]; then
-            QT_QPA_PLATFORM=xcb "$app" || fehler=1
+            laufe_pruefung "$wm, focus" env QT_QPA_PLATFORM=xcb "$app"
         fi
         echo "== $wm: $((SECONDS - start)) s"
     fi

@@ -27,7 +27,7 @@ mkdir -p "$spielordner"
 cp -r "$demo/Bilder" "$spielordner/"
 felder=(fenster=1000,700 sektoren=12 jede=1 strafe=2 panel=0 "muster=Bilder/*" bild=Haus.jpg bild=Fehlt.jpg bild=Rakete.jpg)
 for g in $(seq 30); do felder+=("gruppe=Gruppe $g"); done
-"$spieldatei" "$spielordner/Varno.ini" "${felder[@]}" || { echo "FAIL: no settings file"; exit 1; }
+"$spieldatei" "$spielordner/Varno.ini" "${felder[@]}" || { scheitert "no settings file"; exit 1; }
 
 xorg_konfiguration() {
     mkdir -p "$arbeit/xorg.d"
@@ -122,18 +122,23 @@ bildwerte() {   # <geometry> <name>
 
 taste() { xdotool key --clearmodifiers "$@"; sleep 0.4; }
 
-laufe() {   # one game under manager $1 on the display set up
-    local wm=$1 haupt publikum vorher g
+# Starts the game under manager $1 and opens the audience window with F5:
+# sets haupt, publikum, vorher (the main window's geometry) and spielpid.
+starte_mit_publikum() {
     (cd "$spielordner" && QT_QPA_PLATFORM=xcb exec "$spiel") >"$arbeit/spiel.log" 2>&1 &
     spielpid=$!
-    haupt=$(fenster_von '"Varno Quiz"') || { echo "FAIL $wm: no main window"; fehler=1; return; }
+    haupt=$(fenster_von '"Varno Quiz"') || { scheitert "$1: no main window"; return 1; }
     sleep 1.5
     xdotool windowactivate --sync "$haupt" 2>/dev/null; sleep 0.3
     vorher=$(geometrie "$haupt")
     echo "     main window: $vorher"
-
     taste F5
-    publikum=$(fenster_von 'Publikum') || { echo "FAIL $wm: F5 opened no audience window"; fehler=1; return; }
+    publikum=$(fenster_von 'Publikum') || { scheitert "$1: F5 opened no audience window"; return 1; }
+}
+
+laufe() {   # one game under manager $1 on the display set up
+    local wm=$1 haupt publikum vorher g
+    starte_mit_publikum "$wm" || return
     pruefe "$wm: F5 on the projector" 1920x1080+1280+0 "$(warte_auf_geometrie "$publikum" 1920x1080+1280+0)"
     pruefe "$wm: full screen" ja "$(vollbild "$publikum")"
     pruefe "$wm: main window stays" "$vorher" "$(geometrie "$haupt")"
@@ -169,14 +174,7 @@ laufe() {   # one game under manager $1 on the display set up
 # still reach the game.
 laufe_allein() {
     local wm=$1 haupt publikum vorher
-    (cd "$spielordner" && QT_QPA_PLATFORM=xcb exec "$spiel") >"$arbeit/spiel.log" 2>&1 &
-    spielpid=$!
-    haupt=$(fenster_von '"Varno Quiz"') || { echo "FAIL $wm: no main window"; fehler=1; return; }
-    sleep 1.5
-    xdotool windowactivate --sync "$haupt" 2>/dev/null; sleep 0.3
-    vorher=$(geometrie "$haupt")
-    taste F5
-    publikum=$(fenster_von 'Publikum') || { echo "FAIL $wm: F5 opened no audience window"; fehler=1; return; }
+    starte_mit_publikum "$wm" || return
     pruefe "$wm, one screen: covers it" 1280x800+0+0 "$(warte_auf_geometrie "$publikum" 1280x800+0+0)"
     pruefe "$wm, one screen: full screen" ja "$(vollbild "$publikum")"
     pruefe "$wm, one screen: it has the keyboard" "$publikum" "$(xdotool getactivewindow 2>/dev/null)"
@@ -210,13 +208,13 @@ for wm in "${manager[@]}"; do
         -nolisten tcp -noreset +extension RANDR >"$arbeit/xorg.out" 2>&1 &
     export DISPLAY=":$anzeige"
     if ! warte_auf_anzeige || ! zwei_schirme; then
-        echo "FAIL: Xorg with the dummy driver did not come up with two outputs"
         tail -20 "$arbeit/xorg.log" "$arbeit/xorg.out"
+        scheitert "Xorg with the dummy driver did not come up with two outputs"
         exit 1
     fi
-    starte_bus || { echo "FAIL: no session bus for $wm"; fehler=1; sitzung_beende_alle; continue; }
+    starte_bus || { scheitert "no session bus for $wm"; sitzung_beende_alle; continue; }
     if ! starte_manager "$wm"; then
-        echo "FAIL: $wm did not start"; cat "$arbeit/wm.log"; fehler=1
+        cat "$arbeit/wm.log"; scheitert "$wm did not start"
     else
         sleep 1
         zwei_schirme

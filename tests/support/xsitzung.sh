@@ -48,6 +48,7 @@ sitzung_beende_alle() {
 
 sitzung_endet() {
     sitzung_beende_alle
+    fehlerbericht
     [[ -n ${arbeit-} ]] && rm -rf "$arbeit"
 }
 
@@ -96,13 +97,35 @@ starte_manager() {
     return 1
 }
 
-# A suite's checks: each prints ok or FAIL; a FAIL leaves fehler at 1.
-fehler=0
+# A suite's checks: each prints ok or FAIL; a FAIL leaves fehler at 1 and is
+# repeated at the end, since a long log is often shown cut in the middle.
+fehler=0 fehlschlaege=""
+scheitert() {   # scheitert <what went wrong>
+    echo "FAIL $1"
+    fehler=1 fehlschlaege+="FAIL $1"$'\n'
+}
+
 pruefe() {   # pruefe <what> <expected> <found>
     if [[ $2 == "$3" ]]; then
         echo "ok   $1: $3"
     else
-        echo "FAIL $1: expected $2, found $3"
-        fehler=1
+        scheitert "$1: expected $2, found $3"
     fi
+}
+
+# Runs a Qt Test program; when it fails, its failing checks join the summary.
+laufe_pruefung() {   # laufe_pruefung <what> <command ...>
+    local was=$1 rc
+    shift
+    "$@" 2>&1 | tee "$arbeit/pruefung.log"
+    rc=${PIPESTATUS[0]}
+    ((rc == 0)) && return 0
+    scheitert "$was: exit status $rc"
+    fehlschlaege+=$(grep -A3 -E '^(FAIL!|QFATAL|Received signal)' "$arbeit/pruefung.log" | head -n 60)$'\n'
+    return 1
+}
+
+fehlerbericht() {
+    [[ -n ${fehlschlaege-} ]] && printf '\n== what failed:\n%s' "$fehlschlaege"
+    return 0
 }

@@ -43,7 +43,7 @@ cp -r "$demo/Bilder" "$spielordner/"
 anzeige=$(freie_anzeige) || { echo "no free X display"; exit 1; }
 Xvfb ":$anzeige" -screen 0 1280x800x24 -nolisten tcp >"$arbeit/xvfb.log" 2>&1 &
 export DISPLAY=":$anzeige"
-warte_auf_anzeige || { echo "FAIL: Xvfb did not come up"; exit 1; }
+warte_auf_anzeige || { scheitert "Xvfb did not come up"; exit 1; }
 (cd "$spielordner" && QT_QPA_PLATFORM=xcb exec "$spiel") >"$arbeit/spiel.log" 2>&1 &
 haupt=""
 for _ in $(seq 100); do
@@ -51,7 +51,7 @@ for _ in $(seq 100); do
     [[ -n $haupt ]] && break
     sleep 0.1
 done
-[[ -n $haupt ]] || { echo "FAIL: no main window"; cat "$arbeit/spiel.log"; exit 1; }
+[[ -n $haupt ]] || { cat "$arbeit/spiel.log"; scheitert "no main window"; exit 1; }
 sleep 1.5
 xdotool windowfocus --sync "$haupt" 2>/dev/null
 taste() { xdotool key --window "$haupt" --clearmodifiers "$@"; sleep 0.5; }
@@ -73,9 +73,10 @@ bild offen
 pruefe "no claim before the phones" 0 "$(gelb offen)"
 
 if [[ $adresse == http://127.0.0.1:* ]]; then
-    timeout 120 /usr/bin/python3 "$hier/telefone.py" "$adresse" Adler Eulen "${VARNO_BILDER-}" || fehler=1
+    timeout 120 /usr/bin/python3 "$hier/telefone.py" "$adresse" Adler Eulen "${VARNO_BILDER-}" ||
+        scheitert "the phones in the browser"
 else
-    fehler=1
+    scheitert "no loopback address in the QR code"
 fi
 sleep 0.5
 bild anspruch
