@@ -614,9 +614,8 @@ private slots:
     void fehlendeEinstellungsdatei()
     {
         Probefenster f{OhneEinstellungsdatei{}};
-        QCOMPARE(f.meldungen.liste.size(), 1);
-        QCOMPARE(f.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(f.meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
+        QCOMPARE(f.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis, QStringLiteral("Ini-Datei Varno.ini nicht gefunden.")));
         QCOMPARE(f.zeilenzahl(), 0);
         QVERIFY(zeigeUndStarte(f));
         QVERIFY(f.isVisible());

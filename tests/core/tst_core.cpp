@@ -386,9 +386,8 @@ private slots:
             danach = true;
         });
         QVERIFY(!danach);
-        QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].art, Meldungsart::Ausnahme);
-        QCOMPARE(meldungen.liste[0].text, QStringLiteral("'abc' ist kein gültiger Integerwert."));
+        QCOMPARE(meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Ausnahme, QStringLiteral("'abc' ist kein gültiger Integerwert.")));
     }
 
     void alsEreignisOhneFehler()
@@ -404,9 +403,8 @@ private slots:
     {
         Meldungsfang meldungen;
         alsEreignis(meldungen, [] { throw std::bad_alloc(); });
-        QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].art, Meldungsart::Ausnahme);
-        QCOMPARE(meldungen.liste[0].text, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+        QCOMPARE(meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Ausnahme, QStringLiteral("Nicht genügend Arbeitsspeicher.")));
     }
 
     void findeDatei()

@@ -470,9 +470,7 @@ private slots:
         s.protokoll.clear();
         s.zufall.erwarte(3, 2);
         s.weiter();
-        QCOMPARE(s.meldungen.liste.size(), 1);
-        QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(s.meldungen.liste[0].text, QStringLiteral("Fehler!"));
+        QCOMPARE(s.meldungen.mitArt(), nurMeldung(Meldungsart::Hinweis, QStringLiteral("Fehler!")));
         QVERIFY(s.st.Verdeckt[2] && s.st.Verdeckt[5] && s.st.Verdeckt[10]);
         QCOMPARE(s.st.VerdecktZahl, 2);   // back in step with the flags
         QCOMPARE(s.protokoll, QStringList({"ganz", "abdeckung"}));
@@ -507,9 +505,7 @@ private slots:
         s.protokoll.clear();
 
         s.weiter();
-        QCOMPARE(s.meldungen.liste.size(), 1);
-        QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Ausnahme);
-        QCOMPARE(s.meldungen.liste[0].text, QStringLiteral("Bild kaputt."));
+        QCOMPARE(s.meldungen.mitArt(), nurMeldung(Meldungsart::Ausnahme, QStringLiteral("Bild kaputt.")));
         QCOMPARE(s.protokoll, QStringList({"rendere"}));
         QCOMPARE(s.st.VerdecktZahl, 20);
         for (int i = 0; i < 20; ++i)
@@ -638,9 +634,8 @@ private slots:
         s.aufdecken(19);
 
         s.ereignis([&] { s.spiel.BAntwortClick(tag); });
-        QCOMPARE(s.meldungen.liste.size(), 1);
-        QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(s.meldungen.liste[0].text, QStringLiteral("BBantwortClick(): Falscher Tag"));
+        QCOMPARE(s.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis, QStringLiteral("BBantwortClick(): Falscher Tag")));
         QVERIFY(!s.anzeige.istAktiv(Knopf::Weiter));
         QVERIFY(!s.anzeige.istAktiv(Knopf::Richtig));
         QVERIFY(!s.anzeige.istAktiv(Knopf::Falsch));
@@ -690,10 +685,8 @@ private slots:
 
         s.zufall.erwarte(2, 1);
         s.falsch();
-        QCOMPARE(s.meldungen.liste.size(), 1);
-        QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(s.meldungen.liste[0].text,
-                 QStringLiteral("Fehler: Gruppennummer nicht erkannt (nicht ImSpiel)!"));
+        QCOMPARE(s.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis, QStringLiteral("Fehler: Gruppennummer nicht erkannt (nicht ImSpiel)!")));
         QCOMPARE(s.imSpiel(), Zahlen({1, 2}));   // nothing removed
         QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({2}));
         QCOMPARE(s.dran(), Zahlen({1, 0, 1}));
@@ -784,9 +777,7 @@ private slots:
             return;
         }
 
-        QCOMPARE(s.meldungen.liste.size(), 1);
-        QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Ausnahme);
-        QCOMPARE(s.meldungen.liste[0].text, meldung);
+        QCOMPARE(s.meldungen.mitArt(), nurMeldung(Meldungsart::Ausnahme, meldung));
         QCOMPARE(s.st.Punktestand[0], 10);
         QCOMPARE(s.st.Punktestand[1], 20);
         QCOMPARE(s.anzeige.punkteText[0], QStringLiteral("0 Punkte"));   // untouched

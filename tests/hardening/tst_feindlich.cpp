@@ -413,9 +413,7 @@ private slots:
             QCOMPARE(w.bild.iBild().size(), QSize(w.st.BildBreite, w.st.BildHoehe));
             return;
         }
-        QCOMPARE(w.meldungen.liste.size(), 1);
-        QCOMPARE(w.meldungen.liste.first().art, Meldungsart::Ausnahme);
-        QCOMPARE(w.meldungen.liste.first().text, meldung);
+        QCOMPARE(w.meldungen.mitArt(), nurMeldung(Meldungsart::Ausnahme, meldung));
         QCOMPARE(Schnappschuss(w).unterschied(vorher), QString());
 
         // The game goes on with the next entry.

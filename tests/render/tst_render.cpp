@@ -425,9 +425,8 @@ private slots:
         for (int k : {-1, 4}) {
             a.meldungen.liste.clear();
             a.bereich.DrawEck(k);
-            QCOMPARE(a.meldungen.liste.size(), 1);
-            QVERIFY(a.meldungen.liste.first().art == Meldungsart::Hinweis);
-            QCOMPARE(a.meldungen.liste.first().text, QStringLiteral("DrawEck(): Falscher Parameter!"));
+            QCOMPARE(a.meldungen.mitArt(),
+                     nurMeldung(Meldungsart::Hinweis, QStringLiteral("DrawEck(): Falscher Parameter!")));
         }
         QCOMPARE(a.fenster.geschlossen, 2);
         QCOMPARE(a.bereich.sichtbaresBild(), vorher);
@@ -702,11 +701,9 @@ private slots:
         Meldungsfang m;
         const QImage bild = rendere(datei, QString(), 64, 48, &m);
         if (warnung) {
-            QCOMPARE(m.liste.size(), 1);
-            QVERIFY(m.liste.first().art == Meldungsart::Warnung);
-            QCOMPARE(m.liste.first().text,
-                     QStringLiteral("Fehler: Das Bild \"") + datei
-                         + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die Bildformate JPG oder BMP möglich."));
+            QCOMPARE(m.mitArt(),
+                     nurMeldung(Meldungsart::Warnung, QStringLiteral("Fehler: Das Bild \"") + datei
+                                    + QStringLiteral("\" kann nicht dargestellt werden.\n\rEs sind nur die Bildformate JPG oder BMP möglich.")));
             QCOMPARE(bild.pixel(10, 10), 0xff123456u);   // target unchanged
         } else {
             QVERIFY(m.liste.isEmpty());

@@ -189,9 +189,7 @@ private slots:
         l.st.Einstellungsdatei.oeffneDaten(daten);
         QCOMPARE(zaehleBildeintraege(l.st.Einstellungsdatei), 0);
         QVERIFY(!l.lies(daten));
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(l.meldungen.liste[0].text, QStringLiteral("Dateiende erreicht!"));
+        QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Hinweis, QStringLiteral("Dateiende erreicht!")));
         QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Listenende);
         l.pruefeUnveraendert();
         // Asking again gives the same answer and never hangs.
@@ -219,9 +217,7 @@ private slots:
         QFETCH(QString, rest);
         Liste l;
         QVERIFY(!l.lies(zeile + "\r\n01?r\r\n"));
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.liste[0].text, falscherEintrag(eintrag, rest));
+        QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Fehler, falscherEintrag(eintrag, rest)));
         QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
         // The faulty entry is used up: the next request takes the following one.
@@ -234,10 +230,9 @@ private slots:
     {
         Liste l;
         QVERIFY(!l.lies("99?l\r\n01\r\n"));
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(l.meldungen.liste[0].text,
-                 QStringLiteral("Datei ") + l.st.BildPraefix + QStringLiteral("99.jpg nicht gefunden!"));
+        QCOMPARE(l.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis,
+                            QStringLiteral("Datei ") + l.st.BildPraefix + QStringLiteral("99.jpg nicht gefunden!")));
         // Only the end of the list ends a run through it.
         QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
@@ -350,9 +345,7 @@ private slots:
         l.st.BildSuffix.clear();
         QVERIFY(!l.lies(zeile));
         const QString datei = l.st.BildPraefix + name;
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Warnung);
-        QCOMPARE(l.meldungen.liste[0].text, nichtDarstellbar(datei));
+        QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Warnung, nichtDarstellbar(datei)));
         // File and code already name the new entry; nothing else changed.
         QCOMPARE(l.st.BildDatei, datei);
         QCOMPARE(l.st.BildPosition, code);
@@ -420,10 +413,9 @@ private slots:
     {
         Liste l;
         QVERIFY(!l.naechstes());
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.liste[0].text,
-                 QStringLiteral("Es ist keine Datei \"Varno.ini\" geöffnet: Es können keine Bilder gelesen werden."));
+        QCOMPARE(l.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Fehler,
+                            QStringLiteral("Es ist keine Datei \"Varno.ini\" geöffnet: Es können keine Bilder gelesen werden.")));
         l.pruefeUnveraendert();
     }
 };

@@ -171,9 +171,8 @@ private slots:
         Aufnahme ziel;
         Meldungsfang meldungen;
         liesWieDasFenster(st, ziel, meldungen, ini);
-        QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
+        QCOMPARE(meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis, QStringLiteral("Ini-Datei Varno.ini nicht gefunden.")));
         QCOMPARE(st.StartFehler, false);
         QVERIFY(ziel.aufrufe.isEmpty());
         QCOMPARE(st.Gruppenzahl, 0);

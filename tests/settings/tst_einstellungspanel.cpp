@@ -97,9 +97,7 @@ private slots:
         if (meldung.isEmpty()) {
             QVERIFY(meldungen.liste.isEmpty());
         } else {
-            QCOMPARE(meldungen.liste.size(), 1);
-            QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
-            QCOMPARE(meldungen.liste[0].text, meldung);
+            QCOMPARE(meldungen.mitArt(), nurMeldung(Meldungsart::Hinweis, meldung));
             QCOMPARE(meldungen.liste[0].fall, meldung == StrafFehler || meldung == StrafNegativ
                                               ? Meldungsfall::Strafpunkte
                                               : Meldungsfall::Sektoren);
