@@ -24,6 +24,7 @@
 #include "app/tastatur.h"
 #include "game/spiel.h"
 #include "app/tonausgabe.h"
+#include "tabelle.h"
 #include "testfenster.h"
 #include "app/meldungsboxen.h"
 #include "pruefe.h"
@@ -153,14 +154,8 @@ private slots:
 
     void anfangszustand_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("sichtbar");
-        QTest::addColumn<bool>("aktiv");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("lage");
-        QTest::addColumn<int>("pixel");
-        QTest::addColumn<bool>("fett");
-        QTest::addColumn<QColor>("farbe");
+        spalten<QString, bool, bool, QString, QRect, int, bool, QColor>(
+            "name", "sichtbar", "aktiv", "text", "lage", "pixel", "fett", "farbe");
 
         const QColor keine;
         // Without a settings file no row exists, so every control keeps its design place.
@@ -188,14 +183,8 @@ private slots:
     }
     void anfangszustand()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, sichtbar);
-        QFETCH(bool, aktiv);
-        QFETCH(QString, text);
-        QFETCH(QRect, lage);
-        QFETCH(int, pixel);
-        QFETCH(bool, fett);
-        QFETCH(QColor, farbe);
+        auto [name, sichtbar, aktiv, text, lage, pixel, fett, farbe] =
+            hole<QString, bool, bool, QString, QRect, int, bool, QColor>("name", "sichtbar", "aktiv", "text", "lage", "pixel", "fett", "farbe");
 
         Probefenster f{OhneEinstellungsdatei{}};
         QWidget* w = f.steuerelement(name);
@@ -497,8 +486,7 @@ private slots:
 
     void enterImEinstellungsfeld_data()
     {
-        QTest::addColumn<QString>("fokus");
-        QTest::addColumn<QString>("geklickt");
+        spalten<QString, QString>("fokus", "geklickt");
         QTest::newRow("Strafpunkte") << "Edit1" << "BitBtn1";
         QTest::newRow("Sektoren") << "Edit2" << "BitBtn1";
         QTest::newRow("Radio") << "RadioGroup1_0" << "BitBtn1";
@@ -506,8 +494,7 @@ private slots:
     }
     void enterImEinstellungsfeld()
     {
-        QFETCH(QString, fokus);
-        QFETCH(QString, geklickt);
+        auto [fokus, geklickt] = hole<QString, QString>("fokus", "geklickt");
         Probefenster f;
         QVERIFY(zeigeUndStarte(f));
         QSignalSpy ok(knopf(f, "BitBtn1"), &QAbstractButton::clicked);
@@ -574,9 +561,7 @@ private slots:
 
     void meldungsboxen_data()
     {
-        QTest::addColumn<int>("art");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<int>("symbol");
+        spalten<int, QString, int>("art", "titel", "symbol");
         QTest::newRow("Hinweis") << int(Meldungsart::Hinweis) << "Varno Quiz" << int(QMessageBox::NoIcon);
         QTest::newRow("Warnung") << int(Meldungsart::Warnung) << "Warnung" << int(QMessageBox::Warning);
         QTest::newRow("Fehler") << int(Meldungsart::Fehler) << "Fehler" << int(QMessageBox::Critical);
@@ -584,9 +569,7 @@ private slots:
     }
     void meldungsboxen()
     {
-        QFETCH(int, art);
-        QFETCH(QString, titel);
-        QFETCH(int, symbol);
+        auto [art, titel, symbol] = hole<int, QString, int>("art", "titel", "symbol");
         const QString text = QStringLiteral("Fehler in der Datei \"Varno.ini\":\n\rZeile <b>zwei</b>");
         auto box = baueMeldungsbox(static_cast<Meldungsart>(art), text);
         QCOMPARE(box->windowTitle(), titel);
@@ -630,9 +613,7 @@ private slots:
 
     void startgroesse_data()
     {
-        QTest::addColumn<QString>("einstellung");
-        QTest::addColumn<QSize>("groesse");
-        QTest::addColumn<bool>("maximiert");
+        spalten<QString, QSize, bool>("einstellung", "groesse", "maximiert");
         QTest::newRow("1024x768") << "1024,768" << QSize(1024, 768) << false;
         QTest::newRow("640x480") << "640,480" << QSize(800, 600) << false;
         QTest::newRow("1024x600") << "1024,600" << QSize(1024, 600) << false;
@@ -640,9 +621,7 @@ private slots:
     }
     void startgroesse()
     {
-        QFETCH(QString, einstellung);
-        QFETCH(QSize, groesse);
-        QFETCH(bool, maximiert);
+        auto [einstellung, groesse, maximiert] = hole<QString, QSize, bool>("einstellung", "groesse", "maximiert");
         Probefenster f({.fenster = einstellung});
         QVERIFY(zeigeUndStarte(f));
         QVERIFY(f.meldungen.liste.isEmpty());
@@ -737,10 +716,7 @@ private slots:
 
     void tastenDeutung_data()
     {
-        QTest::addColumn<int>("taste");
-        QTest::addColumn<int>("modifikatoren");
-        QTest::addColumn<int>("scancode");
-        QTest::addColumn<QString>("bedeutung");
+        spalten<int, int, int, QString>("taste", "modifikatoren", "scancode", "bedeutung");
         const int keine = Qt::NoModifier, block = Qt::KeypadModifier;
         // By the physical key: the same key under a German and an English layout.
         QTest::newRow("1, digit row") << int(Qt::Key_1) << keine << 10 << "Gruppe 0";
@@ -796,10 +772,8 @@ private slots:
     }
     void tastenDeutung()
     {
-        QFETCH(int, taste);
-        QFETCH(int, modifikatoren);
-        QFETCH(int, scancode);
-        QFETCH(QString, bedeutung);
+        auto [taste, modifikatoren, scancode, bedeutung] =
+            hole<int, int, int, QString>("taste", "modifikatoren", "scancode", "bedeutung");
         const auto t = deuteTaste(taste, Qt::KeyboardModifiers(modifikatoren), quint32(scancode));
         static const char* const namen[] = {"Gruppe",  "Richtig",      "Falsch",   "Weiter",   "Vollbild",
                                             "VollbildAus", "Hilfe",    "Rangliste", "Ton",     "BildEnde",
@@ -816,10 +790,7 @@ private slots:
 
     void tastenImSpiel_data()
     {
-        QTest::addColumn<QString>("zustand");
-        QTest::addColumn<int>("taste");
-        QTest::addColumn<int>("scancode");
-        QTest::addColumn<QString>("erwartet");
+        spalten<QString, int, int, QString>("zustand", "taste", "scancode", "erwartet");
         const int eins = Qt::Key_1, zwei = Qt::Key_2, plus = Qt::Key_Plus, minus = Qt::Key_Minus,
                   ab = Qt::Key_PageDown, rechts = Qt::Key_Right;
         // Group keys (digit row 1 and 2 = groups 1 and 2).
@@ -868,10 +839,8 @@ private slots:
     }
     void tastenImSpiel()
     {
-        QFETCH(QString, zustand);
-        QFETCH(int, taste);
-        QFETCH(int, scancode);
-        QFETCH(QString, erwartet);
+        auto [zustand, taste, scancode, erwartet] =
+            hole<QString, int, int, QString>("zustand", "taste", "scancode", "erwartet");
         Probefenster f({.test = zustand == "Vorschau" ? QStringLiteral("1") : QStringLiteral("0"),
                         .jede = QStringLiteral("1")});
         QVERIFY(zeigeUndStarte(f));
@@ -916,11 +885,9 @@ private slots:
 
     void schliessen_data()
     {
-        QTest::addColumn<QString>("zustand");
-        QTest::addColumn<QString>("weg");   // "Fenstersystem": title bar, Alt+F4, task bar; "Programm"; "Abmeldung"
-        QTest::addColumn<bool>("beenden");  // the answer to a question
-        QTest::addColumn<bool>("gefragt");
-        QTest::addColumn<bool>("geschlossen");
+        // weg: "Fenstersystem": title bar, Alt+F4, task bar; "Programm"; "Abmeldung"; beenden: the answer to
+        // a question
+        spalten<QString, QString, bool, bool, bool>("zustand", "weg", "beenden", "gefragt", "geschlossen");
         QTest::newRow("Settings") << "Einstellungen" << "Fenstersystem" << false << false << true;
         QTest::newRow("Announced, Weiterspielen") << "Angekündigt" << "Fenstersystem" << false << true << false;
         QTest::newRow("Announced, Beenden") << "Angekündigt" << "Fenstersystem" << true << true << true;
@@ -938,11 +905,8 @@ private slots:
     // session closes it.
     void schliessen()
     {
-        QFETCH(QString, zustand);
-        QFETCH(QString, weg);
-        QFETCH(bool, beenden);
-        QFETCH(bool, gefragt);
-        QFETCH(bool, geschlossen);
+        auto [zustand, weg, beenden, gefragt, geschlossen] =
+            hole<QString, QString, bool, bool, bool>("zustand", "weg", "beenden", "gefragt", "geschlossen");
         const bool test = zustand.startsWith(QStringLiteral("Vorschau"));
         Probefenster f({.test = test ? QStringLiteral("1") : QStringLiteral("0"), .jede = QStringLiteral("1")});
         QVERIFY(zeigeUndStarte(f));
@@ -1035,10 +999,7 @@ private slots:
     // from the back; the picture at the picture area's aspect; nothing overlaps.
     void publikumsAufteilung_data()
     {
-        QTest::addColumn<QSize>("schirm");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<int>("gruppen");
-        QTest::addColumn<int>("spalten");
+        spalten<QSize, QSize, int, int>("schirm", "flaeche", "gruppen", "spalten");
         const QSize vierDrittel(490, 368), breit(890, 501), hoch(490, 653);
         QTest::newRow("1024x768, 30 groups") << QSize(1024, 768) << vierDrittel << 30 << 2;
         QTest::newRow("1024x768, 1 group, 16:9") << QSize(1024, 768) << breit << 1 << 1;
@@ -1051,10 +1012,8 @@ private slots:
     }
     void publikumsAufteilung()
     {
-        QFETCH(QSize, schirm);
-        QFETCH(QSize, flaeche);
-        QFETCH(int, gruppen);
-        QFETCH(int, spalten);
+        auto [schirm, flaeche, gruppen, spalten] =
+            hole<QSize, QSize, int, int>("schirm", "flaeche", "gruppen", "spalten");
         const auto zeilenbreite = [](int pixel) {
             QFont f(QStringLiteral("Arial"));
             f.setPixelSize(pixel);

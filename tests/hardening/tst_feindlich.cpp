@@ -21,6 +21,7 @@
 #include "pruefe.h"
 #include "spieldatei.h"
 #include "speicher.h"
+#include "tabelle.h"
 #include "testbilder.h"
 #include "welt.h"
 
@@ -133,9 +134,8 @@ private slots:
 
     void endetInAbschnitt_data()
     {
-        QTest::addColumn<int>("zeilen");
-        QTest::addColumn<QString>("meldung");   // empty: read without error
-        QTest::addColumn<int>("gruppen");
+        // meldung: empty: read without error
+        spalten<int, QString, int>("zeilen", "meldung", "gruppen");
 
         const QString leer = QString();
         QTest::newRow("0") << 0 << endetVor(QStringLiteral("der ersten Einstellung")) << 0;
@@ -182,9 +182,7 @@ private slots:
     }
     void endetInAbschnitt()
     {
-        QFETCH(int, zeilen);
-        QFETCH(QString, meldung);
-        QFETCH(int, gruppen);
+        auto [zeilen, meldung, gruppen] = hole<int, QString, int>("zeilen", "meldung", "gruppen");
 
         // Each cut once after a line end and once without the last line end.
         const QList<QByteArray> alle = einstellungsZeilen();
@@ -208,8 +206,8 @@ private slots:
 
     void zeileVon10MB_data()
     {
-        QTest::addColumn<int>("stelle");   // line of the example file replaced by the long line
-        QTest::addColumn<QString>("meldung");
+        // stelle: line of the example file replaced by the long line
+        spalten<int, QString>("stelle", "meldung");
         const QString ohneKomma = einstellungsFehler(
             "ersten", QStringLiteral("Die Einstellung für die Fenstergröße muss ein Komma enthalten."));
         QTest::newRow("erste Einstellung") << 1 << ohneKomma;
@@ -220,8 +218,7 @@ private slots:
     }
     void zeileVon10MB()
     {
-        QFETCH(int, stelle);
-        QFETCH(QString, meldung);
+        auto [stelle, meldung] = hole<int, QString>("stelle", "meldung");
 
         QByteArray lang(10 * 1024 * 1024, 'x');
         for (qsizetype i = 0; i < lang.size(); i += 997)
@@ -356,9 +353,8 @@ private slots:
 
     void kaputtesBild_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("daten");
-        QTest::addColumn<QString>("meldung");   // empty: the picture shows
+        // meldung: empty: the picture shows
+        spalten<QString, QByteArray, QString>("name", "daten", "meldung");
 
         const QByteArray jpeg = jpegDaten(kleinesBild());
         const QByteArray bmp = bmpDaten(kleinesBild());
@@ -394,9 +390,7 @@ private slots:
     }
     void kaputtesBild()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, daten);
-        QFETCH(QString, meldung);
+        auto [name, daten, meldung] = hole<QString, QByteArray, QString>("name", "daten", "meldung");
         QVERIFY(schreibeDatei(m_dir.filePath(name), daten));
 
         EchteWelt w;
@@ -424,9 +418,7 @@ private slots:
 
     void riesigerKopf_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("breite");
-        QTest::addColumn<int>("hoehe");
+        spalten<QString, int, int>("name", "breite", "hoehe");
         QTest::newRow("jpeg 65535 × 65535") << "riesig.jpg" << 65535 << 65535;
         QTest::newRow("jpeg 65535 × 1") << "lang.jpg" << 65535 << 1;
         QTest::newRow("bmp 65535 × 65535") << "riesig.bmp" << 65535 << 65535;
@@ -434,9 +426,7 @@ private slots:
     }
     void riesigerKopf()
     {
-        QFETCH(QString, name);
-        QFETCH(int, breite);
-        QFETCH(int, hoehe);
+        auto [name, breite, hoehe] = hole<QString, int, int>("name", "breite", "hoehe");
         const bool jpeg = name.endsWith(QLatin1String(".jpg"));
         const QByteArray klein = jpeg ? jpegDaten(kleinesBild()) : bmpDaten(kleinesBild());
         QVERIFY(schreibeDatei(m_dir.filePath(name), mitKopfgroesse(klein, jpeg, breite, hoehe)));
@@ -527,18 +517,14 @@ private slots:
 
     void umlauteImPfad_data()
     {
-        QTest::addColumn<QByteArray>("vorspann");
-        QTest::addColumn<bool>("utf8");
-        QTest::addColumn<QByteArray>("ende");
+        spalten<QByteArray, bool, QByteArray>("vorspann", "utf8", "ende");
         QTest::newRow("Windows-1252 CR LF") << QByteArray() << false << QByteArray("\r\n");
         QTest::newRow("UTF-8 LF") << QByteArray() << true << QByteArray("\n");
         QTest::newRow("UTF-8 mit BOM, CR LF") << QByteArray("\xEF\xBB\xBF") << true << QByteArray("\r\n");
     }
     void umlauteImPfad()
     {
-        QFETCH(QByteArray, vorspann);
-        QFETCH(bool, utf8);
-        QFETCH(QByteArray, ende);
+        auto [vorspann, utf8, ende] = hole<QByteArray, bool, QByteArray>("vorspann", "utf8", "ende");
         // Written in Windows-1252 or UTF-8 in the settings file, stored in UTF-8 on disk.
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("Bilder Ä"))));
         const QString datei = m_dir.filePath(QStringLiteral("Bilder Ä/Grüße Müller.jpg"));

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "fuzz/eingabe.h"
+#include "tabelle.h"
 
 class TstWiederholung : public QObject {
     Q_OBJECT
@@ -13,8 +14,7 @@ class TstWiederholung : public QObject {
 private slots:
     void eingabe_data()
     {
-        QTest::addColumn<QString>("ziel");
-        QTest::addColumn<QString>("datei");
+        spalten<QString, QString>("ziel", "datei");
         const QDir fuzz(QStringLiteral(VARNO_FUZZ_ORDNER));
         for (const QString& ziel : Eingabe::zielnamen()) {
             int saaten = 0;
@@ -34,8 +34,7 @@ private slots:
     }
     void eingabe()
     {
-        QFETCH(QString, ziel);
-        QFETCH(QString, datei);
+        auto [ziel, datei] = hole<QString, QString>("ziel", "datei");
         QVERIFY2(!datei.isEmpty(), "no seed corpus for this target");
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadOnly));

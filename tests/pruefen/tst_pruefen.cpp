@@ -22,6 +22,7 @@
 #include "render/bildbereich.h"
 #include "fakefenster.h"
 #include "meldungsfang.h"
+#include "tabelle.h"
 #include "testbilder.h"
 
 namespace {
@@ -116,10 +117,7 @@ class TstPruefen : public QObject {
 private slots:
     void ordner_data()
     {
-        QTest::addColumn<QStringList>("iniZeilen");
-        QTest::addColumn<QStringList>("dateien");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("erwartet");
+        spalten<QStringList, QStringList, int, QStringList>("iniZeilen", "dateien", "status", "erwartet");
 
         const QString haus = QStringLiteral("Bilder/Haus.jpg=jpg:1600x1200");
         const QString hoch = QStringLiteral("Bilder/Hoch.bmp=bmp:600x800");
@@ -350,10 +348,8 @@ private slots:
     }
     void ordner()
     {
-        QFETCH(QStringList, iniZeilen);
-        QFETCH(QStringList, dateien);
-        QFETCH(int, status);
-        QFETCH(QStringList, erwartet);
+        auto [iniZeilen, dateien, status, erwartet] =
+            hole<QStringList, QStringList, int, QStringList>("iniZeilen", "dateien", "status", "erwartet");
 
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
@@ -373,9 +369,7 @@ private slots:
 
     void kodierung_data()
     {
-        QTest::addColumn<QByteArray>("daten");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QStringList>("erwartet");
+        spalten<QByteArray, int, QStringList>("daten", "status", "erwartet");
 
         const QString text = grundIni().join(QStringLiteral("\r\n")) + QStringLiteral("\r\nHaus.jpg\r\n");
         QString nurLf = text;
@@ -444,9 +438,7 @@ private slots:
     }
     void kodierung()
     {
-        QFETCH(QByteArray, daten);
-        QFETCH(int, status);
-        QFETCH(QStringList, erwartet);
+        auto [daten, status, erwartet] = hole<QByteArray, int, QStringList>("daten", "status", "erwartet");
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
         QFile f(tmp.filePath(QStringLiteral("Varno.ini")));
@@ -460,10 +452,7 @@ private slots:
     // The case a reader hands over decides, whatever the message says.
     void meldungNachFall_data()
     {
-        QTest::addColumn<QString>("leser");
-        QTest::addColumn<Meldungsfall>("fall");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("erwartet");
+        spalten<QString, Meldungsfall, QString, QString>("leser", "fall", "text", "erwartet");
 
         const QString e11 = QStringLiteral("Fehler in der Datei \"Varno.ini\":\n\rDie Standard-Syntax für die Bildnamen "
                                            "(x) enthält keinen *.");
@@ -485,10 +474,8 @@ private slots:
     }
     void meldungNachFall()
     {
-        QFETCH(QString, leser);
-        QFETCH(Meldungsfall, fall);
-        QFETCH(QString, text);
-        QFETCH(QString, erwartet);
+        auto [leser, fall, text, erwartet] =
+            hole<QString, Meldungsfall, QString, QString>("leser", "fall", "text", "erwartet");
 
         QString bericht;
         QTextStream aus(&bericht);
@@ -538,11 +525,7 @@ private slots:
 
     void bildflaecheWieImSpiel_data()
     {
-        QTest::addColumn<QSize>("fenster");
-        QTest::addColumn<int>("seitenX");
-        QTest::addColumn<int>("seitenY");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<QPoint>("rahmen");
+        spalten<QSize, int, int, QSize, QPoint>("fenster", "seitenX", "seitenY", "flaeche", "rahmen");
 
         QTest::newRow("1000x700 4:3") << QSize(1000, 700) << 4 << 3 << QSize(490, 368) << QPoint(18, 164);
         QTest::newRow("1000x700 3:4") << QSize(1000, 700) << 3 << 4 << QSize(490, 653) << QPoint(18, 22);
@@ -557,11 +540,8 @@ private slots:
     // The checker's formula against the game's own layout handler.
     void bildflaecheWieImSpiel()
     {
-        QFETCH(QSize, fenster);
-        QFETCH(int, seitenX);
-        QFETCH(int, seitenY);
-        QFETCH(QSize, flaeche);
-        QFETCH(QPoint, rahmen);
+        auto [fenster, seitenX, seitenY, flaeche, rahmen] =
+            hole<QSize, int, int, QSize, QPoint>("fenster", "seitenX", "seitenY", "flaeche", "rahmen");
 
         const Bildbereichsmass b = berechneBildflaeche(fenster, seitenX, seitenY);
         QCOMPARE(b.groesse, flaeche);
@@ -585,8 +565,7 @@ private slots:
 
     void natuerlicheReihenfolge_data()
     {
-        QTest::addColumn<QString>("vorn");
-        QTest::addColumn<QString>("hinten");
+        spalten<QString, QString>("vorn", "hinten");
         QTest::newRow("numbers by value") << "Bild 2.jpg" << "Bild 10.jpg";
         QTest::newRow("leading zeros") << "Bild 007.jpg" << "Bild 8.jpg";
         QTest::newRow("letter case ignored") << "apfel.jpg" << "Birne.jpg";
@@ -597,8 +576,7 @@ private slots:
     }
     void natuerlicheReihenfolge()
     {
-        QFETCH(QString, vorn);
-        QFETCH(QString, hinten);
+        auto [vorn, hinten] = hole<QString, QString>("vorn", "hinten");
         QVERIFY(natuerlichVor(vorn, hinten));
         QVERIFY(!natuerlichVor(hinten, vorn));
     }

@@ -1,6 +1,7 @@
 // Picture entries: positioning suffix, skipping, paths, aspect.
 
 #include "meldungsfang.h"
+#include "tabelle.h"
 #include "core/pfade.h"
 #include "core/spielstand.h"
 #include "settings/bildeintrag.h"
@@ -127,10 +128,7 @@ class TestBildeintrag : public QObject {
 private slots:
     void positionAbtrennen_data()
     {
-        QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("rest");
-        QTest::addColumn<QString>("code");
+        spalten<QString, bool, QString, QString>("eintrag", "ok", "rest", "code");
         QTest::newRow("Hund ?o") << "Hund ?o" << true << "Hund " << "o";
         QTest::newRow("Hund?u") << "Hund?u" << true << "Hund" << "u";
         QTest::newRow("Hund?m") << "Hund?m" << true << "Hund" << "m";
@@ -151,10 +149,7 @@ private slots:
     }
     void positionAbtrennen()
     {
-        QFETCH(QString, eintrag);
-        QFETCH(bool, ok);
-        QFETCH(QString, rest);
-        QFETCH(QString, code);
+        auto [eintrag, ok, rest, code] = hole<QString, bool, QString, QString>("eintrag", "ok", "rest", "code");
         QString c = QStringLiteral("z");
         QCOMPARE(PositionAbtrennen(eintrag, c), ok);
         QCOMPARE(eintrag, rest);
@@ -199,9 +194,7 @@ private slots:
 
     void falscheEintraege_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<QString>("rest");
+        spalten<QByteArray, QString, QString>("zeile", "eintrag", "rest");
         QTest::newRow("Hund?O") << QByteArray("Hund?O") << "Hund?O" << "O";
         QTest::newRow("Hund?x") << QByteArray("Hund?x") << "Hund?x" << "x";
         QTest::newRow("Hund?") << QByteArray("Hund?") << "Hund?" << "";
@@ -212,9 +205,7 @@ private slots:
     }
     void falscheEintraege()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, eintrag);
-        QFETCH(QString, rest);
+        auto [zeile, eintrag, rest] = hole<QByteArray, QString, QString>("zeile", "eintrag", "rest");
         Liste l;
         QVERIFY(!l.lies(zeile + "\r\n01?r\r\n"));
         QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Fehler, falscherEintrag(eintrag, rest)));
@@ -251,20 +242,15 @@ private slots:
 
     void namensformen_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("praefix");
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("code");
+        spalten<QByteArray, QString, QString, QString>("zeile", "praefix", "datei", "code");
         QTest::newRow("Blank vor dem Code") << QByteArray("Hund ?o") << "/Bilder/" << "/Bilder/Hund.jpg" << "o";
         QTest::newRow("nur Code") << QByteArray("?n") << "/Bilder/Bild" << "/Bilder/Bild.jpg" << "n";
         QTest::newRow("Blanks aussen weg") << QByteArray(" Bild ?u") << "/Bilder/" << "/Bilder/Bild.jpg" << "u";
     }
     void namensformen()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, praefix);
-        QFETCH(QString, datei);
-        QFETCH(QString, code);
+        auto [zeile, praefix, datei, code] =
+            hole<QByteArray, QString, QString, QString>("zeile", "praefix", "datei", "code");
         Liste l;
         l.st.BildPraefix = l.verzeichnis.path() + praefix;
         QVERIFY(l.lies(zeile));
@@ -301,18 +287,14 @@ private slots:
 
     void eigenesSeitenverhaeltnis_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
+        spalten<QByteArray, QString, QString>("zeile", "name", "code");
         QTest::newRow("jpg") << QByteArray("01.jpg") << "01.jpg" << "";
         QTest::newRow("bmp") << QByteArray("02.bmp?r") << "02.bmp" << "r";
         QTest::newRow("JPEG") << QByteArray("04.JPEG?o") << "04.JPEG" << "o";
     }
     void eigenesSeitenverhaeltnis()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, name);
-        QFETCH(QString, code);
+        auto [zeile, name, code] = hole<QByteArray, QString, QString>("zeile", "name", "code");
         Liste l;
         l.st.StandardSeitenX = l.st.StandardSeitenY = KeinSeitenverhaeltnis;
         l.st.BildSuffix.clear();
@@ -328,17 +310,13 @@ private slots:
 
     void nichtDarstellbareEndung_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
+        spalten<QByteArray, QString, QString>("zeile", "name", "code");
         QTest::newRow("png") << QByteArray("03.png?l") << "03.png" << "l";
         QTest::newRow("ohne Endung") << QByteArray("05") << "05" << "";
     }
     void nichtDarstellbareEndung()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, name);
-        QFETCH(QString, code);
+        auto [zeile, name, code] = hole<QByteArray, QString, QString>("zeile", "name", "code");
         Liste l;
         l.st.StandardSeitenX = l.st.StandardSeitenY = KeinSeitenverhaeltnis;
         l.st.SeitenX = l.st.SeitenY = 7;
@@ -385,8 +363,7 @@ private slots:
 
     void listenende_data()
     {
-        QTest::addColumn<QByteArray>("daten");
-        QTest::addColumn<bool>("amEnde");
+        spalten<QByteArray, bool>("daten", "amEnde");
         QTest::newRow("ohne Zeilenende") << QByteArray("01") << true;
         QTest::newRow("mit CR LF") << QByteArray("01\r\n") << true;
         QTest::newRow("mit CR") << QByteArray("01\r") << true;
@@ -395,8 +372,7 @@ private slots:
     }
     void listenende()
     {
-        QFETCH(QByteArray, daten);
-        QFETCH(bool, amEnde);
+        auto [daten, amEnde] = hole<QByteArray, bool>("daten", "amEnde");
         Liste l;
         l.st.Einstellungsdatei.oeffneDaten(daten);
         QCOMPARE(zaehleBildeintraege(l.st.Einstellungsdatei), 1);

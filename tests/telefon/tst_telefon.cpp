@@ -14,6 +14,7 @@
 #include "app/telefonserver.h"
 #include "core/telefonprotokoll.h"
 #include "pruefe.h"
+#include "tabelle.h"
 #include "testfenster.h"
 #include "testtelefon.h"
 
@@ -78,8 +79,7 @@ private slots:
 
     void protokoll_data()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QString>("gelesen");
+        spalten<QByteArray, QString>("text", "gelesen");
         QTest::newRow("join") << QByteArray(R"({"t":"beitritt","code":"ab3d","gruppe":2})") << "beitritt AB3D 2";
         QTest::newRow("press") << QByteArray(R"({"t":"druck"})") << "druck";
         QTest::newRow("press with more") << QByteArray(R"({"t":"druck","x":[1,2]})") << "druck";
@@ -98,8 +98,7 @@ private slots:
     }
     void protokoll()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(QString, gelesen);
+        auto [text, gelesen] = hole<QByteArray, QString>("text", "gelesen");
         const auto n = Telefon::lies(text);
         QString ist;
         if (n && n->art == Telefon::Art::Druck)
@@ -146,12 +145,8 @@ private slots:
     // every state of play, as the key of the group does it.
     void druckWieTaste_data()
     {
-        QTest::addColumn<QString>("jede");
-        QTest::addColumn<QString>("zustand");
-        QTest::addColumn<int>("gruppe");
-        QTest::addColumn<QString>("wirkungVorher");
-        QTest::addColumn<QString>("antwort");
-        QTest::addColumn<int>("aktiveGruppe");
+        spalten<QString, QString, int, QString, QString, int>(
+            "jede", "zustand", "gruppe", "wirkungVorher", "antwort", "aktiveGruppe");
         QTest::newRow("open: claims") << "1" << "Offen" << 1 << "melden" << "angenommen" << 1;
         // Right after a new picture the rules refuse claims with AktiveGruppe 1.
         QTest::newRow("announced") << "1" << "Angekündigt" << 1 << "warten" << "nicht dran" << 1;
@@ -165,12 +160,8 @@ private slots:
     }
     void druckWieTaste()
     {
-        QFETCH(QString, jede);
-        QFETCH(QString, zustand);
-        QFETCH(int, gruppe);
-        QFETCH(QString, wirkungVorher);
-        QFETCH(QString, antwort);
-        QFETCH(int, aktiveGruppe);
+        auto [jede, zustand, gruppe, wirkungVorher, antwort, aktiveGruppe] =
+            hole<QString, QString, int, QString, QString, int>("jede", "zustand", "gruppe", "wirkungVorher", "antwort", "aktiveGruppe");
         Probefenster f({.jede = jede});
         QVERIFY(zeigeUndStarte(f));
         QVERIFY(starteTelefone(f));
@@ -243,9 +234,7 @@ private slots:
     // game plays on for a phone that behaves.
     void abgewiesen_data()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<bool>("binaer");
-        QTest::addColumn<QString>("folge");
+        spalten<QByteArray, bool, QString>("text", "binaer", "folge");
         QTest::newRow("wrong code") << QByteArray(R"({"t":"beitritt","code":"ZZZZ","gruppe":0})") << false << "Falscher Code";
         QTest::newRow("no such group") << QByteArray(R"({"t":"beitritt","code":"@","gruppe":7})") << false
                                        << "Diese Gruppe gibt es nicht";
@@ -259,9 +248,7 @@ private slots:
     }
     void abgewiesen()
     {
-        QFETCH(QByteArray, text);
-        QFETCH(bool, binaer);
-        QFETCH(QString, folge);
+        auto [text, binaer, folge] = hole<QByteArray, bool, QString>("text", "binaer", "folge");
         Probefenster f({.jede = QStringLiteral("1")});
         QVERIFY(zeigeUndStarte(f));
         QVERIFY(starteTelefone(f));
@@ -341,8 +328,7 @@ private slots:
 
     void httpPfade_data()
     {
-        QTest::addColumn<QByteArray>("anfrage");
-        QTest::addColumn<QString>("status");
+        spalten<QByteArray, QString>("anfrage", "status");
         const auto get = [](const char* pfad) {
             return QByteArray("GET ") + pfad + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
         };
@@ -360,8 +346,7 @@ private slots:
     }
     void httpPfade()
     {
-        QFETCH(QByteArray, anfrage);
-        QFETCH(QString, status);
+        auto [anfrage, status] = hole<QByteArray, QString>("anfrage", "status");
         Probefenster f;
         QVERIFY(zeigeUndStarte(f));
         QVERIFY(starteTelefone(f));
