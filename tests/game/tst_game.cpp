@@ -13,6 +13,7 @@
 #include "game/spiel.h"
 #include "game/spielbild.h"
 #include "pruefe.h"
+#include "tabelle.h"
 #include "testbilder.h"
 #include "welt.h"
 
@@ -92,6 +93,19 @@ class TestSpiel : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Welt> w;
+
+    // A game in which every group may claim, its first picture announced.
+    Welt& angekuendigt(int gruppen, const QStringList& bilder, const QString& sektoren = QStringLiteral("20"),
+                       const QString& strafe = QStringLiteral("2"))
+    {
+        w->einrichten(gruppen, bilder);
+        w->anzeige.jede = true;
+        w->anzeige.sektoren = sektoren;
+        w->anzeige.straf = strafe;
+        w->starten();
+        w->ok();
+        return *w;
+    }
 
     // Three groups in the single-group mode, played until group 2 has just
     // taken over on picture 2 after group 0's wrong answer.
@@ -286,11 +300,7 @@ private slots:
 
     void jedeGruppeAlleFalsch()
     {
-        Welt& s = *w;
-        s.einrichten(3, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(3, {"b1", "b2"});
         QVERIFY(s.st.JedeGruppeTippt);
         QCOMPARE(s.anzeige.sichtbareAntworten(), Zahlen({0, 1, 2}));
         QCOMPARE(s.anzeige.farben(), Farben({K, K, K}));
@@ -354,9 +364,8 @@ private slots:
 
     void punkteLabel_data()
     {
-        QTest::addColumn<int>("sektoren");
-        QTest::addColumn<QString>("text");     // empty: label hidden
-        QTest::addColumn<int>("gewinn");
+        // text: empty: label hidden
+        spalten<int, QString, int>("sektoren", "text", "gewinn");
 
         QTest::newRow("20 verdeckt") << 21 << QStringLiteral("Hierfür gibt es 19 Punkte.") << 19;
         QTest::newRow("3 verdeckt") << 4 << QStringLiteral("Hierfür gibt es 2 Punkte.") << 2;
@@ -365,16 +374,9 @@ private slots:
     }
     void punkteLabel()
     {
-        QFETCH(int, sektoren);
-        QFETCH(QString, text);
-        QFETCH(int, gewinn);
+        auto [sektoren, text, gewinn] = hole<int, QString, int>("sektoren", "text", "gewinn");
 
-        Welt& s = *w;
-        s.einrichten(2, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.anzeige.sektoren = QString::number(sektoren);
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1", "b2"}, QString::number(sektoren));
         QVERIFY(!s.anzeige.punkteLabelSichtbar);
         s.zufall.erwarte(sektoren, 0);
         s.weiter();
@@ -395,11 +397,7 @@ private slots:
 
     void erstesAufdeckenRendertEinmal()
     {
-        Welt& s = *w;
-        s.einrichten(2, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1", "b2"});
         s.protokoll.clear();
 
         s.zufall.erwarte(20, 7);
@@ -418,23 +416,16 @@ private slots:
 
     void aufdeckWeg_data()
     {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("sektor");
+        spalten<int, int>("k", "sektor");
         QTest::newRow("k=0") << 0 << 2;
         QTest::newRow("k=1") << 1 << 5;
         QTest::newRow("k=2") << 2 << 9;
     }
     void aufdeckWeg()
     {
-        QFETCH(int, k);
-        QFETCH(int, sektor);
+        auto [k, sektor] = hole<int, int>("k", "sektor");
 
-        Welt& s = *w;
-        s.einrichten(2, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.anzeige.sektoren = QStringLiteral("10");
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1", "b2"}, QStringLiteral("10"));
         s.st.Verdeckt.fill(false);
         s.st.Verdeckt[2] = s.st.Verdeckt[5] = s.st.Verdeckt[9] = true;
         s.st.VerdecktZahl = 3;
@@ -455,12 +446,7 @@ private slots:
 
     void aufdeckWegOhneTreffer()
     {
-        Welt& s = *w;
-        s.einrichten(2, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.anzeige.sektoren = QStringLiteral("10");
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1", "b2"}, QStringLiteral("10"));
 
         // The count claims three covered sectors, the flags show two.
         s.st.Verdeckt.fill(false);
@@ -496,11 +482,7 @@ private slots:
 
     void ladefehlerBeimErstenAufdecken()
     {
-        Welt& s = *w;
-        s.einrichten(2, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1", "b2"});
         s.bild.ladefehler = 1;
         s.protokoll.clear();
 
@@ -525,8 +507,8 @@ private slots:
 
     void testmodus_data()
     {
-        QTest::addColumn<bool>("jede");
-        QTest::addColumn<QList<Zahlen>>("sichtbar");   // answer buttons after each picture
+        // sichtbar: answer buttons after each picture
+        spalten<bool, QList<Zahlen>>("jede", "sichtbar");
         QTest::newRow("eine Gruppe tippt")
             << false << QList<Zahlen>({Zahlen({0}), Zahlen({0, 1}), Zahlen({0, 1, 2})});
         QTest::newRow("jede Gruppe tippt")
@@ -534,8 +516,7 @@ private slots:
     }
     void testmodus()
     {
-        QFETCH(bool, jede);
-        QFETCH(QList<Zahlen>, sichtbar);
+        auto [jede, sichtbar] = hole<bool, QList<Zahlen>>("jede", "sichtbar");
 
         Welt& s = *w;
         s.einrichten(3, {"b1", "b2", "b3"});
@@ -589,11 +570,7 @@ private slots:
 
     void anspruchIgnoriert()
     {
-        Welt& s = *w;
-        s.einrichten(3, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(3, {"b1", "b2"});
 
         // Before the first reveal.
         int vorher = s.anzeige.aenderungen;
@@ -626,11 +603,7 @@ private slots:
     void falscherTag()
     {
         QFETCH(int, tag);
-        Welt& s = *w;
-        s.einrichten(3, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(3, {"b1", "b2"});
         s.aufdecken(19);
 
         s.ereignis([&] { s.spiel.BAntwortClick(tag); });
@@ -731,9 +704,8 @@ private slots:
 
     void handkorrektur_data()
     {
-        QTest::addColumn<QString>("feld");
-        QTest::addColumn<int>("wert");
-        QTest::addColumn<QString>("meldung");   // empty: accepted
+        // meldung: empty: accepted
+        spalten<QString, int, QString>("feld", "wert", "meldung");
 
         QTest::newRow("minus") << QStringLiteral("-5") << -5 << QString();
         QTest::newRow("Blank davor") << QStringLiteral(" 7") << 7 << QString();
@@ -747,9 +719,7 @@ private slots:
     }
     void handkorrektur()
     {
-        QFETCH(QString, feld);
-        QFETCH(int, wert);
-        QFETCH(QString, meldung);
+        auto [feld, wert, meldung] = hole<QString, int, QString>("feld", "wert", "meldung");
 
         Welt& s = *w;
         s.einrichten(2, {"b1"});
@@ -845,11 +815,7 @@ private slots:
 
     void urteilWaehrendKorrektur()
     {
-        Welt& s = *w;
-        s.einrichten(2, {"b1", "b2"});
-        s.anzeige.jede = true;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1", "b2"});
         s.aufdecken(19);
         s.punkte();
         s.antwort(0);
@@ -877,10 +843,7 @@ private slots:
 
     void saettigung_data()
     {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<bool>("richtig");
-        QTest::addColumn<QString>("strafe");
-        QTest::addColumn<int>("ende");
+        spalten<int, bool, QString, int>("start", "richtig", "strafe", "ende");
 
         QTest::newRow("Gewinn an INT_MAX") << INT_MAX - 3 << true << QStringLiteral("2") << INT_MAX;
         QTest::newRow("Strafe an INT_MIN") << INT_MIN + 1 << false << QStringLiteral("5") << INT_MIN;
@@ -891,17 +854,9 @@ private slots:
     }
     void saettigung()
     {
-        QFETCH(int, start);
-        QFETCH(bool, richtig);
-        QFETCH(QString, strafe);
-        QFETCH(int, ende);
+        auto [start, richtig, strafe, ende] = hole<int, bool, QString, int>("start", "richtig", "strafe", "ende");
 
-        Welt& s = *w;
-        s.einrichten(1, {"b1"});
-        s.anzeige.jede = true;
-        s.anzeige.straf = strafe;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(1, {"b1"}, QStringLiteral("20"), strafe);
         s.st.Punktestand[0] = start;
         s.aufdecken(19);
         s.antwort(0);
@@ -915,9 +870,8 @@ private slots:
 
     void panelPruefung_data()
     {
-        QTest::addColumn<QString>("strafe");
-        QTest::addColumn<QString>("sektoren");
-        QTest::addColumn<QString>("meldung");   // empty: any refusal
+        // meldung: empty: any refusal
+        spalten<QString, QString, QString>("strafe", "sektoren", "meldung");
 
         const QString strafFehler = QStringLiteral("Fehler bei der Eingabe der Strafpunkte!");
         const auto t = [](const char* text) { return QString::fromUtf8(text); };
@@ -935,17 +889,9 @@ private slots:
     }
     void panelPruefung()
     {
-        QFETCH(QString, strafe);
-        QFETCH(QString, sektoren);
-        QFETCH(QString, meldung);
+        auto [strafe, sektoren, meldung] = hole<QString, QString, QString>("strafe", "sektoren", "meldung");
 
-        Welt& s = *w;
-        s.einrichten(2, {"b1"});
-        s.anzeige.jede = true;
-        s.anzeige.straf = strafe;
-        s.anzeige.sektoren = sektoren;
-        s.starten();
-        s.ok();
+        Welt& s = angekuendigt(2, {"b1"}, sektoren, strafe);
         QCOMPARE(s.meldungen.liste.size(), 1);
         QCOMPARE(s.meldungen.liste[0].art, Meldungsart::Hinweis);
         if (!meldung.isEmpty())
@@ -989,11 +935,7 @@ private slots:
 
     void fenstergroesse_data()
     {
-        QTest::addColumn<int>("breite");
-        QTest::addColumn<int>("hoehe");
-        QTest::addColumn<QSize>("groesse");
-        QTest::addColumn<int>("fensterHoehe");
-        QTest::addColumn<QStringList>("ablauf");
+        spalten<int, int, QSize, int, QStringList>("breite", "hoehe", "groesse", "fensterHoehe", "ablauf");
 
         QTest::newRow("max") << -1 << 498 << QSize(1920, 1050) << 1050
                              << QStringList({"saeen", "maximiere", "formResize", "layout 1920x1050",
@@ -1022,11 +964,8 @@ private slots:
     }
     void fenstergroesse()
     {
-        QFETCH(int, breite);
-        QFETCH(int, hoehe);
-        QFETCH(QSize, groesse);
-        QFETCH(int, fensterHoehe);
-        QFETCH(QStringList, ablauf);
+        auto [breite, hoehe, groesse, fensterHoehe, ablauf] =
+            hole<int, int, QSize, int, QStringList>("breite", "hoehe", "groesse", "fensterHoehe", "ablauf");
 
         Welt& s = *w;
         s.einrichten(2, {"b1"});
@@ -1060,11 +999,8 @@ private slots:
 
     void autoOk_data()
     {
-        QTest::addColumn<bool>("panelSichtbar");
-        QTest::addColumn<QString>("sektoren");
-        QTest::addColumn<bool>("gestartet");
-        QTest::addColumn<QStringList>("ereignisse");
-        QTest::addColumn<Bildphase>("phase");
+        spalten<bool, QString, bool, QStringList, Bildphase>(
+            "panelSichtbar", "sektoren", "gestartet", "ereignisse", "phase");
         QTest::newRow("Panel sichtbar") << true << QStringLiteral("20") << false << QStringList()
                                         << Bildphase::Einstellungen;
         QTest::newRow("Panel verborgen") << false << QStringLiteral("20") << true
@@ -1075,11 +1011,8 @@ private slots:
     }
     void autoOk()
     {
-        QFETCH(bool, panelSichtbar);
-        QFETCH(QString, sektoren);
-        QFETCH(bool, gestartet);
-        QFETCH(QStringList, ereignisse);
-        QFETCH(Bildphase, phase);
+        auto [panelSichtbar, sektoren, gestartet, ereignisse, phase] =
+            hole<bool, QString, bool, QStringList, Bildphase>("panelSichtbar", "sektoren", "gestartet", "ereignisse", "phase");
 
         Welt& s = *w;
         s.einrichten(2, {"b1", "b2"});
@@ -1150,8 +1083,7 @@ private slots:
     }
     void rangliste()
     {
-        QFETCH(Zahlen, punkte);
-        QFETCH(QStringList, erwartet);
+        auto [punkte, erwartet] = hole<Zahlen, QStringList>("punkte", "erwartet");
         Spielstand st;
         st.Gruppenzahl = int(punkte.size());
         for (int g = 0; g < punkte.size(); ++g)
@@ -1168,11 +1100,10 @@ private slots:
 
     void werkzeuge_data()
     {
-        QTest::addColumn<QString>("modus");      // "jede", "eine" or "test"
-        QTest::addColumn<QString>("zustand");
-        QTest::addColumn<QString>("werkzeug");   // "Ende" or "zurück"
-        QTest::addColumn<QStringList>("ereignisse");   // what it announces; empty: it does nothing
-        QTest::addColumn<QString>("danach");     // the phase it leaves
+        // modus: "jede", "eine" or "test"; werkzeug: "Ende" or "zurück"; ereignisse: what it announces;
+        // empty: it does nothing; danach: the phase it leaves
+        spalten<QString, QString, QString, QStringList, QString>(
+            "modus", "zustand", "werkzeug", "ereignisse", "danach");
         const QStringList nichts;
         const QStringList ohneGewinner{"BildEndeOhneGewinner"};
         for (const char* modus : {"jede", "eine"}) {
@@ -1216,11 +1147,8 @@ private slots:
     // window (cleanup).
     void werkzeuge()
     {
-        QFETCH(QString, modus);
-        QFETCH(QString, zustand);
-        QFETCH(QString, werkzeug);
-        QFETCH(QStringList, ereignisse);
-        QFETCH(QString, danach);
+        auto [modus, zustand, werkzeug, ereignisse, danach] =
+            hole<QString, QString, QString, QStringList, QString>("modus", "zustand", "werkzeug", "ereignisse", "danach");
 
         Welt& s = *w;
         s.einrichten(3, {"b1", "b2"});
@@ -1275,8 +1203,8 @@ private slots:
 
     void rueckgaengigStelltWiederHer_data()
     {
-        QTest::addColumn<bool>("jede");
-        QTest::addColumn<QString>("danach");   // after the verdict, before taking it back
+        // danach: after the verdict, before taking it back
+        spalten<bool, QString>("jede", "danach");
         for (const bool jede : {true, false}) {
             const char* m = jede ? "jede" : "eine";
             QTest::addRow("%s: richtig", m) << jede << "richtig";
@@ -1291,8 +1219,7 @@ private slots:
     // game went on or the window changed its size.
     void rueckgaengigStelltWiederHer()
     {
-        QFETCH(bool, jede);
-        QFETCH(QString, danach);
+        auto [jede, danach] = hole<bool, QString>("jede", "danach");
 
         EchteWelt s;
         QVERIFY(s.dir.isValid());
