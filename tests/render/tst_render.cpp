@@ -24,6 +24,7 @@
 #include "render/zentrumsaufdecker.h"
 #include "fakefenster.h"
 #include "meldungsfang.h"
+#include "tabelle.h"
 #include "testbilder.h"
 
 namespace {
@@ -61,6 +62,21 @@ struct Aufbau {
         for (int k = 0; k < n; ++k)
             st.Verdeckt[size_t(k)] = verdeckt;
         st.VerdecktZahl = verdeckt ? n : 0;
+    }
+    // The full redraw: the whole picture, then the cover.
+    void neuGezeichnet()
+    {
+        bereich.zeigeGanzesBild();
+        bereich.zeichneAbdeckung();
+    }
+    // The picture datei over an area of breite x hoehe, its n sectors covered.
+    void abgedeckt(int breite, int hoehe, const QString& datei, int n)
+    {
+        flaeche(breite, hoehe);
+        st.BildDatei = datei;
+        bereich.rendereBild();
+        sektoren(n);
+        neuGezeichnet();
     }
     QRgb pixel(int x, int y) const { return bereich.sichtbaresBild().pixel(x, y); }
 };
@@ -194,11 +210,7 @@ private slots:
 
     void sektorPolygone_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("w");
-        QTest::addColumn<int>("h");
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QPolygon>("erwartet");
+        spalten<int, int, int, int, QPolygon>("n", "w", "h", "k", "erwartet");
 
         QTest::newRow("4/0") << 4 << 400 << 300 << 0 << poly({{200, 150}, {400, 150}, {400, 300}, {200, 300}, {200, 150}});
         QTest::newRow("4/1") << 4 << 400 << 300 << 1 << poly({{200, 150}, {200, 300}, {-1, 300}, {-1, 150}, {200, 150}});
@@ -220,11 +232,7 @@ private slots:
     }
     void sektorPolygone()
     {
-        QFETCH(int, n);
-        QFETCH(int, w);
-        QFETCH(int, h);
-        QFETCH(int, k);
-        QFETCH(QPolygon, erwartet);
+        auto [n, w, h, k, erwartet] = hole<int, int, int, int, QPolygon>("n", "w", "h", "k", "erwartet");
         const Sektor s = sektorPolygon(k, n, w, h);
         QCOMPARE(s.status, SektorStatus::Polygon);
         QCOMPARE(s.punkte, erwartet);
@@ -232,10 +240,8 @@ private slots:
 
     void sektorFehlschlaege_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("w");
-        QTest::addColumn<int>("h");
-        QTest::addColumn<QList<int>>("fehlend");   // failing sector indices
+        // fehlend: failing sector indices
+        spalten<int, int, int, QList<int>>("n", "w", "h", "fehlend");
 
         QTest::newRow("3 on 400x300") << 3 << 400 << 300 << QList<int>{1};
         QTest::newRow("3 on 900x300") << 3 << 900 << 300 << QList<int>{0, 2};
@@ -246,10 +252,7 @@ private slots:
     }
     void sektorFehlschlaege()
     {
-        QFETCH(int, n);
-        QFETCH(int, w);
-        QFETCH(int, h);
-        QFETCH(QList<int>, fehlend);
+        auto [n, w, h, fehlend] = hole<int, int, int, QList<int>>("n", "w", "h", "fehlend");
         for (int k = 0; k < n; ++k) {
             const Sektor s = sektorPolygon(k, n, w, h);
             QCOMPARE(s.status, fehlend.contains(k) ? SektorStatus::ZuWenigeSektoren : SektorStatus::Polygon);
@@ -285,8 +288,7 @@ private slots:
         a.sektoren(4);
         a.st.Verdeckt[1] = a.st.Verdeckt[3] = false;
         a.st.VerdecktZahl = 2;
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        a.neuGezeichnet();
         QCOMPARE(a.pixel(300, 225), Grau);   // sector 0: bottom right
         QCOMPARE(a.pixel(100, 75), Grau);    // sector 2: top left
         QCOMPARE(a.pixel(100, 225), Rot);    // sector 1 uncovered
@@ -302,12 +304,7 @@ private slots:
     void einSektorNurLinie()
     {
         Aufbau a;
-        a.flaeche(400, 300);
-        a.st.BildDatei = bmp(QStringLiteral("rot400.bmp"), einfarbig(400, 300, Rot));
-        a.bereich.rendereBild();
-        a.sektoren(1);
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        a.abgedeckt(400, 300, bmp(QStringLiteral("rot400.bmp"), einfarbig(400, 300, Rot)), 1);
         QCOMPARE(a.pixel(300, 150), Schwarz);
         QCOMPARE(a.pixel(399, 150), Schwarz);
         QCOMPARE(a.pixel(300, 149), Rot);
@@ -318,8 +315,7 @@ private slots:
 
     void abdeckungZwischenDenStrahlen_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QSize>("flaeche");
+        spalten<int, QSize>("n", "flaeche");
         QTest::newRow("5 on 450x300, crossing below") << 5 << QSize(450, 300);
         QTest::newRow("7 on 900x300") << 7 << QSize(900, 300);
         QTest::newRow("12 on 300x900") << 12 << QSize(300, 900);
@@ -334,16 +330,10 @@ private slots:
     // far outside the area.
     void abdeckungZwischenDenStrahlen()
     {
-        QFETCH(int, n);
-        QFETCH(QSize, flaeche);
+        auto [n, flaeche] = hole<int, QSize>("n", "flaeche");
         const int w = flaeche.width(), h = flaeche.height();
         Aufbau a;
-        a.flaeche(w, h);
-        a.st.BildDatei = bmp(QStringLiteral("rot_%1x%2.bmp").arg(w).arg(h), einfarbig(w, h, Rot));
-        a.bereich.rendereBild();
-        a.sektoren(n);
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        a.abgedeckt(w, h, bmp(QStringLiteral("rot_%1x%2.bmp").arg(w).arg(h), einfarbig(w, h, Rot)), n);
         QList<bool> geht;
         for (int k = 0; k < n; ++k)
             geht << (sektorPolygon(k, n, w, h).status == SektorStatus::Polygon);
@@ -378,11 +368,8 @@ private slots:
 
     void fehlschlagMeldetUndMaltWeiter_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<int>("meldungen");
-        QTest::addColumn<QPoint>("grau");   // inside a sector that works
-        QTest::addColumn<QPoint>("bild");   // inside a failing sector
+        // grau: inside a sector that works; bild: inside a failing sector
+        spalten<int, QSize, int, QPoint, QPoint>("n", "flaeche", "meldungen", "grau", "bild");
 
         QTest::newRow("2 on 400x300") << 2 << QSize(400, 300) << 2 << QPoint(-1, -1) << QPoint(200, 250);
         QTest::newRow("3 on 400x300") << 3 << QSize(400, 300) << 1 << QPoint(380, 200) << QPoint(100, 250);
@@ -391,19 +378,11 @@ private slots:
     }
     void fehlschlagMeldetUndMaltWeiter()
     {
-        QFETCH(int, n);
-        QFETCH(QSize, flaeche);
-        QFETCH(int, meldungen);
-        QFETCH(QPoint, grau);
-        QFETCH(QPoint, bild);
+        auto [n, flaeche, meldungen, grau, bild] =
+            hole<int, QSize, int, QPoint, QPoint>("n", "flaeche", "meldungen", "grau", "bild");
         Aufbau a;
-        a.flaeche(flaeche.width(), flaeche.height());
-        a.st.BildDatei = bmp(QStringLiteral("rot_%1.bmp").arg(flaeche.width()),
-                             einfarbig(flaeche.width(), flaeche.height(), Rot));
-        a.bereich.rendereBild();
-        a.sektoren(n);
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        const int w = flaeche.width(), h = flaeche.height();
+        a.abgedeckt(w, h, bmp(QStringLiteral("rot_%1.bmp").arg(w), einfarbig(w, h, Rot)), n);
         QCOMPARE(a.meldungen.liste.size(), meldungen);
         QCOMPARE(a.meldungen.anzahl(ZuWenige), meldungen);
         QVERIFY(a.meldungen.liste.first().art == Meldungsart::Hinweis);
@@ -455,12 +434,7 @@ private slots:
 
     void einpassung_data()
     {
-        QTest::addColumn<QSize>("bild");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("art");
-        QTest::addColumn<QRect>("ziel");
-        QTest::addColumn<QRect>("quelle");
+        spalten<QSize, QSize, QString, int, QRect, QRect>("bild", "flaeche", "code", "art", "ziel", "quelle");
 
         const int sk = int(Einpassung::Art::Skaliert), un = int(Einpassung::Art::Unskaliert),
                   ko = int(Einpassung::Art::Kopie), sw = int(Einpassung::Art::Schwarz);
@@ -490,12 +464,8 @@ private slots:
     }
     void einpassung()
     {
-        QFETCH(QSize, bild);
-        QFETCH(QSize, flaeche);
-        QFETCH(QString, code);
-        QFETCH(int, art);
-        QFETCH(QRect, ziel);
-        QFETCH(QRect, quelle);
+        auto [bild, flaeche, code, art, ziel, quelle] =
+            hole<QSize, QSize, QString, int, QRect, QRect>("bild", "flaeche", "code", "art", "ziel", "quelle");
         const Einpassung e = berechneEinpassung(bild.width(), bild.height(), flaeche.width(), flaeche.height(), code);
         QCOMPARE(int(e.art), art);
         if (e.art != Einpassung::Art::Schwarz) {
@@ -506,11 +476,7 @@ private slots:
 
     void gerendertePixel_data()
     {
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<QList<QPoint>>("punkte");
-        QTest::addColumn<QList<uint>>("farben");
+        spalten<QString, QString, QSize, QList<QPoint>, QList<uint>>("datei", "code", "flaeche", "punkte", "farben");
 
         const QString breit = bmp(QStringLiteral("breit.bmp"), streifen(1600, 900, true));
         const QString hoch = bmp(QStringLiteral("hoch.bmp"), streifen(800, 800, false));
@@ -556,11 +522,8 @@ private slots:
     }
     void gerendertePixel()
     {
-        QFETCH(QString, datei);
-        QFETCH(QString, code);
-        QFETCH(QSize, flaeche);
-        QFETCH(QList<QPoint>, punkte);
-        QFETCH(QList<uint>, farben);
+        auto [datei, code, flaeche, punkte, farben] =
+            hole<QString, QString, QSize, QList<QPoint>, QList<uint>>("datei", "code", "flaeche", "punkte", "farben");
         Meldungsfang m;
         const QImage bild = rendere(datei, code, flaeche.width(), flaeche.height(), &m);
         QVERIFY(m.liste.isEmpty());
@@ -580,11 +543,8 @@ private slots:
 
     void skalierer_data()
     {
-        QTest::addColumn<QImage>("quelle");
-        QTest::addColumn<QRect>("q");
-        QTest::addColumn<QSize>("ziel");
-        QTest::addColumn<QRect>("z");
-        QTest::addColumn<QList<int>>("grau");   // row 0 of the result; -1 = untouched
+        // grau: row 0 of the result; -1 = untouched
+        spalten<QImage, QRect, QSize, QRect, QList<int>>("quelle", "q", "ziel", "z", "grau");
 
         QTest::newRow("mean of four") << zeile({0, 100, 200, 40}) << QRect(0, 0, 4, 1) << QSize(1, 1) << QRect(0, 0, 1, 1) << QList<int>{85};
         QTest::newRow("halving") << zeile({0, 0, 255, 255, 10, 30}) << QRect(0, 0, 6, 1) << QSize(3, 1) << QRect(0, 0, 3, 1) << QList<int>{0, 255, 20};
@@ -602,11 +562,8 @@ private slots:
     }
     void skalierer()
     {
-        QFETCH(QImage, quelle);
-        QFETCH(QRect, q);
-        QFETCH(QSize, ziel);
-        QFETCH(QRect, z);
-        QFETCH(QList<int>, grau);
+        auto [quelle, q, ziel, z, grau] =
+            hole<QImage, QRect, QSize, QRect, QList<int>>("quelle", "q", "ziel", "z", "grau");
         QImage bild(ziel, QImage::Format_RGB32);
         bild.fill(0xff123456u);
         skaliereFlaeche(quelle, q, bild, z);
@@ -678,8 +635,7 @@ private slots:
 
     void endungen_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("warnung");
+        spalten<QString, bool>("name", "warnung");
         QTest::newRow("gif") << "bild.gif" << true;
         QTest::newRow("none") << "bild" << true;
         QTest::newRow("dot in directory") << "ordner.jpg/bild" << true;
@@ -689,8 +645,7 @@ private slots:
     }
     void endungen()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, warnung);
+        auto [name, warnung] = hole<QString, bool>("name", "warnung");
         const QString datei = pfad(name);
         QDir().mkpath(QFileInfo(datei).absolutePath());
         if (name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
@@ -713,9 +668,8 @@ private slots:
 
     void ladefehler_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("daten");   // not written when empty name suffix "-"
-        QTest::addColumn<QString>("text");        // %1 = path as given
+        // daten: not written when empty name suffix "-"; text: %1 = path as given
+        spalten<QString, QByteArray, QString>("name", "daten", "text");
 
         const QByteArray gut = jpegDaten(verlauf(64, 48));
         const QString oeffnen = QStringLiteral("Datei %1 kann nicht geöffnet werden");
@@ -730,9 +684,7 @@ private slots:
     }
     void ladefehler()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, daten);
-        QFETCH(QString, text);
+        auto [name, daten, text] = hole<QString, QByteArray, QString>("name", "daten", "text");
         const QString datei = pfad(name);
         QFile::remove(datei);
         if (!name.startsWith(QLatin1String("fehlt")))
@@ -774,10 +726,8 @@ private slots:
 
     void zuGrossAbgelehnt_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("breite");
-        QTest::addColumn<int>("hoehe");
-        QTest::addColumn<QString>("text");   // empty: the size message
+        // text: empty: the size message
+        spalten<QString, int, int, QString>("name", "breite", "hoehe", "text");
         QTest::newRow("jpeg 65000 square") << "riesig.jpg" << 65000 << 65000 << QString();
         QTest::newRow("jpeg one side") << "lang.jpg" << 30001 << 8 << QString();
         QTest::newRow("jpeg pixels") << "viel.jpg" << 20000 << 10001 << QString();
@@ -790,10 +740,7 @@ private slots:
     }
     void zuGrossAbgelehnt()
     {
-        QFETCH(QString, name);
-        QFETCH(int, breite);
-        QFETCH(int, hoehe);
-        QFETCH(QString, text);
+        auto [name, breite, hoehe, text] = hole<QString, int, int, QString>("name", "breite", "hoehe", "text");
         const bool istJpeg = name.endsWith(QLatin1String(".jpg"));
         QByteArray klein;
         if (istJpeg) {
@@ -820,13 +767,8 @@ private slots:
 
     void layoutTabelle_data()
     {
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<int>("sx");
-        QTest::addColumn<int>("sy");
-        QTest::addColumn<bool>("panel");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<QRect>("rahmen");
-        QTest::addColumn<QPoint>("panelPos");
+        spalten<QSize, int, int, bool, QSize, QRect, QPoint>(
+            "client", "sx", "sy", "panel", "flaeche", "rahmen", "panelPos");
 
         QTest::newRow("1000x700 4:3") << QSize(1000, 700) << 4 << 3 << true << QSize(490, 368) << QRect(18, 164, 494, 372) << QPoint(64, 198);
         QTest::newRow("1000x700 1600x1200") << QSize(1000, 700) << 1600 << 1200 << true << QSize(490, 368) << QRect(18, 164, 494, 372) << QPoint(64, 198);
@@ -837,13 +779,8 @@ private slots:
     }
     void layoutTabelle()
     {
-        QFETCH(QSize, client);
-        QFETCH(int, sx);
-        QFETCH(int, sy);
-        QFETCH(bool, panel);
-        QFETCH(QSize, flaeche);
-        QFETCH(QRect, rahmen);
-        QFETCH(QPoint, panelPos);
+        auto [client, sx, sy, panel, flaeche, rahmen, panelPos] =
+            hole<QSize, int, int, bool, QSize, QRect, QPoint>("client", "sx", "sy", "panel", "flaeche", "rahmen", "panelPos");
         Aufbau a;
         a.st.SeitenX = sx;
         a.st.SeitenY = sy;
@@ -924,9 +861,7 @@ private slots:
 
     void unbrauchbaresSeitenverhaeltnis_data()
     {
-        QTest::addColumn<int>("sx");
-        QTest::addColumn<int>("sy");
-        QTest::addColumn<QSize>("flaeche");
+        spalten<int, int, QSize>("sx", "sy", "flaeche");
         QTest::newRow("0:0") << 0 << 0 << QSize(490, 660);
         QTest::newRow("4:0") << 4 << 0 << QSize(490, 660);
         QTest::newRow("-4:3") << -4 << 3 << QSize(490, 660);
@@ -937,9 +872,7 @@ private slots:
     }
     void unbrauchbaresSeitenverhaeltnis()
     {
-        QFETCH(int, sx);
-        QFETCH(int, sy);
-        QFETCH(QSize, flaeche);
+        auto [sx, sy, flaeche] = hole<int, int, QSize>("sx", "sy", "flaeche");
         Aufbau a;
         a.st.SeitenX = sx;
         a.st.SeitenY = sy;
@@ -1051,11 +984,9 @@ private slots:
 
     void vorabWieSofort_data()
     {
-        QTest::addColumn<QString>("art");       // "jpg", "bmp", or "jpg" turned by orientation 6
-        QTest::addColumn<QSize>("bild");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QSize>("seiten");      // fixed aspect; empty: each picture its own
-        QTest::addColumn<QSize>("zuschauer");   // a second view's area; empty: none
+        // art: "jpg", "bmp", or "jpg" turned by orientation 6; seiten: fixed aspect; empty: each picture its
+        // own; zuschauer: a second view's area; empty: none
+        spalten<QString, QSize, QString, QSize, QSize>("art", "bild", "code", "seiten", "zuschauer");
         const QSize eigenes, keiner;
         QTest::newRow("jpeg") << "jpg" << QSize(1600, 1200) << "" << eigenes << keiner;
         QTest::newRow("jpeg m") << "jpg" << QSize(1600, 1200) << "m" << QSize(16, 9) << keiner;
@@ -1073,11 +1004,8 @@ private slots:
     // the click shows, and is decoded once for all of them.
     void vorabWieSofort()
     {
-        QFETCH(QString, art);
-        QFETCH(QSize, bild);
-        QFETCH(QString, code);
-        QFETCH(QSize, seiten);
-        QFETCH(QSize, zuschauer);
+        auto [art, bild, code, seiten, zuschauer] =
+            hole<QString, QSize, QString, QSize, QSize>("art", "bild", "code", "seiten", "zuschauer");
         const QString name = QStringLiteral("vorab-%1.%2").arg(QTest::currentDataTag()).arg(art.left(3));
         QString datei;
         if (art == QLatin1String("bmp"))
@@ -1114,8 +1042,8 @@ private slots:
 
     void vorabNichtPassend_data()
     {
-        QTest::addColumn<QString>("was");
-        QTest::addColumn<int>("dekodiert");   // decodes in all, ahead ones included
+        // dekodiert: decodes in all, ahead ones included
+        spalten<QString, int>("was", "dekodiert");
         QTest::newRow("file rewritten") << "geaendert" << 2;
         QTest::newRow("window grown") << "groesser" << 2;
         // Enough pixels, but not the ones a decode for the new area gives.
@@ -1129,8 +1057,7 @@ private slots:
     // pixels for; otherwise the click decodes again and shows the same as without.
     void vorabNichtPassend()
     {
-        QFETCH(QString, was);
-        QFETCH(int, dekodiert);
+        auto [was, dekodiert] = hole<QString, int>("was", "dekodiert");
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
         QStringList dateien;
         for (int i = 0; i < 3; ++i)
@@ -1176,8 +1103,7 @@ private slots:
 
     void deckeAufGleichVollerNeuzeichnung_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QSize>("flaeche");
+        spalten<int, QSize>("n", "flaeche");
         QTest::newRow("4 on 400x300") << 4 << QSize(400, 300);
         QTest::newRow("5 on 450x300") << 5 << QSize(450, 300);
         QTest::newRow("6 on 900x300 failing") << 6 << QSize(900, 300);
@@ -1195,16 +1121,10 @@ private slots:
     }
     void deckeAufGleichVollerNeuzeichnung()
     {
-        QFETCH(int, n);
-        QFETCH(QSize, flaeche);
+        auto [n, flaeche] = hole<int, QSize>("n", "flaeche");
         Aufbau a;
-        a.flaeche(flaeche.width(), flaeche.height());
-        a.st.BildDatei = bmp(QStringLiteral("v_%1x%2.bmp").arg(flaeche.width()).arg(flaeche.height()),
-                             verlauf(flaeche.width(), flaeche.height()));
-        a.bereich.rendereBild();
-        a.sektoren(n);
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        const int w = flaeche.width(), h = flaeche.height();
+        a.abgedeckt(w, h, bmp(QStringLiteral("v_%1x%2.bmp").arg(w).arg(h), verlauf(w, h)), n);
 
         std::vector<int> reihe(size_t(n), 0);
         std::iota(reihe.begin(), reihe.end(), 0);
@@ -1220,8 +1140,7 @@ private slots:
                     a.st.Verdeckt[size_t(reihe[naechster++])] = false;
                     --a.st.VerdecktZahl;
                 }
-                a.bereich.zeigeGanzesBild();
-                a.bereich.zeichneAbdeckung();
+                a.neuGezeichnet();
             }
             const int k = reihe[naechster++];
             a.st.Verdeckt[size_t(k)] = false;
@@ -1235,23 +1154,13 @@ private slots:
             const QRect geaendert = a.fenster.geaendert.isEmpty() ? QRect() : a.fenster.geaendert.last();
 
             a.meldungen.liste.clear();
-            a.bereich.zeigeGanzesBild();
-            a.bereich.zeichneAbdeckung();
+            a.neuGezeichnet();
             QCOMPARE(meldungenSchnell, a.meldungen.liste.size());
-            if (schnell != a.bereich.sichtbaresBild()) {
-                int abw = 0;
-                QPoint erster(-1, -1);
-                for (int y = 0; y < schnell.height(); ++y)
-                    for (int x = 0; x < schnell.width(); ++x)
-                        if (schnell.pixel(x, y) != a.bereich.sichtbaresBild().pixel(x, y)) {
-                            if (abw++ == 0)
-                                erster = QPoint(x, y);
-                        }
-                QFAIL(qPrintable(QStringLiteral("sector %1: %2 pixels differ, first at (%3, %4): %5 instead of %6")
-                                     .arg(k).arg(abw).arg(erster.x()).arg(erster.y())
-                                     .arg(schnell.pixel(erster), 0, 16)
+            const QPoint erster = ersteAbweichungAusserhalb(schnell, a.bereich.sichtbaresBild(), QRect());
+            if (erster.x() >= 0)
+                QFAIL(qPrintable(QStringLiteral("sector %1: pixels differ, first at (%2, %3): %4 instead of %5")
+                                     .arg(k).arg(erster.x()).arg(erster.y()).arg(schnell.pixel(erster), 0, 16)
                                      .arg(a.bereich.sichtbaresBild().pixel(erster), 0, 16)));
-            }
             // The window learns of every pixel that changed.
             const QPoint unbemerkt = ersteAbweichungAusserhalb(schnell, vorher, geaendert);
             if (unbemerkt.x() >= 0)
@@ -1259,18 +1168,15 @@ private slots:
                                      .arg(k).arg(unbemerkt.x()).arg(unbemerkt.y())));
             // Only the sector's surroundings were repainted (a quarter or less
             // once there are more than four sectors).
-            const bool groesserAlsZentrum = flaeche.width() > 161 || flaeche.height() > 161;
-            if (n > 4 && groesserAlsZentrum
-                && sektorPolygon(k, n, flaeche.width(), flaeche.height()).status == SektorStatus::Polygon)
-                QVERIFY(geaendert.width() * geaendert.height() < flaeche.width() * flaeche.height());
+            const bool groesserAlsZentrum = w > 161 || h > 161;
+            if (n > 4 && groesserAlsZentrum && sektorPolygon(k, n, w, h).status == SektorStatus::Polygon)
+                QVERIFY(geaendert.width() * geaendert.height() < w * h);
         }
     }
 
     void zentrumsaufdecker_data()
     {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QSize>("flaeche");
-        QTest::addColumn<bool>("hilft");
+        spalten<int, QSize, bool>("n", "flaeche", "hilft");
         QTest::newRow("63: too few") << 63 << QSize(800, 600) << false;
         QTest::newRow("64") << 64 << QSize(800, 600) << true;
         // The corner (1390, 7) lies nearly straight right of the centre, so the
@@ -1282,17 +1188,10 @@ private slots:
     // says it cannot help and leaves the picture alone.
     void zentrumsaufdecker()
     {
-        QFETCH(int, n);
-        QFETCH(QSize, flaeche);
-        QFETCH(bool, hilft);
+        auto [n, flaeche, hilft] = hole<int, QSize, bool>("n", "flaeche", "hilft");
         const int w = flaeche.width(), h = flaeche.height();
         Aufbau a;
-        a.flaeche(w, h);
-        a.st.BildDatei = bmp(QStringLiteral("z_%1x%2.bmp").arg(w).arg(h), verlauf(w, h));
-        a.bereich.rendereBild();
-        a.sektoren(n);
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        a.abgedeckt(w, h, bmp(QStringLiteral("z_%1x%2.bmp").arg(w).arg(h), verlauf(w, h)), n);
         const QImage vorher = a.bereich.sichtbaresBild().copy();
         QImage sichtbar = vorher;
         const int k = n / 3;
@@ -1302,8 +1201,7 @@ private slots:
         Zentrumsaufdecker aufdecker;
         QRect geaendert;
         QCOMPARE(aufdecker.deckeAuf(k, sektoren, a.st.Verdeckt, a.bereich.iBild(), sichtbar, geaendert), hilft);
-        a.bereich.zeigeGanzesBild();
-        a.bereich.zeichneAbdeckung();
+        a.neuGezeichnet();
         QCOMPARE(sichtbar, hilft ? a.bereich.sichtbaresBild() : vorher);
     }
 
@@ -1321,8 +1219,7 @@ private slots:
 
     void exifOrientierung_data()
     {
-        QTest::addColumn<QByteArray>("block");
-        QTest::addColumn<int>("erwartet");
+        spalten<QByteArray, int>("block", "erwartet");
         for (int o = 1; o <= 8; ++o) {
             QTest::addRow("%d Intel", o) << exifBlock(o, false) << o;
             QTest::addRow("%d Motorola", o) << exifBlock(o, true) << o;
@@ -1344,16 +1241,14 @@ private slots:
     }
     void exifOrientierung()
     {
-        QFETCH(QByteArray, block);
-        QFETCH(int, erwartet);
+        auto [block, erwartet] = hole<QByteArray, int>("block", "erwartet");
         QCOMPARE(::exifOrientierung(reinterpret_cast<const unsigned char*>(block.constData()), std::size_t(block.size())),
                  erwartet);
     }
 
     void aufrechtWieQt_data()
     {
-        QTest::addColumn<int>("o");
-        QTest::addColumn<bool>("motorola");
+        spalten<int, bool>("o", "motorola");
         for (int o = 1; o <= 8; ++o) {
             QTest::addRow("%d Intel", o) << o << false;
             QTest::addRow("%d Motorola", o) << o << true;
@@ -1364,8 +1259,7 @@ private slots:
     // the game measures it so and the checker reports it so.
     void aufrechtWieQt()
     {
-        QFETCH(int, o);
-        QFETCH(bool, motorola);
+        auto [o, motorola] = hole<int, bool>("o", "motorola");
         QImage gespeichert(120, 80, QImage::Format_RGB32);
         gespeichert.fill(QColor(20, 40, 200));
         for (int y = 0; y < 80; ++y)
@@ -1389,9 +1283,7 @@ private slots:
 
     void skalierterWeg_data()
     {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QSize>("bereich");
-        QTest::addColumn<int>("o");
+        spalten<QString, QSize, int>("code", "bereich", "o");
         for (const char* code : {"", "o", "u", "m", "l", "r", "n"}) {
             for (const int o : {1, 6}) {
                 QTest::addRow("'%s' %d square", code, o) << QString::fromLatin1(code) << QSize(300, 300) << o;
@@ -1405,9 +1297,7 @@ private slots:
     // edges too.
     void skalierterWeg()
     {
-        QFETCH(QString, code);
-        QFETCH(QSize, bereich);
-        QFETCH(int, o);
+        auto [code, bereich, o] = hole<QString, QSize, int>("code", "bereich", "o");
         // Flat bands of six colours across, four down.
         QImage bild(2400, 1600, QImage::Format_RGB32);
         for (int y = 0; y < bild.height(); ++y) {
