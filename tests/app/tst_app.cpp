@@ -885,8 +885,8 @@ private slots:
 
     void schliessen_data()
     {
-        // weg: "Fenstersystem": title bar, Alt+F4, task bar; "Programm"; "Abmeldung"; beenden: the answer to
-        // a question
+        // weg: "Fenstersystem": title bar, Alt+F4, task bar; "Programm"; "Abmeldung";
+        // beenden: the answer to a question
         spalten<QString, QString, bool, bool, bool>("zustand", "weg", "beenden", "gefragt", "geschlossen");
         QTest::newRow("Settings") << "Einstellungen" << "Fenstersystem" << false << false << true;
         QTest::newRow("Announced, Weiterspielen") << "Angekündigt" << "Fenstersystem" << false << true << false;

@@ -1100,8 +1100,8 @@ private slots:
 
     void werkzeuge_data()
     {
-        // modus: "jede", "eine" or "test"; werkzeug: "Ende" or "zurück"; ereignisse: what it announces;
-        // empty: it does nothing; danach: the phase it leaves
+        // modus: "jede", "eine" or "test"; werkzeug: "Ende" or "zurück";
+        // ereignisse: what it announces, empty: it does nothing; danach: the phase it leaves
         spalten<QString, QString, QString, QStringList, QString>(
             "modus", "zustand", "werkzeug", "ereignisse", "danach");
         const QStringList nichts;

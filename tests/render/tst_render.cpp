@@ -984,8 +984,8 @@ private slots:
 
     void vorabWieSofort_data()
     {
-        // art: "jpg", "bmp", or "jpg" turned by orientation 6; seiten: fixed aspect; empty: each picture its
-        // own; zuschauer: a second view's area; empty: none
+        // art: "jpg", "bmp", or "jpg" turned by orientation 6; seiten: fixed aspect, empty: each
+        // picture its own; zuschauer: a second view's area, empty: none
         spalten<QString, QSize, QString, QSize, QSize>("art", "bild", "code", "seiten", "zuschauer");
         const QSize eigenes, keiner;
         QTest::newRow("jpeg") << "jpg" << QSize(1600, 1200) << "" << eigenes << keiner;
