@@ -6,6 +6,7 @@
 #include "core/pfade.h"
 #include "core/zeilenleser.h"
 #include "meldungsfang.h"
+#include "tabelle.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,8 +41,7 @@ class TestCore : public QObject {
 private slots:
     void rundeGerade_data()
     {
-        QTest::addColumn<double>("wert");
-        QTest::addColumn<int>("ergebnis");
+        spalten<double, int>("wert", "ergebnis");
         QTest::newRow("200.5") << 200.5 << 200;
         QTest::newRow("201.5") << 201.5 << 202;
         QTest::newRow("0.5") << 0.5 << 0;
@@ -62,8 +62,7 @@ private slots:
     }
     void rundeGerade()
     {
-        QFETCH(double, wert);
-        QFETCH(int, ergebnis);
+        auto [wert, ergebnis] = hole<double, int>("wert", "ergebnis");
         QCOMPARE(::rundeGerade(wert), ergebnis);
     }
 
@@ -78,8 +77,7 @@ private slots:
 
     void trimme_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("ergebnis");
+        spalten<QString, QString>("text", "ergebnis");
         QTest::newRow("leer") << QString() << QString();
         QTest::newRow("innen bleibt") << QStringLiteral("  Adler  und  Biber \t") << QStringLiteral("Adler  und  Biber");
         QTest::newRow("Tabs und CR LF") << QStringLiteral("\t\r\n x \n\r\t") << QStringLiteral("x");
@@ -90,16 +88,13 @@ private slots:
     }
     void trimme()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, ergebnis);
+        auto [text, ergebnis] = hole<QString, QString>("text", "ergebnis");
         QCOMPARE(::trimme(text), ergebnis);
     }
 
     void alsGanzzahl_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<int>("zahl");
+        spalten<QString, bool, int>("text", "ok", "zahl");
         QTest::newRow("7") << "7" << true << 7;
         QTest::newRow(" 7") << " 7" << true << 7;
         QTest::newRow("   -12") << "   -12" << true << -12;
@@ -143,9 +138,7 @@ private slots:
     }
     void alsGanzzahl()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, ok);
-        QFETCH(int, zahl);
+        auto [text, ok, zahl] = hole<QString, bool, int>("text", "ok", "zahl");
         const std::optional<int> ergebnis = ::alsGanzzahl(text);
         QCOMPARE(ergebnis.has_value(), ok);
         if (ok)
@@ -154,8 +147,7 @@ private slots:
 
     void windows1252_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("text");
+        spalten<QByteArray, QString>("bytes", "text");
         QTest::newRow("ä") << QByteArray("\xE4") << QStringLiteral("ä");
         QTest::newRow("Euro") << QByteArray("\x80") << QStringLiteral("€");
         QTest::newRow("Ÿ") << QByteArray("\x9F") << QStringLiteral("Ÿ");
@@ -166,8 +158,7 @@ private slots:
     }
     void windows1252()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, text);
+        auto [bytes, text] = hole<QByteArray, QString>("bytes", "text");
         QCOMPARE(ausWindows1252(bytes), text);
         QCOMPARE(nachWindows1252(text), bytes);
     }
@@ -187,8 +178,7 @@ private slots:
 
     void punkteText_data()
     {
-        QTest::addColumn<int>("punkte");
-        QTest::addColumn<QString>("text");
+        spalten<int, QString>("punkte", "text");
         QTest::newRow("0") << 0 << "0 Punkte";
         QTest::newRow("1") << 1 << "1 Punkte";
         QTest::newRow("18") << 18 << "18 Punkte";
@@ -197,16 +187,13 @@ private slots:
     }
     void punkteText()
     {
-        QFETCH(int, punkte);
-        QFETCH(QString, text);
+        auto [punkte, text] = hole<int, QString>("punkte", "text");
         QCOMPARE(::punkteText(punkte), text);
     }
 
     void addiereBegrenzt_data()
     {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<qlonglong>("b");
-        QTest::addColumn<int>("summe");
+        spalten<int, qlonglong, int>("a", "b", "summe");
         QTest::newRow("5+18") << 5 << 18LL << 23;
         QTest::newRow("5-8") << 5 << -8LL << -3;
         QTest::newRow("bis MAX") << INT_MAX - 1 << 1LL << INT_MAX;
@@ -221,16 +208,13 @@ private slots:
     }
     void addiereBegrenzt()
     {
-        QFETCH(int, a);
-        QFETCH(qlonglong, b);
-        QFETCH(int, summe);
+        auto [a, b, summe] = hole<int, qlonglong, int>("a", "b", "summe");
         QCOMPARE(::addiereBegrenzt(a, b), summe);
     }
 
     void zeilenleser_data()
     {
-        QTest::addColumn<QByteArray>("daten");
-        QTest::addColumn<QStringList>("zeilen");
+        spalten<QByteArray, QStringList>("daten", "zeilen");
         QTest::newRow("CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
         QTest::newRow("letzte ohne Ende") << QByteArray("a\r\nb") << QStringList{"a", "b"};
@@ -281,8 +265,7 @@ private slots:
     }
     void zeilenleser()
     {
-        QFETCH(QByteArray, daten);
-        QFETCH(QStringList, zeilen);
+        auto [daten, zeilen] = hole<QByteArray, QStringList>("daten", "zeilen");
         Zeilenleser leser;
         QVERIFY(!leser.istOffen());
         leser.oeffneDaten(daten);
@@ -301,10 +284,8 @@ private slots:
     // What the checker names: the encoding decided and the line ends counted.
     void zeichensatz_data()
     {
-        QTest::addColumn<QByteArray>("daten");
-        QTest::addColumn<int>("zeichensatz");
-        QTest::addColumn<bool>("bom");
-        QTest::addColumn<QList<int>>("enden");   // CR LF, CR, LF
+        // enden: CR LF, CR, LF
+        spalten<QByteArray, int, bool, QList<int>>("daten", "zeichensatz", "bom", "enden");
         const int ascii = int(Zeichensatz::Ascii), w1252 = int(Zeichensatz::Windows1252),
                   utf8 = int(Zeichensatz::Utf8);
         QTest::newRow("ASCII CR LF") << QByteArray("a\r\nb\r\n") << ascii << false << QList<int>{2, 0, 0};
@@ -318,10 +299,8 @@ private slots:
     }
     void zeichensatz()
     {
-        QFETCH(QByteArray, daten);
-        QFETCH(int, zeichensatz);
-        QFETCH(bool, bom);
-        QFETCH(QList<int>, enden);
+        auto [daten, zeichensatz, bom, enden] =
+            hole<QByteArray, int, bool, QList<int>>("daten", "zeichensatz", "bom", "enden");
         Zeilenleser leser;
         leser.oeffneDaten(daten);
         QCOMPARE(int(leser.zeichensatz()), zeichensatz);
@@ -361,8 +340,7 @@ private slots:
 
     void ausnahmeText_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("ergebnis");
+        spalten<QString, QString>("text", "ergebnis");
         QTest::newRow("ohne Punkt") << "Kein JPEG" << "Kein JPEG.";
         QTest::newRow("mit Punkt") << "Kein JPEG." << "Kein JPEG.";
         QTest::newRow("zwei Punkte") << "Abbruch.." << "Abbruch..";
@@ -372,8 +350,7 @@ private slots:
     }
     void ausnahmeText()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, ergebnis);
+        auto [text, ergebnis] = hole<QString, QString>("text", "ergebnis");
         QCOMPARE(::ausnahmeText(text), ergebnis);
     }
 
@@ -386,9 +363,8 @@ private slots:
             danach = true;
         });
         QVERIFY(!danach);
-        QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].art, Meldungsart::Ausnahme);
-        QCOMPARE(meldungen.liste[0].text, QStringLiteral("'abc' ist kein gültiger Integerwert."));
+        QCOMPARE(meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Ausnahme, QStringLiteral("'abc' ist kein gültiger Integerwert.")));
     }
 
     void alsEreignisOhneFehler()
@@ -404,9 +380,8 @@ private slots:
     {
         Meldungsfang meldungen;
         alsEreignis(meldungen, [] { throw std::bad_alloc(); });
-        QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].art, Meldungsart::Ausnahme);
-        QCOMPARE(meldungen.liste[0].text, QStringLiteral("Nicht genügend Arbeitsspeicher."));
+        QCOMPARE(meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Ausnahme, QStringLiteral("Nicht genügend Arbeitsspeicher.")));
     }
 
     void findeDatei()
@@ -466,8 +441,7 @@ private slots:
 
     void dateiEndung_data()
     {
-        QTest::addColumn<QString>("pfad");
-        QTest::addColumn<QString>("endung");
+        spalten<QString, QString>("pfad", "endung");
         QTest::newRow("jpg") << "Bilder\\Bild01.jpg" << ".jpg";
         QTest::newRow("JPEG") << "/a/b.JPEG" << ".JPEG";
         QTest::newRow("letzter Punkt") << "a.tar.gz" << ".gz";
@@ -480,8 +454,7 @@ private slots:
     }
     void dateiEndung()
     {
-        QFETCH(QString, pfad);
-        QFETCH(QString, endung);
+        auto [pfad, endung] = hole<QString, QString>("pfad", "endung");
         QCOMPARE(::dateiEndung(pfad), endung);
     }
 };

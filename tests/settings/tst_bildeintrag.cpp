@@ -1,6 +1,7 @@
 // Picture entries: positioning suffix, skipping, paths, aspect.
 
 #include "meldungsfang.h"
+#include "tabelle.h"
 #include "core/pfade.h"
 #include "core/spielstand.h"
 #include "settings/bildeintrag.h"
@@ -127,10 +128,7 @@ class TestBildeintrag : public QObject {
 private slots:
     void positionAbtrennen_data()
     {
-        QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QString>("rest");
-        QTest::addColumn<QString>("code");
+        spalten<QString, bool, QString, QString>("eintrag", "ok", "rest", "code");
         QTest::newRow("Hund ?o") << "Hund ?o" << true << "Hund " << "o";
         QTest::newRow("Hund?u") << "Hund?u" << true << "Hund" << "u";
         QTest::newRow("Hund?m") << "Hund?m" << true << "Hund" << "m";
@@ -151,10 +149,7 @@ private slots:
     }
     void positionAbtrennen()
     {
-        QFETCH(QString, eintrag);
-        QFETCH(bool, ok);
-        QFETCH(QString, rest);
-        QFETCH(QString, code);
+        auto [eintrag, ok, rest, code] = hole<QString, bool, QString, QString>("eintrag", "ok", "rest", "code");
         QString c = QStringLiteral("z");
         QCOMPARE(PositionAbtrennen(eintrag, c), ok);
         QCOMPARE(eintrag, rest);
@@ -189,9 +184,7 @@ private slots:
         l.st.Einstellungsdatei.oeffneDaten(daten);
         QCOMPARE(zaehleBildeintraege(l.st.Einstellungsdatei), 0);
         QVERIFY(!l.lies(daten));
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(l.meldungen.liste[0].text, QStringLiteral("Dateiende erreicht!"));
+        QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Hinweis, QStringLiteral("Dateiende erreicht!")));
         QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Listenende);
         l.pruefeUnveraendert();
         // Asking again gives the same answer and never hangs.
@@ -201,9 +194,7 @@ private slots:
 
     void falscheEintraege_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<QString>("rest");
+        spalten<QByteArray, QString, QString>("zeile", "eintrag", "rest");
         QTest::newRow("Hund?O") << QByteArray("Hund?O") << "Hund?O" << "O";
         QTest::newRow("Hund?x") << QByteArray("Hund?x") << "Hund?x" << "x";
         QTest::newRow("Hund?") << QByteArray("Hund?") << "Hund?" << "";
@@ -214,14 +205,10 @@ private slots:
     }
     void falscheEintraege()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, eintrag);
-        QFETCH(QString, rest);
+        auto [zeile, eintrag, rest] = hole<QByteArray, QString, QString>("zeile", "eintrag", "rest");
         Liste l;
         QVERIFY(!l.lies(zeile + "\r\n01?r\r\n"));
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.liste[0].text, falscherEintrag(eintrag, rest));
+        QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Fehler, falscherEintrag(eintrag, rest)));
         QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
         // The faulty entry is used up: the next request takes the following one.
@@ -234,10 +221,9 @@ private slots:
     {
         Liste l;
         QVERIFY(!l.lies("99?l\r\n01\r\n"));
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(l.meldungen.liste[0].text,
-                 QStringLiteral("Datei ") + l.st.BildPraefix + QStringLiteral("99.jpg nicht gefunden!"));
+        QCOMPARE(l.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis,
+                            QStringLiteral("Datei ") + l.st.BildPraefix + QStringLiteral("99.jpg nicht gefunden!")));
         // Only the end of the list ends a run through it.
         QCOMPARE(l.meldungen.liste[0].fall, Meldungsfall::Sonstige);
         l.pruefeUnveraendert();
@@ -256,20 +242,15 @@ private slots:
 
     void namensformen_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("praefix");
-        QTest::addColumn<QString>("datei");
-        QTest::addColumn<QString>("code");
+        spalten<QByteArray, QString, QString, QString>("zeile", "praefix", "datei", "code");
         QTest::newRow("Blank vor dem Code") << QByteArray("Hund ?o") << "/Bilder/" << "/Bilder/Hund.jpg" << "o";
         QTest::newRow("nur Code") << QByteArray("?n") << "/Bilder/Bild" << "/Bilder/Bild.jpg" << "n";
         QTest::newRow("Blanks aussen weg") << QByteArray(" Bild ?u") << "/Bilder/" << "/Bilder/Bild.jpg" << "u";
     }
     void namensformen()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, praefix);
-        QFETCH(QString, datei);
-        QFETCH(QString, code);
+        auto [zeile, praefix, datei, code] =
+            hole<QByteArray, QString, QString, QString>("zeile", "praefix", "datei", "code");
         Liste l;
         l.st.BildPraefix = l.verzeichnis.path() + praefix;
         QVERIFY(l.lies(zeile));
@@ -306,59 +287,36 @@ private slots:
 
     void eigenesSeitenverhaeltnis_data()
     {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("jpg") << QByteArray("01.jpg") << "01.jpg" << "";
-        QTest::newRow("bmp") << QByteArray("02.bmp?r") << "02.bmp" << "r";
-        QTest::newRow("JPEG") << QByteArray("04.JPEG?o") << "04.JPEG" << "o";
+        spalten<QByteArray, QString, QString, bool>("zeile", "name", "code", "darstellbar");
+        QTest::newRow("jpg") << QByteArray("01.jpg") << "01.jpg" << "" << true;
+        QTest::newRow("bmp") << QByteArray("02.bmp?r") << "02.bmp" << "r" << true;
+        QTest::newRow("JPEG") << QByteArray("04.JPEG?o") << "04.JPEG" << "o" << true;
+        QTest::newRow("png") << QByteArray("03.png?l") << "03.png" << "l" << false;
+        QTest::newRow("ohne Endung") << QByteArray("05") << "05" << "" << false;
     }
+    // Each picture is measured for its own aspect; one the game cannot show is
+    // refused unmeasured, and only file and code already name the new entry.
     void eigenesSeitenverhaeltnis()
     {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, name);
-        QFETCH(QString, code);
-        Liste l;
-        l.st.StandardSeitenX = l.st.StandardSeitenY = KeinSeitenverhaeltnis;
-        l.st.BildSuffix.clear();
-        QVERIFY(l.lies(zeile));
-        QVERIFY(l.meldungen.liste.isEmpty());
-        const QString datei = l.st.BildPraefix + name;
-        QCOMPARE(l.st.BildDatei, datei);
-        QCOMPARE(l.st.BildPosition, code);
-        QCOMPARE(l.vermesser.aufrufe, (QStringList{"grau", QStringLiteral("miss:") + datei}));
-        QCOMPARE(l.st.SeitenX, 600);
-        QCOMPARE(l.st.SeitenY, 800);
-    }
-
-    void nichtDarstellbareEndung_data()
-    {
-        QTest::addColumn<QByteArray>("zeile");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("png") << QByteArray("03.png?l") << "03.png" << "l";
-        QTest::newRow("ohne Endung") << QByteArray("05") << "05" << "";
-    }
-    void nichtDarstellbareEndung()
-    {
-        QFETCH(QByteArray, zeile);
-        QFETCH(QString, name);
-        QFETCH(QString, code);
+        auto [zeile, name, code, darstellbar] =
+            hole<QByteArray, QString, QString, bool>("zeile", "name", "code", "darstellbar");
         Liste l;
         l.st.StandardSeitenX = l.st.StandardSeitenY = KeinSeitenverhaeltnis;
         l.st.SeitenX = l.st.SeitenY = 7;
         l.st.BildSuffix.clear();
-        QVERIFY(!l.lies(zeile));
+        QCOMPARE(l.lies(zeile), darstellbar);
         const QString datei = l.st.BildPraefix + name;
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Warnung);
-        QCOMPARE(l.meldungen.liste[0].text, nichtDarstellbar(datei));
-        // File and code already name the new entry; nothing else changed.
         QCOMPARE(l.st.BildDatei, datei);
         QCOMPARE(l.st.BildPosition, code);
-        QCOMPARE(l.st.SeitenX, 7);
-        QCOMPARE(l.st.SeitenY, 7);
-        QVERIFY(l.vermesser.aufrufe.isEmpty());
+        if (darstellbar) {
+            QVERIFY(l.meldungen.liste.isEmpty());
+            QCOMPARE(l.vermesser.aufrufe, (QStringList{"grau", QStringLiteral("miss:") + datei}));
+            QCOMPARE(QSize(l.st.SeitenX, l.st.SeitenY), QSize(600, 800));
+        } else {
+            QCOMPARE(l.meldungen.mitArt(), nurMeldung(Meldungsart::Warnung, nichtDarstellbar(datei)));
+            QCOMPARE(QSize(l.st.SeitenX, l.st.SeitenY), QSize(7, 7));
+            QVERIFY(l.vermesser.aufrufe.isEmpty());
+        }
     }
 
     // With a fixed aspect neither the extension nor the content is examined here.
@@ -392,8 +350,7 @@ private slots:
 
     void listenende_data()
     {
-        QTest::addColumn<QByteArray>("daten");
-        QTest::addColumn<bool>("amEnde");
+        spalten<QByteArray, bool>("daten", "amEnde");
         QTest::newRow("ohne Zeilenende") << QByteArray("01") << true;
         QTest::newRow("mit CR LF") << QByteArray("01\r\n") << true;
         QTest::newRow("mit CR") << QByteArray("01\r") << true;
@@ -402,8 +359,7 @@ private slots:
     }
     void listenende()
     {
-        QFETCH(QByteArray, daten);
-        QFETCH(bool, amEnde);
+        auto [daten, amEnde] = hole<QByteArray, bool>("daten", "amEnde");
         Liste l;
         l.st.Einstellungsdatei.oeffneDaten(daten);
         QCOMPARE(zaehleBildeintraege(l.st.Einstellungsdatei), 1);
@@ -420,10 +376,9 @@ private slots:
     {
         Liste l;
         QVERIFY(!l.naechstes());
-        QCOMPARE(l.meldungen.liste.size(), 1);
-        QCOMPARE(l.meldungen.liste[0].art, Meldungsart::Fehler);
-        QCOMPARE(l.meldungen.liste[0].text,
-                 QStringLiteral("Es ist keine Datei \"Varno.ini\" geöffnet: Es können keine Bilder gelesen werden."));
+        QCOMPARE(l.meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Fehler,
+                            QStringLiteral("Es ist keine Datei \"Varno.ini\" geöffnet: Es können keine Bilder gelesen werden.")));
         l.pruefeUnveraendert();
     }
 };

@@ -3,6 +3,7 @@
 #include "aufnahme.h"
 #include "meldungsfang.h"
 #include "spieldatei.h"
+#include "tabelle.h"
 
 #include <sys/stat.h>
 #include "core/fenstermasse.h"
@@ -171,9 +172,8 @@ private slots:
         Aufnahme ziel;
         Meldungsfang meldungen;
         liesWieDasFenster(st, ziel, meldungen, ini);
-        QCOMPARE(meldungen.liste.size(), 1);
-        QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
-        QCOMPARE(meldungen.liste[0].text, QStringLiteral("Ini-Datei Varno.ini nicht gefunden."));
+        QCOMPARE(meldungen.mitArt(),
+                 nurMeldung(Meldungsart::Hinweis, QStringLiteral("Ini-Datei Varno.ini nicht gefunden.")));
         QCOMPARE(st.StartFehler, false);
         QVERIFY(ziel.aufrufe.isEmpty());
         QCOMPARE(st.Gruppenzahl, 0);
@@ -191,10 +191,7 @@ private slots:
 
     void fenstergroesse_data()
     {
-        QTest::addColumn<QByteArray>("wert");
-        QTest::addColumn<int>("breite");
-        QTest::addColumn<int>("hoehe");
-        QTest::addColumn<QString>("fehler");
+        spalten<QByteArray, int, int, QString>("wert", "breite", "hoehe", "fehler");
         QTest::newRow("max") << QByteArray("max") << -1 << 498 << QString();
         QTest::newRow("MAX") << QByteArray("MAX") << -1 << 498 << QString();
         QTest::newRow("Max mit Leerraum") << QByteArray("  Max\t ") << -1 << 498 << QString();
@@ -212,10 +209,7 @@ private slots:
     }
     void fenstergroesse()
     {
-        QFETCH(QByteArray, wert);
-        QFETCH(int, breite);
-        QFETCH(int, hoehe);
-        QFETCH(QString, fehler);
+        auto [wert, breite, hoehe, fehler] = hole<QByteArray, int, int, QString>("wert", "breite", "hoehe", "fehler");
         auto zeilen = beispiel();
         zeilen[Wert1] = wert;
         Lauf l(verbinde(zeilen));
@@ -247,10 +241,7 @@ private slots:
 
     void seitenverhaeltnis_data()
     {
-        QTest::addColumn<QByteArray>("wert");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
-        QTest::addColumn<QString>("fehler");
+        spalten<QByteArray, int, int, QString>("wert", "x", "y", "fehler");
         const int k = KeinSeitenverhaeltnis;
         QTest::newRow("4:3") << QByteArray("4:3") << 4 << 3 << QString();
         QTest::newRow("4 : 3") << QByteArray("4 : 3") << 4 << 3 << QString();
@@ -271,10 +262,7 @@ private slots:
     }
     void seitenverhaeltnis()
     {
-        QFETCH(QByteArray, wert);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QFETCH(QString, fehler);
+        auto [wert, x, y, fehler] = hole<QByteArray, int, int, QString>("wert", "x", "y", "fehler");
         auto zeilen = beispiel();
         zeilen[Wert2] = wert;
         Lauf l(verbinde(zeilen));
@@ -288,9 +276,7 @@ private slots:
     // Settings 3, 5 and 7 take exactly "0" or "1" after trimming.
     void nullOderEins_data()
     {
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<QByteArray>("wert");
-        QTest::addColumn<QString>("fehler");
+        spalten<int, QByteArray, QString>("zeile", "wert", "fehler");
         const struct {
             int zeile;
             const char* name;
@@ -310,9 +296,7 @@ private slots:
     }
     void nullOderEins()
     {
-        QFETCH(int, zeile);
-        QFETCH(QByteArray, wert);
-        QFETCH(QString, fehler);
+        auto [zeile, wert, fehler] = hole<int, QByteArray, QString>("zeile", "wert", "fehler");
         auto zeilen = beispiel();
         zeilen[zeile] = wert;
         Lauf l(verbinde(zeilen));
@@ -330,8 +314,7 @@ private slots:
 
     void feldtexteUngeprueft_data()
     {
-        QTest::addColumn<QByteArray>("sektoren");
-        QTest::addColumn<QByteArray>("straf");
+        spalten<QByteArray, QByteArray>("sektoren", "straf");
         QTest::newRow("Zahlen") << QByteArray("20") << QByteArray("3");
         QTest::newRow("Blanks bleiben") << QByteArray(" 20 ") << QByteArray("3 ");
         QTest::newRow("leer") << QByteArray("") << QByteArray("");
@@ -340,8 +323,7 @@ private slots:
     }
     void feldtexteUngeprueft()
     {
-        QFETCH(QByteArray, sektoren);
-        QFETCH(QByteArray, straf);
+        auto [sektoren, straf] = hole<QByteArray, QByteArray>("sektoren", "straf");
         auto zeilen = beispiel();
         zeilen[Wert4] = sektoren;
         zeilen[Wert6] = straf;
@@ -353,9 +335,7 @@ private slots:
 
     void gruppenzahl_data()
     {
-        QTest::addColumn<QByteArray>("wert");
-        QTest::addColumn<int>("zahl");
-        QTest::addColumn<QString>("fehler");
+        spalten<QByteArray, int, QString>("wert", "zahl", "fehler");
         QTest::newRow("12") << QByteArray("12") << 12 << QString();
         QTest::newRow("12 mit Blanks davor") << QByteArray("   12") << 12 << QString();
         QTest::newRow("1") << QByteArray("1") << 1 << QString();
@@ -372,9 +352,7 @@ private slots:
     }
     void gruppenzahl()
     {
-        QFETCH(QByteArray, wert);
-        QFETCH(int, zahl);
-        QFETCH(QString, fehler);
+        auto [wert, zahl, fehler] = hole<QByteArray, int, QString>("wert", "zahl", "fehler");
         auto zeilen = beispiel();
         zeilen[Wert8] = wert;
         QList<QByteArray> namen;
@@ -463,10 +441,7 @@ private slots:
 
     void muster_data()
     {
-        QTest::addColumn<QList<QByteArray>>("musterzeilen");
-        QTest::addColumn<QString>("praefix");
-        QTest::addColumn<QString>("suffix");
-        QTest::addColumn<QString>("fehler");
+        spalten<QList<QByteArray>, QString, QString, QString>("musterzeilen", "praefix", "suffix", "fehler");
         QTest::newRow("Bilder\\Bild*.jpg") << QList<QByteArray>{"Bilder\\Bild*.jpg"} << "Bilder\\Bild" << ".jpg"
                                            << QString();
         QTest::newRow("nur Stern") << QList<QByteArray>{"*"} << "" << "" << QString();
@@ -483,10 +458,8 @@ private slots:
     }
     void muster()
     {
-        QFETCH(QList<QByteArray>, musterzeilen);
-        QFETCH(QString, praefix);
-        QFETCH(QString, suffix);
-        QFETCH(QString, fehler);
+        auto [musterzeilen, praefix, suffix, fehler] =
+            hole<QList<QByteArray>, QString, QString, QString>("musterzeilen", "praefix", "suffix", "fehler");
         auto zeilen = beispiel();
         zeilen = zeilen.mid(0, Muster) + musterzeilen + zeilen.mid(KommentarBilder);
         Lauf l(verbinde(zeilen));
@@ -501,15 +474,13 @@ private slots:
     // The pattern's comment line must come within 999 lines after the last name.
     void musterkommentarSuche_data()
     {
-        QTest::addColumn<int>("fuellzeilen");
-        QTest::addColumn<QString>("fehler");
+        spalten<int, QString>("fuellzeilen", "fehler");
         QTest::newRow("998 Zeilen") << 998 << QString();
         QTest::newRow("999 Zeilen") << 999 << E10;
     }
     void musterkommentarSuche()
     {
-        QFETCH(int, fuellzeilen);
-        QFETCH(QString, fehler);
+        auto [fuellzeilen, fehler] = hole<int, QString>("fuellzeilen", "fehler");
         auto zeilen = beispiel();
         for (int i = 0; i < fuellzeilen; ++i)
             zeilen.insert(KommentarMuster, "Zeile");
@@ -552,9 +523,7 @@ private slots:
     // A comment block may hold several comment lines; an empty line after it is the value.
     void leererWertNachKommentar_data()
     {
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<QString>("fehler");
-        QTest::addColumn<QString>("aufruf");
+        spalten<int, QString, QString>("zeile", "fehler", "aufruf");
         QTest::newRow("2") << int(Wert2) << E2a << QString();
         QTest::newRow("3") << int(Wert3) << E3 << QString();
         QTest::newRow("4") << int(Wert4) << QString() << "sektoren:";
@@ -565,9 +534,7 @@ private slots:
     }
     void leererWertNachKommentar()
     {
-        QFETCH(int, zeile);
-        QFETCH(QString, fehler);
-        QFETCH(QString, aufruf);
+        auto [zeile, fehler, aufruf] = hole<int, QString, QString>("zeile", "fehler", "aufruf");
         auto zeilen = beispiel();
         zeilen[zeile] = "";
         zeilen.insert(zeile, "#zweiter Kommentar");
@@ -580,9 +547,7 @@ private slots:
     // A file that ends where a line is searched for is reported, never read on forever.
     void dateiEndetFrueh_data()
     {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<QString>("fehler");
-        QTest::addColumn<QStringList>("aufrufe");
+        spalten<QByteArray, QString, QStringList>("inhalt", "fehler", "aufrufe");
         const QStringList keine;
         QTest::newRow("leer") << QByteArray() << endetVor(QStringLiteral("der ersten Einstellung")) << keine;
         QTest::newRow("nur Strg-Z") << QByteArray("\x1A" "max\r") << endetVor(QStringLiteral("der ersten Einstellung"))
@@ -637,9 +602,7 @@ private slots:
     }
     void dateiEndetFrueh()
     {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(QString, fehler);
-        QFETCH(QStringList, aufrufe);
+        auto [inhalt, fehler, aufrufe] = hole<QByteArray, QString, QStringList>("inhalt", "fehler", "aufrufe");
         Lauf l(inhalt);
         pruefeFehler(l, fehler);
         QCOMPARE(l.ziel.aufrufe, aufrufe);
@@ -658,8 +621,7 @@ private slots:
     // whose bytes happen to be valid UTF-8 is read as UTF-8.
     void kodierungUndZeilenenden_data()
     {
-        QTest::addColumn<QByteArray>("inhalt");
-        QTest::addColumn<QString>("dritterName");
+        spalten<QByteArray, QString>("inhalt", "dritterName");
         const QString chamaeleon = QStringLiteral("Chamäleon");
         const QByteArray bom("\xEF\xBB\xBF");
         QList<QByteArray> utf8;
@@ -690,8 +652,7 @@ private slots:
     }
     void kodierungUndZeilenenden()
     {
-        QFETCH(QByteArray, inhalt);
-        QFETCH(QString, dritterName);
+        auto [inhalt, dritterName] = hole<QByteArray, QString>("inhalt", "dritterName");
         Lauf l(inhalt);
         pruefeFehler(l, QString());
         QCOMPARE(l.ziel.gruppen(), (QStringList{"Adler", "Biber", dritterName}));

@@ -1,6 +1,7 @@
 // The settings panel: maximum-points hint and the checks of OK.
 
 #include "meldungsfang.h"
+#include "tabelle.h"
 #include "core/spielstand.h"
 #include "settings/einstellungspanel.h"
 
@@ -27,9 +28,7 @@ class TestEinstellungspanel : public QObject {
 private slots:
     void edit2Change_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("sektoren");
-        QTest::addColumn<QString>("hinweis");
+        spalten<QString, int, QString>("text", "sektoren", "hinweis");
         QTest::newRow("20") << "20" << 20 << hinweisText(18);
         QTest::newRow("2") << "2" << 2 << hinweisText(0);
         QTest::newRow("3") << "3" << 3 << hinweisText(1);
@@ -48,9 +47,7 @@ private slots:
     }
     void edit2Change()
     {
-        QFETCH(QString, text);
-        QFETCH(int, sektoren);
-        QFETCH(QString, hinweis);
+        auto [text, sektoren, hinweis] = hole<QString, int, QString>("text", "sektoren", "hinweis");
         Spielstand st;
         st.Sektorenzahl = 77;
         QCOMPARE(Edit2Change(st, text), hinweis);
@@ -60,11 +57,7 @@ private slots:
     // Checks run in order; the first failing one alone is shown. What was stored before it stays.
     void pruefeEinstellungen_data()
     {
-        QTest::addColumn<QString>("straf");
-        QTest::addColumn<QString>("sektoren");
-        QTest::addColumn<QString>("meldung");
-        QTest::addColumn<int>("strafpunkte");
-        QTest::addColumn<int>("sektorenzahl");
+        spalten<QString, QString, QString, int, int>("straf", "sektoren", "meldung", "strafpunkte", "sektorenzahl");
         QTest::newRow("gueltig") << "3" << "20" << QString() << 3 << 20;
         QTest::newRow("0 Strafpunkte, 1 Sektor") << "0" << "1" << QString() << 0 << 1;
         QTest::newRow("Blanks davor") << "  3" << " 20" << QString() << 3 << 20;
@@ -84,11 +77,8 @@ private slots:
     }
     void pruefeEinstellungen()
     {
-        QFETCH(QString, straf);
-        QFETCH(QString, sektoren);
-        QFETCH(QString, meldung);
-        QFETCH(int, strafpunkte);
-        QFETCH(int, sektorenzahl);
+        auto [straf, sektoren, meldung, strafpunkte, sektorenzahl] =
+            hole<QString, QString, QString, int, int>("straf", "sektoren", "meldung", "strafpunkte", "sektorenzahl");
         Spielstand st;
         st.Strafpunkte = -99;
         st.Sektorenzahl = -99;
@@ -97,9 +87,7 @@ private slots:
         if (meldung.isEmpty()) {
             QVERIFY(meldungen.liste.isEmpty());
         } else {
-            QCOMPARE(meldungen.liste.size(), 1);
-            QCOMPARE(meldungen.liste[0].art, Meldungsart::Hinweis);
-            QCOMPARE(meldungen.liste[0].text, meldung);
+            QCOMPARE(meldungen.mitArt(), nurMeldung(Meldungsart::Hinweis, meldung));
             QCOMPARE(meldungen.liste[0].fall, meldung == StrafFehler || meldung == StrafNegativ
                                               ? Meldungsfall::Strafpunkte
                                               : Meldungsfall::Sektoren);

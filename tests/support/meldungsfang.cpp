@@ -33,6 +33,14 @@ int Meldungsfang::anzahl(const QString& text) const
     return int(std::count_if(liste.begin(), liste.end(), [&](const Meldung& m) { return m.text == text; }));
 }
 
+QList<std::pair<Meldungsart, QString>> Meldungsfang::mitArt() const
+{
+    QList<std::pair<Meldungsart, QString>> m;
+    for (const Meldung& e : liste)
+        m.append({e.art, e.text});
+    return m;
+}
+
 bool Meldungsfang::frage(const QString& text, const QString& ja, const QString& nein)
 {
     fragen << text + QStringLiteral(" | ") + ja + QStringLiteral(" | ") + nein;

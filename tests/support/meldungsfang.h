@@ -7,6 +7,8 @@
 
 #include "core/meldungen.h"
 
+#include <utility>
+
 class Meldungsfang : public Meldungen {
 public:
     struct Meldung {
@@ -28,4 +30,12 @@ public:
     QList<Meldungsfall> faelle() const;
     // How many messages read exactly so.
     int anzahl(const QString& text) const;
+    // Kind and text of every message, to compare both and the count in one go.
+    QList<std::pair<Meldungsart, QString>> mitArt() const;
 };
+
+// The list mitArt() gives for exactly one message.
+inline QList<std::pair<Meldungsart, QString>> nurMeldung(Meldungsart art, const QString& text)
+{
+    return {{art, text}};
+}
