@@ -1,7 +1,9 @@
 #include "fenstergroesse.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
@@ -11,6 +13,10 @@
 #include "core/fenstermasse.h"
 #include "core/spielstand.h"
 #include "x11.h"
+
+// QT_LOGGING_RULES="varno.groesse.debug=true" tells every request and its
+// answer, for a manager that behaves unlike the others.
+Q_LOGGING_CATEGORY(lcGroesse, "varno.groesse", QtWarningMsg)
 
 namespace {
 
@@ -30,6 +36,8 @@ QMargins qtRahmen(const QWidget& w)
 constexpr int RuheNachAntwortMs = 30;
 // An answer that does not match (adjusted or refused) may be followed by more.
 constexpr int RuheNachAbweichungMs = 150;
+// The quiet after the last report of a size before it is checked against the X server.
+constexpr int NachpruefungMs = 300;
 
 }  // namespace
 
@@ -123,6 +131,22 @@ void Fenstergroesse::Auftrag::pruefe()
 Fenstergroesse::Fenstergroesse(QWidget& fenster, Spielstand& st, Handler handler)
     : m_fenster(fenster), m_st(st), m_handler(std::move(handler))
 {
+    m_nachpruefung.setSingleShot(true);
+    m_nachpruefung.setInterval(NachpruefungMs);
+    QObject::connect(&m_nachpruefung, &QTimer::timeout, &m_fenster, [this] { pruefeNach(); });
+}
+
+void Fenstergroesse::pruefeNach()
+{
+    if (m_zustand != Zustand::Bereit || m_auftrag || !m_beobachter || !m_fenster.isVisible())
+        return;
+    const QSize vorher = m_fenster.size();
+    holeQtEin();
+    qCDebug(lcGroesse) << "checked" << vorher << "against the X server:" << m_fenster.size();
+    if (kannLaufen())
+        laufe(false);   // lays out only if the size differs from the last layout's
+    else
+        merke(false);
 }
 
 Fenstergroesse::~Fenstergroesse() = default;
@@ -134,6 +158,8 @@ void Fenstergroesse::zeigeZentriert(QSize aussen)
         m_fenstermanager = x11::fenstermanagerLaeuft();
         const WId id = m_fenster.winId();
         m_beobachter = std::make_unique<x11::Beobachter>(id);
+        QObject::connect(m_beobachter.get(), &x11::Beobachter::gemeldet, &m_nachpruefung,
+                         qOverload<>(&QTimer::start));
         // Ask for the frame before mapping, so that the first size shown is the outer one.
         if (m_fenstermanager) {
             if (const auto vorab = x11::fordereRahmenAn(id, 300, *m_beobachter))
@@ -174,6 +200,7 @@ void Fenstergroesse::wechsle(Zustand neu)
         || (m_zustand != Zustand::Geschlossen && neu == Zustand::Geschlossen);
     if (!erlaubt)
         return;
+    qCDebug(lcGroesse) << "state" << int(m_zustand) << "->" << int(neu);
     m_zustand = neu;
     if (neu == Zustand::Bereit) {
         setzeMinimum();
@@ -263,11 +290,17 @@ QSize Fenstergroesse::aussenGroesse() const
 bool Fenstergroesse::frage(const std::function<void()>& senden, const std::function<bool()>& beantwortet)
 {
     const QSize vorher = aussenGroesse();
+    QElapsedTimer uhr;
+    uhr.start();
     Auftrag auftrag(*this, beantwortet);
     if (m_beobachter)
         m_beobachter->neuerAuftrag();
     senden();
     auftrag.warte();
+    if (m_beobachter)
+        m_nachpruefung.start();   // a report may still follow the answer
+    qCDebug(lcGroesse) << "request from" << vorher << "to" << aussenGroesse() << "answered"
+                       << (m_beobachter ? beantwortet() : true) << "after" << uhr.elapsed() << "ms";
     return aussenGroesse() != vorher;
 }
 
@@ -341,6 +374,7 @@ void Fenstergroesse::bewegeNachObenLinks()
 
 void Fenstergroesse::schalteVollbild(bool an)
 {
+    qCDebug(lcGroesse) << "full screen" << an << "state" << int(m_zustand) << "waiting" << wartet();
     if (an == istVollbild() || m_zustand != Zustand::Bereit || m_auftrag)
         return;
     const bool ohneManager = m_beobachter && !m_fenstermanager;
@@ -385,6 +419,8 @@ void Fenstergroesse::fensterGemeldet(const std::function<void()>& folgen)
         QScopedValueRollback<bool> bericht(m_imBericht, true);
         folgen();
     }
+    qCDebug(lcGroesse) << "reported" << m_fenster.size() << "last configure"
+                       << (m_beobachter ? m_beobachter->letzteGroesse() : QSize()) << "waiting" << wartet();
     if (m_auftrag) {
         m_auftrag->pruefe();  // perhaps the answer awaited; the request lays out itself
         return;
@@ -462,5 +498,6 @@ void Fenstergroesse::laufe(bool erzwingen)
 {
     if (erzwingen)
         m_st.FensterBreite = 0;
+    qCDebug(lcGroesse) << "layout for" << m_fenster.size();
     m_handler.alsEreignis(m_handler.formResize);
 }

@@ -13,6 +13,7 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -136,4 +137,9 @@ private:
         bool maximiert;
     };
     std::optional<VorVollbild> m_vorVollbild;
+    // Once reports have stopped, the X server's size is compared with the
+    // widget's: a manager's late report of an older size would leave both
+    // apart, and the layout for a size the window does not have.
+    QTimer m_nachpruefung;
+    void pruefeNach();
 };

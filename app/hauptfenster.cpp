@@ -190,6 +190,7 @@ void TForm1::bauePublikum()
             [this](QKeyEvent* e) {
                 QKeyEvent kopie(e->type(), e->key(), e->modifiers(), e->nativeScanCode(), e->nativeVirtualKey(),
                                 e->nativeModifiers(), e->text(), e->isAutoRepeat(), e->count());
+                kopie.setTimestamp(e->timestamp());
                 QApplication::sendEvent(this, &kopie);
             },
         .gastgeberBraucht = [this] { return gastgeberBraucht(); },
@@ -552,6 +553,11 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e)
             QTimer::singleShot(0, m_publikum.get(), [this] { m_publikum->folge(); });
         return false;
     }
+    if (e->type() == QEvent::KeyRelease) {
+        const auto* los = static_cast<QKeyEvent*>(e);
+        m_freigabe = {los->nativeScanCode(), los->timestamp()};
+        return false;
+    }
     if (e->type() != QEvent::KeyPress)
         return false;
     auto* w = qobject_cast<QWidget*>(objekt);
@@ -572,8 +578,13 @@ bool TForm1::eventFilter(QObject* objekt, QEvent* e)
         && gedeutet->aktion != Tastenaktion::Telefone;
     if (tippbar && qobject_cast<QLineEdit*>(QApplication::focusWidget()))
         return false;
-    // A held buzzer or remote key must not reveal sector after sector.
-    if (taste->isAutoRepeat())
+    // A held buzzer or remote key must not reveal sector after sector, nor a
+    // held F11 switch the screen on and off. Qt tells a repeat by the press
+    // waiting behind the release; a busy program reads the release before
+    // the press has come, so the shared time stamp tells it here.
+    const bool wiederholt = taste->timestamp() != 0 && taste->timestamp() == m_freigabe.zeit
+        && taste->nativeScanCode() == m_freigabe.scancode;
+    if (taste->isAutoRepeat() || wiederholt)
         return true;
     return fuehreAus(*gedeutet);
 }

@@ -147,6 +147,12 @@ private:
     QLabel* m_tonHinweis = nullptr;
     QTimer* m_tonHinweisZeit = nullptr;
     std::unique_ptr<Publikumsfenster> m_publikum;   // a window of its own, not a child
+    // The last key let go: X without detectable auto-repeat sends a held key
+    // as release and press with one time stamp.
+    struct Freigabe {
+        quint32 scancode = 0;
+        quint64 zeit = 0;
+    } m_freigabe;
     QLabel* m_schwarzHinweis = nullptr;
     // Phones as buzzers: nothing of it exists before the first F6.
     std::unique_ptr<Telefonserver> m_telefone;

@@ -48,6 +48,7 @@ struct Bildbereich::Daten {
     QImage sichtbar;
     Bildvorrat vorrat;
     int layouts = 0;   // runs of formResize() under way, nested ones included
+    QSize innen;       // the client area the last layout was for
     // Device pixels per logical one at the last layout. The layout counts in
     // logical pixels; the pictures, the cover and the reveal in device ones.
     qreal verhaeltnis = 1.0;
@@ -332,10 +333,14 @@ void Bildbereich::formResize()
     Spielstand& st = d->st;
     Fenster& fenster = d->fenster;
     const QSize aussen = fenster.aussenGroesse();
-    if (aussen.width() == st.FensterBreite && aussen.height() == st.FensterHoehe)
+    // The outer size alone can be right while the client area is not yet (a
+    // manager reported the frame before the size): that layout would stand.
+    if (aussen.width() == st.FensterBreite && aussen.height() == st.FensterHoehe
+        && fenster.innenGroesse() == d->innen)
         return;
     st.FensterHoehe = aussen.height();
     st.FensterBreite = aussen.width();
+    d->innen = fenster.innenGroesse();
     // Each correction runs this handler again at once; that run goes on.
     if (aussen.width() < Mindestgroesse.width()) {
         fenster.setzeAussenBreite(Mindestgroesse.width());
