@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <utility>
 
 #include "bildladen.h"
 #include "core/meldungen.h"
@@ -103,6 +104,9 @@ void Bildvorrat::leere(Eintrag& e)
 {
     if (e.auftrag)
         m_arbeiter.verwirf(e.auftrag);
+    gibFrei(std::move(e.bild.bild));
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
     e = Eintrag();
 }
 
@@ -155,9 +159,12 @@ bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b
         e.kennung = k;
         return false;
     }
+    gibFrei(std::exchange(e.bild.bild, QImage()));
     e.bild = std::move(r.bild);
     e.bildGueltig = true;
     e.voll = e.bild.voll;
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
     e.eingepasst.clear();
     for (std::size_t i = 0; i < r.eingepasst.size() && i < e.auftragsBereiche.size(); ++i) {
         if (!r.eingepasst[i].isNull())
@@ -174,6 +181,8 @@ void Bildvorrat::dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b)
     }
     // Should the decode fail, nothing of the picture is kept.
     e.bildGueltig = false;
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
     e.eingepasst.clear();
     QImage alt = std::move(e.bild.bild);
     e.bild = Dekodiert();
@@ -282,7 +291,7 @@ void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& cod
     const QSize bereich = ziel.size();
     const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
     if (const QImage* f = ziel.isNull() ? nullptr : e.fertig(bereich, code, verhaeltnis))
-        ziel = *f;
+        gibFrei(std::exchange(ziel, *f));
     else
         stelleBildDar(ziel, e.bild, code, verhaeltnis);
 }

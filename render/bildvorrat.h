@@ -71,6 +71,10 @@ public:
     // Drops the kept pictures, so that the next lade() decodes the file again.
     void vergiss();
 
+    // Lets go of a picture the caller is done with; one of a projector's size
+    // that nobody else holds is given back to the system on the worker thread.
+    void gibFrei(QImage bild) { m_arbeiter.gibFrei(std::move(bild)); }
+
 private:
     // What tells one state of a file from another.
     struct Kennung {
