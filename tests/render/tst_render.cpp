@@ -1280,17 +1280,26 @@ void TstRender::deckeAufGleichVollerNeuzeichnung()
                          verlauf(flaeche.width(), flaeche.height()));
     a.bereich.rendereBild();
     a.sektoren(n);
-    a.bereich.zeigeGanzesBild();
-    a.bereich.zeichneAbdeckung();
 
     std::vector<int> reihe(size_t(n), 0);
     std::iota(reihe.begin(), reihe.end(), 0);
     QRandomGenerator zufall(4711);
     std::shuffle(reihe.begin(), reihe.end(), zufall);
-    // Far into the picture too, where most sectors are uncovered.
-    const int schritte = n <= 60 ? n : 60;
-    const int sprung = n <= 60 ? 1 : std::max(1, (n - 10) / 60);
     size_t naechster = 0;
+    // The first reveal as the game makes it: the whole picture shown, then
+    // one sector uncovered with the cover drawn over the rest.
+    a.bereich.zeigeGanzesBild();
+    a.st.Verdeckt[size_t(reihe[naechster++])] = false;
+    --a.st.VerdecktZahl;
+    a.bereich.deckeAuf(reihe[0]);
+    const QImage erstesAufdecken = a.bereich.sichtbaresBild().copy();
+    a.bereich.zeigeGanzesBild();
+    a.bereich.zeichneAbdeckung();
+    QCOMPARE(erstesAufdecken, a.bereich.sichtbaresBild());
+
+    // Far into the picture too, where most sectors are uncovered.
+    const int schritte = n <= 60 ? n - 1 : 60;
+    const int sprung = n <= 60 ? 1 : std::max(1, (n - 10) / 60);
     for (int i = 0; i < schritte; ++i) {
         if (sprung > 1) {
             for (int j = 1; j < sprung; ++j) {
