@@ -290,9 +290,7 @@ void Bildbereich::fuelleGrau()
     if (r.isEmpty())
         return;
     const int linie = std::max(1, qRound(d->verhaeltnis));
-    fuelleRechteck(bild, r, Farbe::Schwarz);
-    fuelleRechteck(bild, r.adjusted(linie, linie, -linie, -linie), Farbe::Grau);
-
+    fuelleMitRand(bild, r, linie, Farbe::Grau, Farbe::Schwarz);
     d->meldeGeaendert(r);
 }
 

@@ -16,6 +16,30 @@ void fuelleRechteck(QImage& bild, const QRect& r, QRgb farbe)
     }
 }
 
+void fuelleMitRand(QImage& bild, const QRect& r, int breite, QRgb innen, QRgb rand)
+{
+    const QRect f = r & bild.rect();
+    if (f.isEmpty())
+        return;
+    const QRect i = r.adjusted(breite, breite, -breite, -breite) & bild.rect();
+    if (!i.isEmpty() && !f.contains(i)) {
+        // Narrower than two edges: the inverted inner rectangle reaches outside r.
+        fuelleRechteck(bild, r, rand);
+        fuelleRechteck(bild, r.adjusted(breite, breite, -breite, -breite), innen);
+        return;
+    }
+    for (int y = f.top(); y <= f.bottom(); ++y) {
+        auto* z = reinterpret_cast<QRgb*>(bild.scanLine(y));
+        if (i.isEmpty() || y < i.top() || y > i.bottom()) {
+            std::fill(z + f.left(), z + f.right() + 1, rand);
+            continue;
+        }
+        std::fill(z + f.left(), z + i.left(), rand);
+        std::fill(z + i.left(), z + i.right() + 1, innen);
+        std::fill(z + i.right() + 1, z + f.right() + 1, rand);
+    }
+}
+
 void kopiereRechteck(const QImage& quelle, QImage& ziel, const QRect& r, QPoint nach)
 {
     const QRect q = r & quelle.rect();

@@ -16,6 +16,10 @@ constexpr QRgb Schwarz = 0xff000000u;   // its outline; the bars beside a pictur
 // Fills the part of r inside bild with farbe.
 void fuelleRechteck(QImage& bild, const QRect& r, QRgb farbe);
 
+// The same as filling r with rand and then r shrunk by `breite` on every side
+// with innen, writing each pixel once.
+void fuelleMitRand(QImage& bild, const QRect& r, int breite, QRgb innen, QRgb rand);
+
 // Copies the rectangle r of quelle into ziel with its top left corner at nach,
 // as far as both pictures reach.
 void kopiereRechteck(const QImage& quelle, QImage& ziel, const QRect& r, QPoint nach);

@@ -19,6 +19,7 @@
 #include "render/exif.h"
 #include "render/einpassung.h"
 #include "render/fenster.h"
+#include "render/pixel.h"
 #include "render/sektor.h"
 #include "render/skalierer.h"
 #include "render/zentrumsaufdecker.h"
@@ -179,6 +180,8 @@ private slots:
     void zentrumsaufdecker_data();
     void zentrumsaufdecker();
     void fuelleGrauMitRand();
+    void fuelleMitRandWieZweiFlaechen_data();
+    void fuelleMitRandWieZweiFlaechen();
     void exifOrientierung_data();
     void exifOrientierung();
     void aufrechtWieQt_data();
@@ -1403,6 +1406,36 @@ void TstRender::fuelleGrauMitRand()
     QCOMPARE(a.pixel(150, 199), Schwarz);
     QCOMPARE(a.pixel(1, 1), Grau);
     QCOMPARE(a.pixel(298, 198), Grau);
+}
+
+void TstRender::fuelleMitRandWieZweiFlaechen_data()
+{
+    QTest::addColumn<QRect>("r");
+    QTest::addColumn<int>("breite");
+    QTest::newRow("whole picture, 1") << QRect(0, 0, 31, 17) << 1;
+    QTest::newRow("whole picture, 2") << QRect(0, 0, 31, 17) << 2;
+    QTest::newRow("inside") << QRect(3, 2, 20, 9) << 2;
+    QTest::newRow("over the edges") << QRect(-4, 12, 50, 20) << 3;
+    QTest::newRow("as wide as two edges") << QRect(5, 5, 4, 8) << 2;
+    QTest::newRow("narrower than two edges") << QRect(5, 5, 3, 8) << 2;
+    QTest::newRow("narrower than one edge") << QRect(5, 5, 1, 1) << 2;
+    QTest::newRow("flatter than two edges") << QRect(2, 6, 20, 1) << 3;
+    QTest::newRow("outside") << QRect(40, 0, 5, 5) << 1;
+}
+
+// One pass over each pixel gives the picture two fills one over the other
+// gave, also where the inner rectangle turns inside out.
+void TstRender::fuelleMitRandWieZweiFlaechen()
+{
+    QFETCH(QRect, r);
+    QFETCH(int, breite);
+    const QImage vorher = verlauf(31, 17).convertToFormat(QImage::Format_RGB32);
+    QImage zwei = vorher.copy();
+    fuelleRechteck(zwei, r, Schwarz);
+    fuelleRechteck(zwei, r.adjusted(breite, breite, -breite, -breite), Grau);
+    QImage eins = vorher.copy();
+    fuelleMitRand(eins, r, breite, Grau, Schwarz);
+    QCOMPARE(eins, zwei);
 }
 
 void TstRender::exifOrientierung_data()
