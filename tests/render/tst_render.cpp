@@ -172,6 +172,8 @@ private slots:
     void vorratDekodiertNurEinmal();
     void vorabWieSofort_data();
     void vorabWieSofort();
+    void vorabFuerNeueSicht_data();
+    void vorabFuerNeueSicht();
     void vorabNichtPassend_data();
     void vorabNichtPassend();
     void missBildFuelltVorrat();
@@ -1189,6 +1191,49 @@ void TstRender::vorabWieSofort()
         QCOMPARE(einer.dekodierZaehler(), 1);
     }
     QCOMPARE(vorab.bereich.dekodierZaehler(), 1);
+}
+
+void TstRender::vorabFuerNeueSicht_data()
+{
+    QTest::addColumn<QSize>("bild");
+    QTest::addColumn<QSize>("zuschauer");
+    // Both need every pixel: the kept decode would serve, but nothing was fitted for the new view.
+    QTest::newRow("smaller than both areas") << QSize(600, 400) << QSize(1920, 1080);
+    QTest::newRow("the new view needs more") << QSize(2400, 1600) << QSize(1920, 1080);
+    QTest::newRow("the new view needs less") << QSize(2400, 1600) << QSize(320, 240);
+}
+
+// A view registered after its picture was decoded and shown (the audience
+// window opened during play) gets that picture fitted by the worker when it
+// asks ahead again, not at the click on the window's thread; the picture area
+// goes on showing the same pixels.
+void TstRender::vorabFuerNeueSicht()
+{
+    QFETCH(QSize, bild);
+    QFETCH(QSize, zuschauer);
+    const QString datei = jpeg(QStringLiteral("neue-sicht-%1x%2-%3.jpg").arg(bild.width()).arg(bild.height())
+                                   .arg(zuschauer.width()),
+                               verlauf(bild.width(), bild.height()));
+    Aufbau a;
+    a.bereich.bereiteVor(datei, QString());
+    const QImage vorher = klickeUndDecke(a, datei, QString());
+    QCOMPARE(a.bereich.dekodierZaehler(), 1);
+
+    const int sicht = a.bereich.vorrat().meldeSicht([zuschauer](QSize) { return Sichtbereich{zuschauer}; });
+    a.bereich.bereiteVor(datei, QString());
+    QCOMPARE(a.bereich.dekodierZaehler(), 2);
+    const QImage fuerZuschauer = a.bereich.vorrat().eingepasst(zuschauer, datei, QString());
+    // Shared with the store: the worker's picture, not one fitted just now.
+    QVERIFY(!fuerZuschauer.isDetached());
+    Bildvorrat einer;
+    einer.lade(datei, zuschauer.width() > vorher.width() ? zuschauer : vorher.size(), QString());
+    QCOMPARE(fuerZuschauer, dargestellt(einer, zuschauer, datei, QString()));
+    QCOMPARE(klickeUndDecke(a, datei, QString()), dargestellt(einer, vorher.size(), datei, QString()));
+
+    // Asking again with nothing changed decodes nothing more.
+    a.bereich.bereiteVor(datei, QString());
+    QCOMPARE(a.bereich.dekodierZaehler(), 2);
+    a.bereich.vorrat().meldeSichtAb(sicht);
 }
 
 void TstRender::vorabNichtPassend_data()
