@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QPainter>
 #include <QImageReader>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -184,6 +185,8 @@ private slots:
     void fuelleGrauMitRand();
     void fuelleMitRandWieZweiFlaechen_data();
     void fuelleMitRandWieZweiFlaechen();
+    void sichtbaresBildWieAufSchwarz_data();
+    void sichtbaresBildWieAufSchwarz();
     void exifOrientierung_data();
     void exifOrientierung();
     void aufrechtWieQt_data();
@@ -1481,6 +1484,70 @@ void TstRender::fuelleMitRandWieZweiFlaechen()
     QImage eins = vorher.copy();
     fuelleMitRand(eins, r, breite, Grau, Schwarz);
     QCOMPARE(eins, zwei);
+}
+
+void TstRender::sichtbaresBildWieAufSchwarz_data()
+{
+    QTest::addColumn<qreal>("schirm");       // device pixels per logical one of the control
+    QTest::addColumn<qreal>("verhaeltnis");  // the picture's, from the last layout
+    QTest::addColumn<QSize>("bild");         // device pixels; empty: no picture
+    QTest::addColumn<QList<QRect>>("teile"); // the region painted, logical pixels
+    const QSize flaeche(60, 40);             // the control, logical pixels
+    const QList<QRect> alles{QRect(QPoint(0, 0), flaeche)};
+    const QList<QRect> stuecke{QRect(3, 5, 17, 9), QRect(30, 20, 30, 20), QRect(0, 39, 60, 1)};
+    QTest::newRow("1, fitting") << 1.0 << 1.0 << flaeche << alles;
+    QTest::newRow("1, smaller") << 1.0 << 1.0 << QSize(45, 31) << stuecke;
+    QTest::newRow("1, larger") << 1.0 << 1.0 << QSize(70, 50) << stuecke;
+    QTest::newRow("1, none") << 1.0 << 1.0 << QSize() << stuecke;
+    QTest::newRow("2, fitting") << 2.0 << 2.0 << flaeche * 2 << alles;
+    QTest::newRow("2, parts") << 2.0 << 2.0 << flaeche * 2 << stuecke;
+    QTest::newRow("2, odd and smaller") << 2.0 << 2.0 << QSize(91, 67) << stuecke;
+    QTest::newRow("2, none") << 2.0 << 2.0 << QSize() << alles;
+    QTest::newRow("3, smaller") << 3.0 << 3.0 << QSize(150, 100) << stuecke;
+    QTest::newRow("1.5, parts") << 1.5 << 1.5 << QSize(90, 60) << stuecke;
+    QTest::newRow("2, laid out at 1") << 2.0 << 1.0 << flaeche << stuecke;
+    QTest::newRow("1, laid out at 2") << 1.0 << 2.0 << flaeche * 2 << stuecke;
+}
+
+// The picture control paints every pixel it is asked for exactly as the
+// black panel's background under the picture drawn over it did.
+void TstRender::sichtbaresBildWieAufSchwarz()
+{
+    QFETCH(qreal, schirm);
+    QFETCH(qreal, verhaeltnis);
+    QFETCH(QSize, bild);
+    QFETCH(QList<QRect>, teile);
+    QRegion bereich;
+    for (const QRect& r : teile)
+        bereich += r;
+    const QImage sichtbar = bild.isEmpty() ? QImage() : verlauf(bild.width(), bild.height()).convertToFormat(QImage::Format_RGB32);
+    // What was on the screen before: everything not painted must stay.
+    QImage vorher(QSize(60, 40) * schirm, QImage::Format_RGB32);
+    vorher.fill(0xff123456u);
+    vorher.setDevicePixelRatio(schirm);
+
+    QImage erwartet = vorher.copy();
+    {
+        QPainter maler(&erwartet);
+        maler.setClipRegion(bereich);
+        for (const QRect& r : bereich)
+            maler.fillRect(r, Qt::black);
+        const QRect e = bereich.boundingRect();
+        if (!sichtbar.isNull() && verhaeltnis == 1.0) {
+            maler.drawImage(e, sichtbar, e);
+        } else if (!sichtbar.isNull()) {
+            const QRectF quelle = QRectF(QPointF(e.topLeft()) * verhaeltnis, QSizeF(e.size()) * verhaeltnis)
+                                      .intersected(QRectF(sichtbar.rect()));
+            maler.drawImage(QRectF(quelle.topLeft() / verhaeltnis, quelle.size() / verhaeltnis), sichtbar, quelle);
+        }
+    }
+    QImage gemalt = vorher.copy();
+    {
+        QPainter maler(&gemalt);
+        maler.setClipRegion(bereich);
+        maleSichtbaresBild(maler, bereich, sichtbar, verhaeltnis);
+    }
+    QCOMPARE(gemalt, erwartet);
 }
 
 void TstRender::exifOrientierung_data()
