@@ -533,9 +533,12 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
             zaehler += QStringLiteral(" von %1").arg(m_bilderGesamt);
     }
     setzeText(m_zaehler, zaehler);
-    m_zaehler->setGeometry(a.kopf);
     const QString angebot = punkteAngebotText(bild.punkteImAngebot);
     const int platz = a.kopf.width() - QFontMetrics(zaehlerschrift).horizontalAdvance(zaehler) - a.kopfschrift / 2;
+    // Right-aligned, the counter needs only the room right of the points: a
+    // label over theirs would be painted again, large text and all, whenever
+    // the points change.
+    m_zaehler->setGeometry(a.kopf.adjusted(std::max(0, platz), 0, 0, 0));
     m_angebot->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     faerbe(m_angebot, Buehne, QColor(255, 230, 120));
     setzeEingepasst(m_angebot, angebot, a.kopfschrift, std::max(0, platz));
