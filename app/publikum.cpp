@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "game/rangliste.h"
 #include "render/sektor.h"
@@ -59,7 +60,7 @@ void setzeText(QLabel* l, const QString& text, const QString& ganz = {})
 // again into a pixmap, cost the window's thread more than a frame per event.
 class Publikumsbild : public QWidget {
 public:
-    explicit Publikumsbild(QWidget* eltern) : QWidget(eltern)
+    Publikumsbild(QWidget* eltern, Bildvorrat& vorrat) : QWidget(eltern), m_vorrat(vorrat)
     {
         // Every pixel is painted here: no background under a projector-sized picture.
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -81,7 +82,7 @@ public:
                     geaendert |= sektorPolygon(k, sektoren, pixel.width(), pixel.height()).punkte.boundingRect();
             }
         }
-        m_bild = bild;
+        m_vorrat.gibFrei(std::exchange(m_bild, bild));
         m_pixel = pixel;
         m_sektoren = sektoren;
         m_verdeckt = verdeckt;
@@ -112,6 +113,7 @@ protected:
     }
 
 private:
+    Bildvorrat& m_vorrat;
     QImage m_bild;
     QSize m_pixel;
     int m_sektoren = 0;
@@ -262,7 +264,7 @@ Publikumsfenster::Publikumsfenster(Anbindung anbindung, int bilderGesamt, Bildvo
     m_spiel = new QWidget(this);
     m_zaehler = neuesLabel(m_spiel, QStringLiteral("Bildzaehler"));
     m_angebot = neuesLabel(m_spiel, QStringLiteral("Angebot"));
-    m_bild = new Publikumsbild(m_spiel);
+    m_bild = new Publikumsbild(m_spiel, vorrat);
     m_bild->setObjectName(QStringLiteral("Publikumsbild"));
     m_bild->setAccessibleName(QStringLiteral("Publikumsbild"));
     m_bannerLabel = neuesLabel(m_spiel, QStringLiteral("Banner"));
@@ -531,9 +533,12 @@ void Publikumsfenster::zeigeSpiel(const Spielbild& bild)
             zaehler += QStringLiteral(" von %1").arg(m_bilderGesamt);
     }
     setzeText(m_zaehler, zaehler);
-    m_zaehler->setGeometry(a.kopf);
     const QString angebot = punkteAngebotText(bild.punkteImAngebot);
     const int platz = a.kopf.width() - QFontMetrics(zaehlerschrift).horizontalAdvance(zaehler) - a.kopfschrift / 2;
+    // Right-aligned, the counter needs only the room right of the points: a
+    // label over theirs would be painted again, large text and all, whenever
+    // the points change.
+    m_zaehler->setGeometry(a.kopf.adjusted(std::max(0, platz), 0, 0, 0));
     m_angebot->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     faerbe(m_angebot, Buehne, QColor(255, 230, 120));
     setzeEingepasst(m_angebot, angebot, a.kopfschrift, std::max(0, platz));

@@ -11,30 +11,25 @@
 #include "entwurf.h"
 #include "knopfbilder.h"
 #include "render/bildbereich.h"
+#include "render/pixel.h"
 
 namespace {
 
-// Image3: shows the picture area's visible image.
+// Image3: shows the picture area's visible image. It paints every pixel of
+// its area itself, so the black panel beneath does not fill the picture's
+// area first, a full second pass over a 4K-class window at every new picture.
 class Bildanzeige : public QWidget {
 public:
-    Bildanzeige(const Bildbereich& bereich, QWidget* eltern) : QWidget(eltern), m_bereich(bereich) {}
+    Bildanzeige(const Bildbereich& bereich, QWidget* eltern) : QWidget(eltern), m_bereich(bereich)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
 protected:
     void paintEvent(QPaintEvent* ereignis) override
     {
         QPainter maler(this);
-        const QImage& bild = m_bereich.sichtbaresBild();
-        if (bild.isNull())
-            return;
-        const qreal v = m_bereich.pixelVerhaeltnis();
-        if (v == 1.0) {
-            maler.drawImage(ereignis->rect(), bild, ereignis->rect());
-            return;
-        }
-        // The picture holds device pixels: one of them to each of the screen's.
-        const QRectF quelle = QRectF(QPointF(ereignis->rect().topLeft()) * v, QSizeF(ereignis->rect().size()) * v)
-                                  .intersected(QRectF(bild.rect()));
-        maler.drawImage(QRectF(quelle.topLeft() / v, quelle.size() / v), bild, quelle);
+        maleSichtbaresBild(maler, ereignis->region(), m_bereich.sichtbaresBild(), m_bereich.pixelVerhaeltnis());
     }
 
 private:

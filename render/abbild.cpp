@@ -1,6 +1,7 @@
 #include "abbild.h"
 
 #include <QPainter>
+#include <utility>
 
 #include "core/meldungen.h"
 #include "darstellung.h"
@@ -37,7 +38,7 @@ QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qre
     m_pfad = pfad;
     m_code = code;
     m_verhaeltnis = verhaeltnis;
-    m_bild = QImage();
+    m_vorrat.gibFrei(std::exchange(m_bild, QImage()));
     if (!pfad.isEmpty()) {
         try {
             m_bild = m_vorrat.eingepasst(groesse, pfad, code, verhaeltnis);

@@ -101,6 +101,12 @@ struct Bildbereich::Daten {
     QRect zeichneSektor(int k, const QRect* clip);
     void zeichneAlleVerdeckten(const QRect* clip);
     void kopiereIBild();
+    // The visible picture is IBild, pixel for pixel, at the current layout's size.
+    bool zeigtIBild() const
+    {
+        return stand == Stand::NurBild && !sichtbar.isNull() && sichtbar.size() == iBild.size()
+            && sichtbar.size() == geraet();
+    }
     void merkeAbdeckung();
     bool kannSchnellAufdecken(int k);
 };
@@ -251,7 +257,12 @@ void Bildbereich::zeigeGanzesBild()
 void Bildbereich::deckeAuf(int sektor)
 {
     if (!d->kannSchnellAufdecken(sektor)) {
-        zeigeGanzesBild();
+        // The first reveal has just copied IBild over: a second copy of the
+        // whole area would change no pixel.
+        if (d->zeigtIBild())
+            d->meldeGeaendert(d->sichtbar.rect());
+        else
+            zeigeGanzesBild();
         zeichneAbdeckung();
         return;
     }
@@ -280,8 +291,7 @@ void Bildbereich::fuelleGrau()
     if (r.isEmpty())
         return;
     const int linie = std::max(1, qRound(d->verhaeltnis));
-    fuelleRechteck(bild, r, Farbe::Schwarz);
-    fuelleRechteck(bild, r.adjusted(linie, linie, -linie, -linie), Farbe::Grau);
+    fuelleMitRand(bild, r, linie, Farbe::Grau, Farbe::Schwarz);
     d->meldeGeaendert(r);
 }
 

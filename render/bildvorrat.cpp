@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <utility>
 
 #include "bildladen.h"
 #include "core/meldungen.h"
@@ -42,12 +43,14 @@ int Bildvorrat::meldeSicht(Bereichsregel regel)
 {
     const int sicht = m_naechsteSicht++;
     m_sichten.emplace(sicht, std::move(regel));
+    ++m_sichtenStand;
     return sicht;
 }
 
 void Bildvorrat::meldeSichtAb(int sicht)
 {
     m_sichten.erase(sicht);
+    ++m_sichtenStand;
 }
 
 Bedarf Bildvorrat::gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
@@ -103,6 +106,9 @@ void Bildvorrat::leere(Eintrag& e)
 {
     if (e.auftrag)
         m_arbeiter.verwirf(e.auftrag);
+    gibFrei(std::move(e.bild.bild));
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
     e = Eintrag();
 }
 
@@ -155,9 +161,13 @@ bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b
         e.kennung = k;
         return false;
     }
+    gibFrei(std::exchange(e.bild.bild, QImage()));
     e.bild = std::move(r.bild);
     e.bildGueltig = true;
+    e.sichten = e.auftragsSichten;
     e.voll = e.bild.voll;
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
     e.eingepasst.clear();
     for (std::size_t i = 0; i < r.eingepasst.size() && i < e.auftragsBereiche.size(); ++i) {
         if (!r.eingepasst[i].isNull())
@@ -174,11 +184,14 @@ void Bildvorrat::dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b)
     }
     // Should the decode fail, nothing of the picture is kept.
     e.bildGueltig = false;
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
     e.eingepasst.clear();
     QImage alt = std::move(e.bild.bild);
     e.bild = Dekodiert();
     ++m_dekodiert;
     e.bild = dekodiereBild(e.kennung.datei, pfad, e.voll, e.orientierung, b, std::move(alt));
+    e.sichten = m_sichtenStand;
     if (istBmp(pfad)) {
         e.voll = e.bild.voll;
         e.orientierung = 1;
@@ -236,9 +249,23 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
 
         Eintrag& e = eintragFuer(k);
         e.benutzt = ++m_uhr;
-        if (e.bildGueltig && deckt(e.bild, wunsch.bedarf))
+        // A view registered since (the audience window opened) would have its
+        // picture fitted at the click, on the window's thread, unless the
+        // worker fits it now: it decodes again for every view then.
+        const auto fuerJedeSicht = [&](const auto& hat) {
+            return std::all_of(wunsch.bereiche.begin(), wunsch.bereiche.end(),
+                               [&](const Sichtbereich& s) { return s.groesse.isEmpty() || hat(s); });
+        };
+        if (e.bildGueltig && deckt(e.bild, wunsch.bedarf)
+            && (e.sichten == m_sichtenStand
+                || fuerJedeSicht([&](const Sichtbereich& s) { return e.fertig(s.groesse, code, s.verhaeltnis); })))
             return;
-        if (e.auftrag && gleich(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code)
+        if (e.auftrag && gleich(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code
+            && (e.auftragsSichten == m_sichtenStand || fuerJedeSicht([&](const Sichtbereich& s) {
+                    return std::any_of(e.auftragsBereiche.begin(), e.auftragsBereiche.end(), [&](const Sichtbereich& a) {
+                        return a.groesse == s.groesse && a.verhaeltnis == s.verhaeltnis;
+                    });
+                })))
             return;
         if (e.auftrag)
             m_arbeiter.verwirf(e.auftrag);
@@ -251,6 +278,7 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
         e.auftragsBedarf = wunsch.bedarf;
         e.auftragsCode = code;
         e.auftragsBereiche = wunsch.bereiche;
+        e.auftragsSichten = m_sichtenStand;
         ++m_dekodiert;
         e.auftrag = m_arbeiter.gib(std::move(wunsch));
     } catch (...) {
@@ -282,7 +310,7 @@ void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& cod
     const QSize bereich = ziel.size();
     const Eintrag& e = bereit(pfad, code, [&](QSize voll) { return bedarf(voll, bereich, code); });
     if (const QImage* f = ziel.isNull() ? nullptr : e.fertig(bereich, code, verhaeltnis))
-        ziel = *f;
+        gibFrei(std::exchange(ziel, *f));
     else
         stelleBildDar(ziel, e.bild, code, verhaeltnis);
 }

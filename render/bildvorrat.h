@@ -71,6 +71,10 @@ public:
     // Drops the kept pictures, so that the next lade() decodes the file again.
     void vergiss();
 
+    // Lets go of a picture the caller is done with; one of a projector's size
+    // that nobody else holds is given back to the system on the worker thread.
+    void gibFrei(QImage bild) { m_arbeiter.gibFrei(std::move(bild)); }
+
 private:
     // What tells one state of a file from another.
     struct Kennung {
@@ -100,6 +104,8 @@ private:
         Bedarf auftragsBedarf;
         QString auftragsCode;
         std::vector<Sichtbereich> auftragsBereiche;
+        quint64 auftragsSichten = 0;  // m_sichtenStand when the job was given
+        quint64 sichten = 0;          // m_sichtenStand when bild was decoded or taken from a job
         quint64 benutzt = 0;         // when last asked for
         // The picture the worker fitted to that area, if it did.
         const QImage* fertig(QSize bereich, const QString& code, qreal verhaeltnis) const;
@@ -120,6 +126,7 @@ private:
     quint64 m_uhr = 0;
     std::map<int, Bereichsregel> m_sichten;
     int m_naechsteSicht = 1;
+    quint64 m_sichtenStand = 0;   // counts every registration and its end
     int m_dekodiert = 0;
     Vorabdekodierer m_arbeiter;   // destroyed first: no job outlives the kept state
 };

@@ -49,6 +49,7 @@ struct Vorabdekodierer::Werkstatt {
     std::mutex sperre;
     std::condition_variable signal;
     std::deque<std::shared_ptr<Auftrag>> warteschlange;
+    std::vector<QImage> freizugeben;   // each held by nobody else
     bool ende = false;
     bool arbeiterFort = false;
     bool laeuft = false;
@@ -88,9 +89,17 @@ void Vorabdekodierer::Werkstatt::arbeite()
         std::shared_ptr<Auftrag> a;
         {
             std::unique_lock<std::mutex> l(sperre);
-            signal.wait(l, [this] { return ende || !warteschlange.empty(); });
+            signal.wait(l, [this] { return ende || !warteschlange.empty() || !freizugeben.empty(); });
             if (ende)
                 break;
+            if (!freizugeben.empty()) {
+                // Before the next decode allocates, so that the two do not add up.
+                std::vector<QImage> weg;
+                weg.swap(freizugeben);
+                l.unlock();
+                weg.clear();
+                continue;
+            }
             a = std::move(warteschlange.front());
             warteschlange.pop_front();
             if (a->verworfen)
@@ -141,13 +150,32 @@ std::shared_ptr<Vorabdekodierer::Auftrag> Vorabdekodierer::gib(Vorabwunsch wunsc
         m_werkstatt->warteschlange.push_back(a);
     }
     m_werkstatt->signal.notify_all();
-    if (!m_gestartet) {
-        // One job that lives as long as this object: the pool hands it to its
-        // thread once, and from then on jobs pass through the lock above alone.
-        m_gestartet = true;
-        m_pool.start([w = m_werkstatt] { w->arbeite(); });
-    }
+    starte();
     return a;
+}
+
+void Vorabdekodierer::starte()
+{
+    if (m_gestartet)
+        return;
+    // One job that lives as long as this object: the pool hands it to its
+    // thread once, and from then on jobs pass through the workshop's lock alone.
+    m_gestartet = true;
+    m_pool.start([w = m_werkstatt] { w->arbeite(); });
+}
+
+void Vorabdekodierer::gibFrei(QImage bild)
+{
+    // Below this glibc's heap takes the block back without unmapping it.
+    constexpr qsizetype Gross = 1024 * 1024;
+    if (bild.isNull() || !bild.isDetached() || bild.sizeInBytes() < Gross)
+        return;
+    {
+        std::lock_guard<std::mutex> l(m_werkstatt->sperre);
+        m_werkstatt->freizugeben.push_back(std::move(bild));
+    }
+    m_werkstatt->signal.notify_all();
+    starte();
 }
 
 Vorabergebnis Vorabdekodierer::hole(const std::shared_ptr<Auftrag>& auftrag)

@@ -66,10 +66,17 @@ public:
     void verwirf(const std::shared_ptr<Auftrag>& auftrag);
     // A job waits or runs.
     bool beschaeftigt() const;
+    // Lets go of a picture on the worker thread, where giving a large buffer
+    // back to the system (munmap, a few milliseconds for a projector-sized
+    // one) costs the window's thread nothing. Only a picture nobody else holds
+    // goes there, before the next job; a shared or small one is let go here.
+    void gibFrei(QImage bild);
 
     struct Werkstatt;
 
 private:
+    void starte();
+
     std::shared_ptr<Werkstatt> m_werkstatt;
     QThreadPool m_pool;
     bool m_gestartet = false;

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 #include "render/exif.h"
 #include "render/einpassung.h"
 #include "render/fenster.h"
+#include "render/pixel.h"
 #include "render/sektor.h"
 #include "render/skalierer.h"
 #include "render/zentrumsaufdecker.h"
@@ -1040,6 +1042,47 @@ private slots:
         QCOMPARE(vorab.bereich.dekodierZaehler(), 1);
     }
 
+    // A view registered after its picture was decoded and shown (the audience
+    // window opened during play) gets that picture fitted by the worker when it
+    // asks ahead again, not at the click on the window's thread; the picture area
+    // goes on showing the same pixels.
+    void vorabFuerNeueSicht_data()
+    {
+        spalten<QSize, QSize>("bild", "zuschauer");
+        // Both need every pixel: the kept decode would serve, but nothing was fitted for the new view.
+        QTest::newRow("smaller than both areas") << QSize(600, 400) << QSize(1920, 1080);
+        QTest::newRow("the new view needs more") << QSize(2400, 1600) << QSize(1920, 1080);
+        QTest::newRow("the new view needs less") << QSize(2400, 1600) << QSize(320, 240);
+    }
+    void vorabFuerNeueSicht()
+    {
+        auto [bild, zuschauer] = hole<QSize, QSize>("bild", "zuschauer");
+        const QString datei = jpeg(QStringLiteral("neue-sicht-%1x%2-%3.jpg").arg(bild.width()).arg(bild.height())
+                                       .arg(zuschauer.width()),
+                                   verlauf(bild.width(), bild.height()));
+        Aufbau a;
+        a.bereich.bereiteVor(datei, QString());
+        const QImage vorher = klickeUndDecke(a, datei, QString());
+        QCOMPARE(a.bereich.dekodierZaehler(), 1);
+
+        const QSize z = zuschauer;
+        const int sicht = a.bereich.vorrat().meldeSicht([z](QSize) { return Sichtbereich{z}; });
+        a.bereich.bereiteVor(datei, QString());
+        QCOMPARE(a.bereich.dekodierZaehler(), 2);
+        const QImage fuerZuschauer = a.bereich.vorrat().eingepasst(zuschauer, datei, QString());
+        // Shared with the store: the worker's picture, not one fitted just now.
+        QVERIFY(!fuerZuschauer.isDetached());
+        Bildvorrat einer;
+        einer.lade(datei, zuschauer.width() > vorher.width() ? zuschauer : vorher.size(), QString());
+        QCOMPARE(fuerZuschauer, dargestellt(einer, zuschauer, datei, QString()));
+        QCOMPARE(klickeUndDecke(a, datei, QString()), dargestellt(einer, vorher.size(), datei, QString()));
+
+        // Asking again with nothing changed decodes nothing more.
+        a.bereich.bereiteVor(datei, QString());
+        QCOMPARE(a.bereich.dekodierZaehler(), 2);
+        a.bereich.vorrat().meldeSichtAb(sicht);
+    }
+
     void vorabNichtPassend_data()
     {
         // dekodiert: decodes in all, ahead ones included
@@ -1124,16 +1167,29 @@ private slots:
         auto [n, flaeche] = hole<int, QSize>("n", "flaeche");
         Aufbau a;
         const int w = flaeche.width(), h = flaeche.height();
-        a.abgedeckt(w, h, bmp(QStringLiteral("v_%1x%2.bmp").arg(w).arg(h), verlauf(w, h)), n);
+        a.flaeche(w, h);
+        a.st.BildDatei = bmp(QStringLiteral("v_%1x%2.bmp").arg(w).arg(h), verlauf(w, h));
+        a.bereich.rendereBild();
+        a.sektoren(n);
 
         std::vector<int> reihe(size_t(n), 0);
         std::iota(reihe.begin(), reihe.end(), 0);
         QRandomGenerator zufall(4711);
         std::shuffle(reihe.begin(), reihe.end(), zufall);
-        // Far into the picture too, where most sectors are uncovered.
-        const int schritte = n <= 60 ? n : 60;
-        const int sprung = n <= 60 ? 1 : std::max(1, (n - 10) / 60);
         size_t naechster = 0;
+        // The first reveal as the game makes it: the whole picture shown, then
+        // one sector uncovered with the cover drawn over the rest.
+        a.bereich.zeigeGanzesBild();
+        a.st.Verdeckt[size_t(reihe[naechster++])] = false;
+        --a.st.VerdecktZahl;
+        a.bereich.deckeAuf(reihe[0]);
+        const QImage erstesAufdecken = a.bereich.sichtbaresBild().copy();
+        a.neuGezeichnet();
+        QCOMPARE(erstesAufdecken, a.bereich.sichtbaresBild());
+
+        // Far into the picture too, where most sectors are uncovered.
+        const int schritte = n <= 60 ? n - 1 : 60;
+        const int sprung = n <= 60 ? 1 : std::max(1, (n - 10) / 60);
         for (int i = 0; i < schritte; ++i) {
             if (sprung > 1) {
                 for (int j = 1; j < sprung; ++j) {
@@ -1215,6 +1271,95 @@ private slots:
         QCOMPARE(a.pixel(150, 199), Schwarz);
         QCOMPARE(a.pixel(1, 1), Grau);
         QCOMPARE(a.pixel(298, 198), Grau);
+    }
+
+    // One pass over each pixel gives the picture two fills one over the other
+    // gave, also where the inner rectangle turns inside out.
+    void fuelleMitRandWieZweiFlaechen_data()
+    {
+        spalten<QRect, int>("r", "breite");
+        QTest::newRow("whole picture, 1") << QRect(0, 0, 31, 17) << 1;
+        QTest::newRow("whole picture, 2") << QRect(0, 0, 31, 17) << 2;
+        QTest::newRow("inside") << QRect(3, 2, 20, 9) << 2;
+        QTest::newRow("over the edges") << QRect(-4, 12, 50, 20) << 3;
+        QTest::newRow("as wide as two edges") << QRect(5, 5, 4, 8) << 2;
+        QTest::newRow("narrower than two edges") << QRect(5, 5, 3, 8) << 2;
+        QTest::newRow("narrower than one edge") << QRect(5, 5, 1, 1) << 2;
+        QTest::newRow("flatter than two edges") << QRect(2, 6, 20, 1) << 3;
+        QTest::newRow("outside") << QRect(40, 0, 5, 5) << 1;
+    }
+    void fuelleMitRandWieZweiFlaechen()
+    {
+        auto [r, breite] = hole<QRect, int>("r", "breite");
+        const QImage vorher = verlauf(31, 17).convertToFormat(QImage::Format_RGB32);
+        QImage zwei = vorher.copy();
+        fuelleRechteck(zwei, r, Schwarz);
+        fuelleRechteck(zwei, r.adjusted(breite, breite, -breite, -breite), Grau);
+        QImage eins = vorher.copy();
+        fuelleMitRand(eins, r, breite, Grau, Schwarz);
+        QCOMPARE(eins, zwei);
+    }
+
+    // The picture control paints every pixel it is asked for exactly as the
+    // black panel's background under the picture drawn over it did.
+    void sichtbaresBildWieAufSchwarz_data()
+    {
+        // schirm: device pixels per logical one of the control; verhaeltnis: the
+        // picture's, from the last layout; bild: device pixels, empty: no
+        // picture; teile: the region painted, logical pixels.
+        spalten<qreal, qreal, QSize, QList<QRect>>("schirm", "verhaeltnis", "bild", "teile");
+        const QSize flaeche(60, 40);   // the control, logical pixels
+        const QList<QRect> alles{QRect(QPoint(0, 0), flaeche)};
+        const QList<QRect> stuecke{QRect(3, 5, 17, 9), QRect(30, 20, 30, 20), QRect(0, 39, 60, 1)};
+        QTest::newRow("1, fitting") << 1.0 << 1.0 << flaeche << alles;
+        QTest::newRow("1, smaller") << 1.0 << 1.0 << QSize(45, 31) << stuecke;
+        QTest::newRow("1, larger") << 1.0 << 1.0 << QSize(70, 50) << stuecke;
+        QTest::newRow("1, none") << 1.0 << 1.0 << QSize() << stuecke;
+        QTest::newRow("2, fitting") << 2.0 << 2.0 << flaeche * 2 << alles;
+        QTest::newRow("2, parts") << 2.0 << 2.0 << flaeche * 2 << stuecke;
+        QTest::newRow("2, odd and smaller") << 2.0 << 2.0 << QSize(91, 67) << stuecke;
+        QTest::newRow("2, none") << 2.0 << 2.0 << QSize() << alles;
+        QTest::newRow("3, smaller") << 3.0 << 3.0 << QSize(150, 100) << stuecke;
+        QTest::newRow("1.5, parts") << 1.5 << 1.5 << QSize(90, 60) << stuecke;
+        QTest::newRow("2, laid out at 1") << 2.0 << 1.0 << flaeche << stuecke;
+        QTest::newRow("1, laid out at 2") << 1.0 << 2.0 << flaeche * 2 << stuecke;
+    }
+    void sichtbaresBildWieAufSchwarz()
+    {
+        auto [schirm, verhaeltnis, bild, teile] =
+            hole<qreal, qreal, QSize, QList<QRect>>("schirm", "verhaeltnis", "bild", "teile");
+        QRegion bereich;
+        for (const QRect& r : teile)
+            bereich += r;
+        const QImage sichtbar =
+            bild.isEmpty() ? QImage() : verlauf(bild.width(), bild.height()).convertToFormat(QImage::Format_RGB32);
+        // What was on the screen before: everything not painted must stay.
+        QImage vorher(QSize(60, 40) * schirm, QImage::Format_RGB32);
+        vorher.fill(0xff123456u);
+        vorher.setDevicePixelRatio(schirm);
+
+        QImage erwartet = vorher.copy();
+        {
+            QPainter maler(&erwartet);
+            maler.setClipRegion(bereich);
+            for (const QRect& r : bereich)
+                maler.fillRect(r, Qt::black);
+            const QRect e = bereich.boundingRect();
+            if (!sichtbar.isNull() && verhaeltnis == 1.0) {
+                maler.drawImage(e, sichtbar, e);
+            } else if (!sichtbar.isNull()) {
+                const QRectF quelle = QRectF(QPointF(e.topLeft()) * verhaeltnis, QSizeF(e.size()) * verhaeltnis)
+                                          .intersected(QRectF(sichtbar.rect()));
+                maler.drawImage(QRectF(quelle.topLeft() / verhaeltnis, quelle.size() / verhaeltnis), sichtbar, quelle);
+            }
+        }
+        QImage gemalt = vorher.copy();
+        {
+            QPainter maler(&gemalt);
+            maler.setClipRegion(bereich);
+            maleSichtbaresBild(maler, bereich, sichtbar, verhaeltnis);
+        }
+        QCOMPARE(gemalt, erwartet);
     }
 
     void exifOrientierung_data()
