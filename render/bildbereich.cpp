@@ -345,8 +345,9 @@ void Bildbereich::formResize()
     const QSize aussen = fenster.aussenGroesse();
     // The outer size alone can be right while the client area is not yet (a
     // manager reported the frame before the size): that layout would stand.
+    // Before the first layout only the outer size counts, as it always has.
     if (aussen.width() == st.FensterBreite && aussen.height() == st.FensterHoehe
-        && fenster.innenGroesse() == d->innen)
+        && (!d->innen.isValid() || fenster.innenGroesse() == d->innen))
         return;
     st.FensterHoehe = aussen.height();
     st.FensterBreite = aussen.width();

@@ -846,6 +846,11 @@ private slots:
         a.st.FensterBreite = 0;
         a.bereich.formResize();
         QCOMPARE(a.st.BildBreite, 490);
+        // The same outer size around another client area (a manager's late
+        // report) is laid out for the client area.
+        a.fenster.innen = QSize(1100, 700);
+        a.bereich.formResize();
+        QCOMPARE(a.st.BildBreite, 590);
     }
 
     void ohneSeitenverhaeltnis()
