@@ -67,10 +67,18 @@ TForm1::TForm1(Meldungen& meldungen, Zufall& zufall, const QString& einstellungs
         ereignis([this, tag] { m_spiel.BAntwortClick(tag); });
     });
     m_klient->setzeLetzteZeile([this] { return m_tafel->unten(); });
+    // Not after every step of a drag: a fit ahead already running is not stopped.
+    m_nachLayout = new QTimer(this);
+    m_nachLayout->setSingleShot(true);
+    m_nachLayout->setInterval(250);
+    connect(m_nachLayout, &QTimer::timeout, this, [this] { m_spiel.groesseGeaendert(); });
     m_groesse = std::make_unique<Fenstergroesse>(
         *this, m_st,
         Fenstergroesse::Handler{
-            [this] { m_bildbereich.formResize(); },
+            [this] {
+                m_bildbereich.formResize();
+                m_nachLayout->start();
+            },
             [this] { return m_bildbereich.layoutLaeuft(); },
             [this](const std::function<void()>& handler) { ereignis(handler); }});
     m_klient->setzeBeiAenderung([this] { m_groesse->klientGemeldet(); });

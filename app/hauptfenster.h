@@ -141,6 +141,8 @@ private:
     Steuerelemente m_s;
     std::unique_ptr<Punktetafel> m_tafel;
     std::unique_ptr<Fenstergroesse> m_groesse;
+    // Runs once the size has kept still: the pictures ahead fitted to the new area.
+    QTimer* m_nachLayout = nullptr;
     Ueberblendung* m_hilfe = nullptr;
     Ueberblendung* m_rangliste = nullptr;
     std::unique_ptr<Tonausgabe> m_ton;

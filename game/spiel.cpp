@@ -184,6 +184,14 @@ void Spiel::bereiteBilderVor()
     bereiteNaechstesVor();
 }
 
+void Spiel::groesseGeaendert()
+{
+    // A picture already uncovered was fitted anew by the layout itself.
+    if (phase() == Bildphase::Angekuendigt)
+        m_bild.bereiteVor(m_st.BildDatei, m_st.BildPosition);
+    bereiteNaechstesVor();
+}
+
 void Spiel::BNeuesBildClick()
 {
     // However this click ends, the entry after it is decoded while the quiz

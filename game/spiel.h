@@ -67,6 +67,9 @@ public:
     // The picture in play and the next entry's are decoded ahead for every view
     // now registered (a view that opens asks for this).
     void bereiteBilderVor();
+    // The window's picture area has a new size: the picture still to be
+    // revealed and the next entry's are fitted to it ahead.
+    void groesseGeaendert();
 
     // The start-up steps have run (they run once only).
     bool gestartet() const { return m_gestartet; }

@@ -43,14 +43,12 @@ int Bildvorrat::meldeSicht(Bereichsregel regel)
 {
     const int sicht = m_naechsteSicht++;
     m_sichten.emplace(sicht, std::move(regel));
-    ++m_sichtenStand;
     return sicht;
 }
 
 void Bildvorrat::meldeSichtAb(int sicht)
 {
     m_sichten.erase(sicht);
-    ++m_sichtenStand;
 }
 
 Bedarf Bildvorrat::gesamtBedarf(const QString& pfad, QSize voll, const QString& code,
@@ -164,7 +162,6 @@ bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b
     gibFrei(std::exchange(e.bild.bild, QImage()));
     e.bild = std::move(r.bild);
     e.bildGueltig = true;
-    e.sichten = e.auftragsSichten;
     e.voll = e.bild.voll;
     for (Eingepasst& f : e.eingepasst)
         gibFrei(std::move(f.bild));
@@ -191,7 +188,6 @@ void Bildvorrat::dekodiere(Eintrag& e, const QString& pfad, const Bedarf& b)
     e.bild = Dekodiert();
     ++m_dekodiert;
     e.bild = dekodiereBild(e.kennung.datei, pfad, e.voll, e.orientierung, b, std::move(alt));
-    e.sichten = m_sichtenStand;
     if (istBmp(pfad)) {
         e.voll = e.bild.voll;
         e.orientierung = 1;
@@ -244,28 +240,32 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
         if (voll.isEmpty())
             return;
 
-        Vorabwunsch wunsch{eigene(k.datei), eigene(pfad), voll, orientierung, {}, eigene(code), {}};
+        Vorabwunsch wunsch{eigene(k.datei), eigene(pfad), voll, orientierung, {}, eigene(code), {}, {}};
         wunsch.bedarf = gesamtBedarf(pfad, voll, code, &wunsch.bereiche);
 
         Eintrag& e = eintragFuer(k);
         e.benutzt = ++m_uhr;
-        // A view registered since (the audience window opened) would have its
-        // picture fitted at the click, on the window's thread, unless the
-        // worker fits it now: it decodes again for every view then.
+        // A view whose area has no fitted picture yet (the audience window
+        // opened, a window changed its size since) would have it fitted at the
+        // click, on the window's thread, unless the worker fits it now.
         const auto fuerJedeSicht = [&](const auto& hat) {
             return std::all_of(wunsch.bereiche.begin(), wunsch.bereiche.end(),
                                [&](const Sichtbereich& s) { return s.groesse.isEmpty() || hat(s); });
         };
-        if (e.bildGueltig && deckt(e.bild, wunsch.bedarf)
-            && (e.sichten == m_sichtenStand
-                || fuerJedeSicht([&](const Sichtbereich& s) { return e.fertig(s.groesse, code, s.verhaeltnis); })))
+        // A decode ahead that has ended is kept, and only fitted again, when
+        // no more than a view's area has changed since it was asked for.
+        if (e.auftrag && m_arbeiter.fertig(e.auftrag) && gleich(e.auftragsBedarf, wunsch.bedarf)
+            && e.auftragsCode == code)
+            uebernimmVorab(e, pfad, wunsch.bedarf, code);
+        const bool gedeckt = e.bildGueltig && deckt(e.bild, wunsch.bedarf);
+        if (gedeckt && fuerJedeSicht([&](const Sichtbereich& s) { return e.fertig(s.groesse, code, s.verhaeltnis); }))
             return;
         if (e.auftrag && gleich(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code
-            && (e.auftragsSichten == m_sichtenStand || fuerJedeSicht([&](const Sichtbereich& s) {
-                    return std::any_of(e.auftragsBereiche.begin(), e.auftragsBereiche.end(), [&](const Sichtbereich& a) {
-                        return a.groesse == s.groesse && a.verhaeltnis == s.verhaeltnis;
-                    });
-                })))
+            && fuerJedeSicht([&](const Sichtbereich& s) {
+                   return std::any_of(e.auftragsBereiche.begin(), e.auftragsBereiche.end(), [&](const Sichtbereich& a) {
+                       return a.groesse == s.groesse && a.verhaeltnis == s.verhaeltnis;
+                   });
+               }))
             return;
         if (e.auftrag)
             m_arbeiter.verwirf(e.auftrag);
@@ -278,8 +278,11 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
         e.auftragsBedarf = wunsch.bedarf;
         e.auftragsCode = code;
         e.auftragsBereiche = wunsch.bereiche;
-        e.auftragsSichten = m_sichtenStand;
-        ++m_dekodiert;
+        // The kept decode serves: the click would fit from it, so the worker does.
+        if (gedeckt)
+            wunsch.dekodiert = e.bild;
+        else
+            ++m_dekodiert;
         e.auftrag = m_arbeiter.gib(std::move(wunsch));
     } catch (...) {
         // Whatever failed here fails again, and is reported, when the picture is used.

@@ -33,8 +33,10 @@ public:
     // Starts decoding the file pfad names on the worker thread, for every
     // registered view, as lade() would decode it for that view's area. Shows
     // nothing and throws nothing: a file that cannot be read or decoded is
-    // reported when lade() uses it, as if nothing had been decoded ahead. Does
-    // nothing when the kept picture already serves every view.
+    // reported when lade() uses it, as if nothing had been decoded ahead. When
+    // the kept picture serves every view, only fits it to the views' areas
+    // there, and does nothing when each of them has its fitted picture. Asked
+    // again after a view's area changed, it fits for the new one.
     void dekodiereVorab(const QString& pfad, const QString& code);
     // A decode ahead waits or runs on the worker thread.
     bool vorabLaeuft() const { return m_arbeiter.beschaeftigt(); }
@@ -104,8 +106,6 @@ private:
         Bedarf auftragsBedarf;
         QString auftragsCode;
         std::vector<Sichtbereich> auftragsBereiche;
-        quint64 auftragsSichten = 0;  // m_sichtenStand when the job was given
-        quint64 sichten = 0;          // m_sichtenStand when bild was decoded or taken from a job
         quint64 benutzt = 0;         // when last asked for
         // The picture the worker fitted to that area, if it did.
         const QImage* fertig(QSize bereich, const QString& code, qreal verhaeltnis) const;
@@ -126,7 +126,6 @@ private:
     quint64 m_uhr = 0;
     std::map<int, Bereichsregel> m_sichten;
     int m_naechsteSicht = 1;
-    quint64 m_sichtenStand = 0;   // counts every registration and its end
     int m_dekodiert = 0;
     Vorabdekodierer m_arbeiter;   // destroyed first: no job outlives the kept state
 };

@@ -63,7 +63,9 @@ Vorabergebnis fuehreAus(const Vorabwunsch& w, const std::atomic<bool>& abgebroch
 {
     Vorabergebnis r;
     try {
-        r.bild = dekodiereBild(w.datei, w.anzeigePfad, w.voll, w.orientierung, w.bedarf, QImage(), &abgebrochen);
+        r.bild = w.dekodiert ? *w.dekodiert
+                             : dekodiereBild(w.datei, w.anzeigePfad, w.voll, w.orientierung, w.bedarf, QImage(),
+                                             &abgebrochen);
         r.eingepasst.reserve(w.bereiche.size());
         for (const Sichtbereich& bereich : w.bereiche) {
             if (abgebrochen.load(std::memory_order_relaxed))
@@ -191,6 +193,12 @@ void Vorabdekodierer::verwirf(const std::shared_ptr<Auftrag>& auftrag)
     auftrag->verworfen = true;
     auftrag->abgebrochen.store(true, std::memory_order_relaxed);
     auftrag->ergebnis = Vorabergebnis();
+}
+
+bool Vorabdekodierer::fertig(const std::shared_ptr<Auftrag>& auftrag) const
+{
+    std::lock_guard<std::mutex> l(m_werkstatt->sperre);
+    return auftrag->fertig;
 }
 
 bool Vorabdekodierer::beschaeftigt() const

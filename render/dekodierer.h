@@ -10,6 +10,7 @@
 #include <atomic>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "darstellung.h"
@@ -38,6 +39,9 @@ struct Vorabwunsch {
     Bedarf bedarf;
     QString code;
     std::vector<Sichtbereich> bereiche;   // one per view: the picture fitted to each
+    // The picture the window's thread keeps when it serves every view: only
+    // the fitting is left to do. Shared, and only read on the worker.
+    std::optional<Dekodiert> dekodiert;
 };
 
 struct Vorabergebnis {
@@ -66,6 +70,8 @@ public:
     void verwirf(const std::shared_ptr<Auftrag>& auftrag);
     // A job waits or runs.
     bool beschaeftigt() const;
+    // This job has run: taking its result does not wait.
+    bool fertig(const std::shared_ptr<Auftrag>& auftrag) const;
     // Lets go of a picture on the worker thread, where giving a large buffer
     // back to the system (munmap, a few milliseconds for a projector-sized
     // one) costs the window's thread nothing. Only a picture nobody else holds

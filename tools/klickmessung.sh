@@ -10,7 +10,8 @@
 # BILDERORDNER if it does not hold them yet. Needs Xvfb, xdotool, convert.
 # SCHIRM=WxH[@F]: a screen of WxH device pixels at scale F (QT_SCALE_FACTOR),
 # e.g. 3840x2160@2; PUBLIKUM=1 opens the audience window (F5) full screen on it,
-# over the game.
+# over the game. GROESSENWECHSEL=1 changes the window's size before each
+# first reveal.
 set -euo pipefail
 programm=$(realpath "$1")
 mp=$2
@@ -84,10 +85,15 @@ taste() {
 }
 
 # PERF=FILE records where the window thread spends its time (perf record).
-[[ -n ${PERF:-} ]] && { perf record -q -t "$pid" -o "$PERF" >/dev/null 2>&1 & }
+[[ -n ${PERF:-} ]] && { perf record -q ${PERFART:-} -t "$pid" -o "$PERF" >/dev/null 2>&1 & }
 echo "klick,nr,faden_us,alle_threads_pro_bild_us"
 for ((i = 1; i <= anzahl; ++i)); do
     start=$(alle)
+    if [[ -n ${GROESSENWECHSEL:-} ]]; then
+        # The window's size changes while the picture waits for its first reveal.
+        hoehe=$((i % 2 ? 700 : 650))
+        xdotool windowsize "$fenster" "$((1400 * skala))" "$((hoehe * skala))"
+    fi
     sleep 2.5
     a=$(taste)          # the first reveal
     for _ in 1 2 3; do xdotool key --window "$fenster" Right; sleep 0.4; done

@@ -680,7 +680,11 @@ private slots:
         s.ok();
         // Again, as the entry is read; the missing file after it is not asked for.
         QCOMPARE(s.bild.vorab, QStringList({b1, b1}));
+        // A new size: the covered picture is fitted ahead again, an uncovered one not.
+        s.spiel.groesseGeaendert();
+        QCOMPARE(s.bild.vorab, QStringList({b1, b1, b1}));
         s.aufdecken(19);
+        s.spiel.groesseGeaendert();
         s.antwort(0);
         s.richtig();
         const int aenderungen = s.anzeige.aenderungen;
@@ -692,14 +696,14 @@ private slots:
         QCOMPARE(s.st.VerdecktZahl, 0);
         QCOMPARE(s.st.AktiveGruppe, -1);
         // The failed entry is used up: the one after it is decoded ahead.
-        QCOMPARE(s.bild.vorab, QStringList({b1, b1, b3}));
+        QCOMPARE(s.bild.vorab, QStringList({b1, b1, b1, b3}));
 
         s.neuesBild();
         QCOMPARE(s.meldungen.liste.size(), 1);
         QCOMPARE(s.st.VerdecktZahl, 20);
         QVERIFY(s.st.BildDatei.endsWith(QStringLiteral("b3.jpg")));
         QVERIFY(!s.anzeige.istSichtbar(Knopf::NeuesBild));
-        QCOMPARE(s.bild.vorab, QStringList({b1, b1, b3, b3}));
+        QCOMPARE(s.bild.vorab, QStringList({b1, b1, b1, b3, b3}));
     }
 
     void handkorrektur_data()

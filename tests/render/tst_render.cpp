@@ -1053,15 +1053,18 @@ private slots:
     // goes on showing the same pixels.
     void vorabFuerNeueSicht_data()
     {
-        spalten<QSize, QSize>("bild", "zuschauer");
-        // Both need every pixel: the kept decode would serve, but nothing was fitted for the new view.
-        QTest::newRow("smaller than both areas") << QSize(600, 400) << QSize(1920, 1080);
-        QTest::newRow("the new view needs more") << QSize(2400, 1600) << QSize(1920, 1080);
-        QTest::newRow("the new view needs less") << QSize(2400, 1600) << QSize(320, 240);
+        // danach: the view's area changes to it and the picture is asked for again;
+        // dekodiert: decodes in all, ahead ones included
+        spalten<QSize, QSize, QSize, int>("bild", "zuschauer", "danach", "dekodiert");
+        // Both need every pixel: the kept decode serves, only fitting is left for the new view.
+        QTest::newRow("smaller than both areas") << QSize(600, 400) << QSize(1920, 1080) << QSize() << 1;
+        QTest::newRow("the new view needs more") << QSize(2400, 1600) << QSize(1920, 1080) << QSize() << 2;
+        QTest::newRow("the new view needs less") << QSize(2400, 1600) << QSize(320, 240) << QSize() << 1;
+        QTest::newRow("the view's area changes") << QSize(2400, 1600) << QSize(320, 240) << QSize(400, 300) << 1;
     }
     void vorabFuerNeueSicht()
     {
-        auto [bild, zuschauer] = hole<QSize, QSize>("bild", "zuschauer");
+        auto [bild, zuschauer, danach, dekodiert] = hole<QSize, QSize, QSize, int>("bild", "zuschauer", "danach", "dekodiert");
         const QString datei = jpeg(QStringLiteral("neue-sicht-%1x%2-%3.jpg").arg(bild.width()).arg(bild.height())
                                        .arg(zuschauer.width()),
                                    verlauf(bild.width(), bild.height()));
@@ -1070,21 +1073,26 @@ private slots:
         const QImage vorher = klickeUndDecke(a, datei, QString());
         QCOMPARE(a.bereich.dekodierZaehler(), 1);
 
-        const QSize z = zuschauer;
-        const int sicht = a.bereich.vorrat().meldeSicht([z](QSize) { return Sichtbereich{z}; });
-        a.bereich.bereiteVor(datei, QString());
-        QCOMPARE(a.bereich.dekodierZaehler(), 2);
-        const QImage fuerZuschauer = a.bereich.vorrat().eingepasst(zuschauer, datei, QString());
-        // Shared with the store: the worker's picture, not one fitted just now.
-        QVERIFY(!fuerZuschauer.isDetached());
-        Bildvorrat einer;
-        einer.lade(datei, zuschauer.width() > vorher.width() ? zuschauer : vorher.size(), QString());
-        QCOMPARE(fuerZuschauer, dargestellt(einer, zuschauer, datei, QString()));
-        QCOMPARE(klickeUndDecke(a, datei, QString()), dargestellt(einer, vorher.size(), datei, QString()));
+        QSize z = zuschauer;
+        const int sicht = a.bereich.vorrat().meldeSicht([&z](QSize) { return Sichtbereich{z}; });
+        for (const QSize neu : {zuschauer, danach}) {
+            if (!neu.isValid())
+                break;
+            z = neu;
+            a.bereich.bereiteVor(datei, QString());
+            const QImage fuerZuschauer = a.bereich.vorrat().eingepasst(z, datei, QString());
+            // Shared with the store: the worker's picture, not one fitted just now.
+            QVERIFY(!fuerZuschauer.isDetached());
+            Bildvorrat einer;
+            einer.lade(datei, z.width() > vorher.width() ? z : vorher.size(), QString());
+            QCOMPARE(fuerZuschauer, dargestellt(einer, z, datei, QString()));
+            QCOMPARE(klickeUndDecke(a, datei, QString()), dargestellt(einer, vorher.size(), datei, QString()));
+        }
+        QCOMPARE(a.bereich.dekodierZaehler(), dekodiert);
 
         // Asking again with nothing changed decodes nothing more.
         a.bereich.bereiteVor(datei, QString());
-        QCOMPARE(a.bereich.dekodierZaehler(), 2);
+        QCOMPARE(a.bereich.dekodierZaehler(), dekodiert);
         a.bereich.vorrat().meldeSichtAb(sicht);
     }
 
