@@ -104,12 +104,13 @@ protected:
         // Device pixels from here on: the picture is copied, not scaled.
         const qreal dpr = devicePixelRatioF();
         maler.scale(1 / dpr, 1 / dpr);
-        if (m_bild.isNull())
+        if (m_bild.isNull()) {
             maler.fillRect(QRect(QPoint(0, 0), m_pixel), QColor(128, 128, 128));
-        else
-            maler.drawImage(QPoint(0, 0), m_bild);
-        if (m_sektoren > 0)
-            zeichneAbdeckung(maler, m_pixel, m_sektoren, m_verdeckt);
+            if (m_sektoren > 0)
+                zeichneAbdeckung(maler, m_pixel, m_sektoren, m_verdeckt);
+        } else {
+            maleUnterAbdeckung(maler, m_bild, m_pixel, m_sektoren, m_verdeckt);
+        }
     }
 
 private:

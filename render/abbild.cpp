@@ -1,6 +1,7 @@
 #include "abbild.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <utility>
 
 #include "core/meldungen.h"
@@ -26,6 +27,31 @@ void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& 
         if (s.status == SektorStatus::Polygon)
             maler.drawPolygon(s.punkte, Qt::OddEvenFill);
     }
+}
+
+void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int n, const QList<bool>& verdeckt)
+{
+    // Past a few open sectors their union costs more than the copy it saves.
+    constexpr int HoechstensOffen = 8;
+    QRegion offen;
+    int offene = 0;
+    bool ganz = n <= 0 || verdeckt.size() < n || bild.size() != flaeche;
+    for (int k = 0; k < n && !ganz; ++k) {
+        const Sektor s = sektorPolygon(k, n, flaeche.width(), flaeche.height());
+        // A sector the cover leaves unpainted shows the picture wherever it lies.
+        if (s.status != SektorStatus::Polygon)
+            ganz = true;
+        else if (!verdeckt[k] && ++offene <= HoechstensOffen)
+            // A pixel's margin for the outline's rounding.
+            offen |= s.punkte.boundingRect().adjusted(-2, -2, 2, 2) & bild.rect();
+    }
+    if (ganz || offene > HoechstensOffen) {
+        maler.drawImage(QPoint(0, 0), bild);
+    } else {
+        for (const QRect& r : offen)
+            maler.drawImage(r.topLeft(), bild, r);
+    }
+    zeichneAbdeckung(maler, flaeche, n, verdeckt);
 }
 
 QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qreal verhaeltnis)

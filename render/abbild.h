@@ -16,6 +16,10 @@
 void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt);
 // The same on an area of `flaeche` pixels of the painter's coordinates.
 void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& verdeckt);
+// bild at the painter's origin with that cover over an area of `flaeche`: the
+// same pixels as drawing the whole picture and then the cover, but of the
+// picture only the parts the cover leaves open are copied.
+void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int n, const QList<bool>& verdeckt);
 
 // The picture of a file fitted into an area of `groesse` device pixels under the
 // positioning code, from the picture area's store: one decode serves every

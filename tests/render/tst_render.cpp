@@ -1157,6 +1157,39 @@ private slots:
         QCOMPARE(a.bereich.dekodierZaehler(), 1);
     }
 
+    void unterAbdeckungWieGanz_data()
+    {
+        spalten<QSize, int, QList<int>>("flaeche", "sektoren", "offen");
+        QTest::newRow("first reveal, 4 at 4K") << QSize(2488, 1658) << 4 << QList<int>{2};
+        QTest::newRow("first reveal, 20") << QSize(803, 451) << 20 << QList<int>{7};
+        QTest::newRow("three open") << QSize(1917, 1080) << 20 << QList<int>{0, 9, 19};
+        QTest::newRow("2 sectors") << QSize(640, 480) << 2 << QList<int>{1};
+        QTest::newRow("3 sectors") << QSize(300, 200) << 3 << QList<int>{0};
+        QTest::newRow("narrow") << QSize(1000, 10) << 7 << QList<int>{3};
+        QTest::newRow("1000 sectors") << QSize(500, 500) << 1000 << QList<int>{0, 250, 500, 999};
+        QTest::newRow("too many open for parts") << QSize(400, 300) << 20 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+        QTest::newRow("all covered") << QSize(400, 300) << 20 << QList<int>{};
+    }
+    // Copying only the open parts of the picture changes no pixel: the cover
+    // leaves no gap through which the rest would have shown.
+    void unterAbdeckungWieGanz()
+    {
+        auto [flaeche, n, offen] = hole<QSize, int, QList<int>>("flaeche", "sektoren", "offen");
+        const QImage bild = verlauf(flaeche.width(), flaeche.height());
+        QList<bool> verdeckt(n, true);
+        for (const int k : offen)
+            verdeckt[k] = false;
+        QImage ganz = bild.copy();
+        zeichneAbdeckung(ganz, n, verdeckt);
+        QImage teil(flaeche, QImage::Format_RGB32);
+        teil.fill(qRgb(255, 0, 255));
+        {
+            QPainter maler(&teil);
+            maleUnterAbdeckung(maler, bild, flaeche, n, verdeckt);
+        }
+        QCOMPARE(teil, ganz);
+    }
+
     void deckeAufGleichVollerNeuzeichnung_data()
     {
         spalten<int, QSize>("n", "flaeche");
