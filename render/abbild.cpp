@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <utility>
+#include <vector>
 
 #include "core/meldungen.h"
 #include "darstellung.h"
@@ -17,27 +18,47 @@ void zeichneAbdeckung(QImage& ziel, int n, const QList<bool>& verdeckt)
     zeichneAbdeckung(maler, ziel.size(), n, verdeckt);
 }
 
-void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& verdeckt)
+namespace {
+
+// The covered sectors of the first `anzahl`, sektor(k) giving sector k.
+template <typename Sektorquelle>
+void zeichneVerdeckte(QPainter& maler, int anzahl, const QList<bool>& verdeckt, const Sektorquelle& sektor)
 {
     richteAbdeckungEin(maler);
-    for (int k = 0; k < std::min<int>(n, int(verdeckt.size())); ++k) {
+    for (int k = 0; k < anzahl; ++k) {
         if (!verdeckt[k])
             continue;
-        const Sektor s = sektorPolygon(k, n, flaeche.width(), flaeche.height());
+        const Sektor& s = sektor(k);
         if (s.status == SektorStatus::Polygon)
             maler.drawPolygon(s.punkte, Qt::OddEvenFill);
     }
 }
 
+}  // namespace
+
+void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& verdeckt)
+{
+    zeichneVerdeckte(maler, std::min<int>(n, int(verdeckt.size())), verdeckt,
+                     [&](int k) { return sektorPolygon(k, n, flaeche.width(), flaeche.height()); });
+}
+
 void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int n, const QList<bool>& verdeckt)
 {
+    if (n <= 0 || verdeckt.size() < n || bild.size() != flaeche) {
+        maler.drawImage(QPoint(0, 0), bild);
+        zeichneAbdeckung(maler, flaeche, n, verdeckt);
+        return;
+    }
     // Past a few open sectors their union costs more than the copy it saves.
     constexpr int HoechstensOffen = 8;
+    // Each sector computed once, for the parts to copy and for the cover.
+    std::vector<Sektor> sektoren;
+    sektoren.reserve(size_t(n));
     QRegion offen;
     int offene = 0;
-    bool ganz = n <= 0 || verdeckt.size() < n || bild.size() != flaeche;
-    for (int k = 0; k < n && !ganz; ++k) {
-        const Sektor s = sektorPolygon(k, n, flaeche.width(), flaeche.height());
+    bool ganz = false;
+    for (int k = 0; k < n; ++k) {
+        const Sektor& s = sektoren.emplace_back(sektorPolygon(k, n, flaeche.width(), flaeche.height()));
         // A sector the cover leaves unpainted shows the picture wherever it lies.
         if (s.status != SektorStatus::Polygon)
             ganz = true;
@@ -51,7 +72,7 @@ void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int 
         for (const QRect& r : offen)
             maler.drawImage(r.topLeft(), bild, r);
     }
-    zeichneAbdeckung(maler, flaeche, n, verdeckt);
+    zeichneVerdeckte(maler, n, verdeckt, [&](int k) -> const Sektor& { return sektoren[size_t(k)]; });
 }
 
 QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qreal verhaeltnis)

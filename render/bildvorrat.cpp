@@ -261,11 +261,7 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
         if (gedeckt && fuerJedeSicht([&](const Sichtbereich& s) { return e.fertig(s.groesse, code, s.verhaeltnis); }))
             return;
         if (e.auftrag && gleich(e.auftragsBedarf, wunsch.bedarf) && e.auftragsCode == code
-            && fuerJedeSicht([&](const Sichtbereich& s) {
-                   return std::any_of(e.auftragsBereiche.begin(), e.auftragsBereiche.end(), [&](const Sichtbereich& a) {
-                       return a.groesse == s.groesse && a.verhaeltnis == s.verhaeltnis;
-                   });
-               }))
+            && fuerJedeSicht([&](const Sichtbereich& s) { return e.auftragFuer(s); }))
             return;
         if (e.auftrag)
             m_arbeiter.verwirf(e.auftrag);
@@ -306,6 +302,13 @@ const QImage* Bildvorrat::Eintrag::fertig(QSize bereich, const QString& code, qr
             return &f.bild;
     }
     return nullptr;
+}
+
+bool Bildvorrat::Eintrag::auftragFuer(const Sichtbereich& s) const
+{
+    return std::any_of(auftragsBereiche.begin(), auftragsBereiche.end(), [&](const Sichtbereich& a) {
+        return a.groesse == s.groesse && a.verhaeltnis == s.verhaeltnis;
+    });
 }
 
 void Bildvorrat::stelleDar(QImage& ziel, const QString& pfad, const QString& code, qreal verhaeltnis)

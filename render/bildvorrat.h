@@ -109,6 +109,8 @@ private:
         quint64 benutzt = 0;         // when last asked for
         // The picture the worker fitted to that area, if it did.
         const QImage* fertig(QSize bereich, const QString& code, qreal verhaeltnis) const;
+        // The job under way fits a picture to that area.
+        bool auftragFuer(const Sichtbereich& s) const;
     };
 
     Kennung kennung(const QString& pfad) const;
