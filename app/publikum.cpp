@@ -337,6 +337,9 @@ void Publikumsfenster::schalte()
     if (m_gewollt) {
         m_gewollt = false;
         meldeSicht(false);
+        // What is decoding ahead for this window's size would no longer be
+        // taken by the main window's click, which would decode on its own.
+        m_anb.sichtGeaendert();
         if (m_schwarz)
             schalteSchwarz();
         hide();

@@ -110,6 +110,16 @@ void Bildvorrat::leere(Eintrag& e)
     e = Eintrag();
 }
 
+void Bildvorrat::lassBildLos(Eintrag& e)
+{
+    gibFrei(std::exchange(e.bild.bild, QImage()));
+    e.bild = Dekodiert();
+    e.bildGueltig = false;
+    for (Eingepasst& f : e.eingepasst)
+        gibFrei(std::move(f.bild));
+    e.eingepasst.clear();
+}
+
 void Bildvorrat::leseKopf(Eintrag& e, const QString& pfad)
 {
     if (e.kopfGueltig)
@@ -159,13 +169,10 @@ bool Bildvorrat::uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b
         e.kennung = k;
         return false;
     }
-    gibFrei(std::exchange(e.bild.bild, QImage()));
+    lassBildLos(e);
     e.bild = std::move(r.bild);
     e.bildGueltig = true;
     e.voll = e.bild.voll;
-    for (Eingepasst& f : e.eingepasst)
-        gibFrei(std::move(f.bild));
-    e.eingepasst.clear();
     for (std::size_t i = 0; i < r.eingepasst.size() && i < e.auftragsBereiche.size(); ++i) {
         if (!r.eingepasst[i].isNull())
             e.eingepasst.push_back({e.auftragsCode, e.auftragsBereiche[i].verhaeltnis, std::move(r.eingepasst[i])});
@@ -275,10 +282,15 @@ void Bildvorrat::dekodiereVorab(const QString& pfad, const QString& code)
         e.auftragsCode = code;
         e.auftragsBereiche = wunsch.bereiche;
         // The kept decode serves: the click would fit from it, so the worker does.
-        if (gedeckt)
+        if (gedeckt) {
             wunsch.dekodiert = e.bild;
-        else
+        } else {
             ++m_dekodiert;
+            // Too small for the views now, and replaced by what the job brings:
+            // kept meanwhile, it would make a third picture of this size (the
+            // audience window opening at 4K, with the next picture decoding).
+            lassBildLos(e);
+        }
         e.auftrag = m_arbeiter.gib(std::move(wunsch));
     } catch (...) {
         // Whatever failed here fails again, and is reported, when the picture is used.

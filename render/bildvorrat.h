@@ -116,6 +116,8 @@ private:
     Kennung kennung(const QString& pfad) const;
     Eintrag& eintragFuer(const Kennung& k);
     void leere(Eintrag& e);
+    // Lets go of the entry's decode and its fitted pictures, keeping the rest.
+    void lassBildLos(Eintrag& e);
     void leseKopf(Eintrag& e, const QString& pfad);
     bool uebernimmVorab(Eintrag& e, const QString& pfad, const Bedarf& b, const QString& code);
     // What the registered views need of a picture of voll under code, and their areas.

@@ -1079,7 +1079,11 @@ private slots:
             if (!neu.isValid())
                 break;
             z = neu;
+            const QImage alt = a.bereich.vorrat().lade(datei, QSize(1, 1), QString()).bild;
+            const int zuvor = a.bereich.dekodierZaehler();
             a.bereich.bereiteVor(datei, QString());
+            // A decode too small for the new view is not kept beside the one replacing it.
+            QCOMPARE(alt.isDetached(), a.bereich.dekodierZaehler() > zuvor);
             const QImage fuerZuschauer = a.bereich.vorrat().eingepasst(z, datei, QString());
             // Shared with the store: the worker's picture, not one fitted just now.
             QVERIFY(!fuerZuschauer.isDetached());
