@@ -49,30 +49,20 @@ void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int 
         zeichneAbdeckung(maler, flaeche, n, verdeckt);
         return;
     }
-    // Past a few open sectors their union costs more than the copy it saves.
-    constexpr int HoechstensOffen = 8;
     // Each sector computed once, for the parts to copy and for the cover.
     std::vector<Sektor> sektoren;
     sektoren.reserve(size_t(n));
-    QRegion offen;
-    int offene = 0;
-    bool ganz = false;
-    for (int k = 0; k < n; ++k) {
-        const Sektor& s = sektoren.emplace_back(sektorPolygon(k, n, flaeche.width(), flaeche.height()));
-        // A sector the cover leaves unpainted shows the picture wherever it lies.
-        if (s.status != SektorStatus::Polygon)
-            ganz = true;
-        else if (!verdeckt[k] && ++offene <= HoechstensOffen)
-            // A pixel's margin for the outline's rounding.
-            offen |= s.punkte.boundingRect().adjusted(-2, -2, 2, 2) & bild.rect();
-    }
-    if (ganz || offene > HoechstensOffen) {
+    for (int k = 0; k < n; ++k)
+        sektoren.push_back(sektorPolygon(k, n, flaeche.width(), flaeche.height()));
+    const auto sektor = [&](int k) -> const Sektor& { return sektoren[size_t(k)]; };
+    const std::optional<QRegion> offen = offeneTeile(n, bild.rect(), sektor, [&](int k) { return verdeckt[k]; });
+    if (!offen) {
         maler.drawImage(QPoint(0, 0), bild);
     } else {
-        for (const QRect& r : offen)
+        for (const QRect& r : *offen)
             maler.drawImage(r.topLeft(), bild, r);
     }
-    zeichneVerdeckte(maler, n, verdeckt, [&](int k) -> const Sektor& { return sektoren[size_t(k)]; });
+    zeichneVerdeckte(maler, n, verdeckt, sektor);
 }
 
 QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qreal verhaeltnis)

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "bildladen.h"
@@ -57,6 +58,9 @@ struct Bildbereich::Daten {
     // uncovered sector's surroundings.
     enum class Stand { Unbekannt, NurBild, MitAbdeckung } stand = Stand::Unbekannt;
     std::vector<bool> gezeichnet;   // the cover drawn over IBild when MitAbdeckung
+    // The visible picture is IBild (NurBild), but not copied yet: the cover
+    // that mostly follows at once leaves little of it to copy.
+    bool kopieAussteht = false;
 
     // The painter on the visible picture, opened on first use and closed before any message
     // box, since the box's event loop may repaint the window from it.
@@ -101,6 +105,14 @@ struct Bildbereich::Daten {
     QRect zeichneSektor(int k, const QRect* clip);
     void zeichneAlleVerdeckten(const QRect* clip);
     void kopiereIBild();
+    // Makes the copy that still waits, before the visible picture is used.
+    void holeKopieNach()
+    {
+        if (std::exchange(kopieAussteht, false))
+            kopiereIBild();
+    }
+    // The copy that waits, only where the cover about to be drawn leaves IBild open.
+    void kopiereUnterAbdeckung();
     // The visible picture is IBild, pixel for pixel, at the current layout's size.
     bool zeigtIBild() const
     {
@@ -171,6 +183,24 @@ void Bildbereich::Daten::kopiereIBild()
     stand = sichtbar.size() == iBild.size() ? Stand::NurBild : Stand::Unbekannt;
 }
 
+void Bildbereich::Daten::kopiereUnterAbdeckung()
+{
+    kopieAussteht = false;
+    const int n = st.Sektorenzahl;
+    std::optional<QRegion> offen;
+    // Sectors past the cover array are never drawn, and would leave gaps.
+    if (n > 0 && n <= MaxSektoren)
+        offen = offeneTeile(
+            n, sichtbar.rect(), [this](int k) -> const Sektor& { return sektoren().sektor(k); },
+            [this](int k) { return st.Verdeckt[size_t(k)]; });
+    if (!offen) {
+        kopiereIBild();
+        return;
+    }
+    for (const QRect& r : *offen)
+        kopiereRechteck(iBild, sichtbar, r, r.topLeft());
+}
+
 void Bildbereich::Daten::merkeAbdeckung()
 {
     if (stand != Stand::NurBild) {
@@ -219,7 +249,11 @@ QSize Bildbereich::flaecheFuer(QSize voll) const
 
 Bildbereich::~Bildbereich() = default;
 
-const QImage& Bildbereich::sichtbaresBild() const { return d->sichtbar; }
+const QImage& Bildbereich::sichtbaresBild() const
+{
+    d->holeKopieNach();
+    return d->sichtbar;
+}
 const QImage& Bildbereich::iBild() const { return d->iBild; }
 qreal Bildbereich::pixelVerhaeltnis() const { return d->verhaeltnis; }
 int Bildbereich::dekodierZaehler() const { return d->vorrat.dekodierZaehler(); }
@@ -228,6 +262,7 @@ Bildvorrat& Bildbereich::vorrat() { return d->vorrat; }
 
 void Bildbereich::DrawEck(int k)
 {
+    d->holeKopieNach();
     if (k < 0 || k >= d->st.Sektorenzahl) {
         d->schliesseMaler();
         d->meldungen.zeige(Meldungsart::Hinweis, QStringLiteral("DrawEck(): Falscher Parameter!"));
@@ -243,6 +278,8 @@ void Bildbereich::DrawEck(int k)
 
 void Bildbereich::zeichneAbdeckung()
 {
+    if (d->kopieAussteht)
+        d->kopiereUnterAbdeckung();
     d->zeichneAlleVerdeckten(nullptr);
     d->merkeAbdeckung();
     d->meldeGeaendert(d->sichtbar.rect());
@@ -250,7 +287,14 @@ void Bildbereich::zeichneAbdeckung()
 
 void Bildbereich::zeigeGanzesBild()
 {
-    d->kopiereIBild();
+    // Waits only where the copy would be whole and exact; the pixels are the
+    // same whenever they are looked at.
+    d->kopieAussteht = !d->sichtbar.isNull() && d->sichtbar.size() == d->iBild.size()
+        && d->sichtbar.size() == d->geraet();
+    if (d->kopieAussteht)
+        d->stand = Daten::Stand::NurBild;
+    else
+        d->kopiereIBild();
     d->meldeGeaendert(d->sichtbar.rect());
 }
 
@@ -281,6 +325,7 @@ void Bildbereich::deckeAuf(int sektor)
 
 void Bildbereich::fuelleGrau()
 {
+    d->holeKopieNach();
     QImage& bild = d->sichtbar;
     d->stand = Daten::Stand::Unbekannt;
     if (bild.isNull())
@@ -315,6 +360,7 @@ void Bildbereich::bereiteVor(const QString& pfad, const QString& code)
 
 void Bildbereich::rendereBild()
 {
+    d->holeKopieNach();
     d->stand = Daten::Stand::Unbekannt;
     setzeGroesse(d->iBild, d->geraet());
     BildDarstellung(d->iBild, d->st.BildDatei, d->st.BildPosition);
@@ -326,8 +372,10 @@ void Bildbereich::BildDarstellung(QImage& ziel, const QString& pfad, const QStri
         d->meldungen.zeige(Meldungsart::Warnung, nichtDarstellbarText(pfad));
         return;
     }
-    if (&ziel == &d->iBild)
+    if (&ziel == &d->iBild) {
+        d->holeKopieNach();
         d->stand = Daten::Stand::Unbekannt;
+    }
     d->vorrat.stelleDar(ziel, pfad, code, d->verhaeltnis);
 }
 
@@ -335,6 +383,7 @@ bool Bildbereich::layoutLaeuft() const { return d->layouts > 0; }
 
 void Bildbereich::formResize()
 {
+    d->holeKopieNach();
     ++d->layouts;
     const auto ende = qScopeGuard([this] {
         if (--d->layouts == 0)

@@ -102,6 +102,25 @@ void Sektorliste::fuer(int n, int w, int h)
     m_sektoren.assign(size_t(std::clamp(n, 0, MaxSektoren)), std::nullopt);
 }
 
+std::optional<QRegion> offeneTeile(int n, const QRect& flaeche, const std::function<const Sektor&(int)>& sektor,
+                                   const std::function<bool(int)>& verdeckt)
+{
+    constexpr int HoechstensOffen = 8;
+    QRegion offen;
+    int offene = 0;
+    for (int k = 0; k < n; ++k) {
+        const Sektor& s = sektor(k);
+        if (s.status != SektorStatus::Polygon)
+            return std::nullopt;
+        if (!verdeckt(k)) {
+            if (++offene > HoechstensOffen)
+                return std::nullopt;
+            offen |= s.punkte.boundingRect().adjusted(-2, -2, 2, 2) & flaeche;
+        }
+    }
+    return offen;
+}
+
 const Sektor& Sektorliste::sektor(int k)
 {
     auto& eintrag = m_sektoren[size_t(k)];

@@ -2,6 +2,8 @@
 // Geometry of one cover sector, apart from any painting.
 
 #include <QPolygon>
+#include <QRegion>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,6 +21,14 @@ struct Sektor {
 
 // Sector k of n on a w x h area.
 Sektor sektorPolygon(int k, int n, int w, int h);
+
+// What of a picture on `flaeche` a cover over the covered ones of n sectors
+// leaves open: the open sectors' bounding boxes, with a margin for the
+// outline's rounding. Nothing when the picture is better copied whole: a
+// sector the cover leaves unpainted shows it wherever it lies, and past a few
+// open sectors their union costs more than the copy it saves.
+std::optional<QRegion> offeneTeile(int n, const QRect& flaeche, const std::function<const Sektor&(int)>& sektor,
+                                   const std::function<bool(int)>& verdeckt);
 
 // The sectors of one layout, each computed on first use and kept while the
 // layout stays, so that redraws and reveals compute none of them again.

@@ -65,10 +65,12 @@ struct Aufbau {
             st.Verdeckt[size_t(k)] = verdeckt;
         st.VerdecktZahl = verdeckt ? n : 0;
     }
-    // The full redraw: the whole picture, then the cover.
+    // The full redraw: the whole picture, then the cover (looked at in
+    // between, the picture is copied whole, not only where the cover leaves it open).
     void neuGezeichnet()
     {
         bereich.zeigeGanzesBild();
+        (void)bereich.sichtbaresBild();
         bereich.zeichneAbdeckung();
     }
     // The picture datei over an area of breite x hoehe, its n sectors covered.
@@ -1192,6 +1194,24 @@ private slots:
             maleUnterAbdeckung(maler, bild, flaeche, n, verdeckt);
         }
         QCOMPARE(teil, ganz);
+
+        // The main window's picture, over a magenta one shown whole before.
+        Aufbau a;
+        a.flaeche(flaeche.width(), flaeche.height());
+        a.sektoren(n, false);
+        const QString name = QStringLiteral("unter-%1x%2-%3").arg(flaeche.width()).arg(flaeche.height()).arg(n);
+        a.st.BildDatei = bmp(name + QStringLiteral("-magenta.bmp"), einfarbig(flaeche.width(), flaeche.height(), qRgb(255, 0, 255)));
+        a.bereich.rendereBild();
+        a.neuGezeichnet();
+        a.st.BildDatei = bmp(name + QStringLiteral(".bmp"), bild);
+        a.bereich.rendereBild();
+        for (int k = 0; k < n; ++k)
+            a.st.Verdeckt[size_t(k)] = verdeckt[k];
+        a.bereich.zeigeGanzesBild();
+        a.bereich.zeichneAbdeckung();
+        const QImage teilweise = a.bereich.sichtbaresBild().copy();
+        a.neuGezeichnet();
+        QCOMPARE(teilweise, a.bereich.sichtbaresBild());
     }
 
     void deckeAufGleichVollerNeuzeichnung_data()
