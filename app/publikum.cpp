@@ -73,9 +73,16 @@ public:
         // A reveal repaints only the sectors it changed: on a projector the
         // whole picture is several times what the window's thread can copy
         // and hand to the X server within a frame.
-        const bool nurSektoren = bild.cacheKey() == m_bild.cacheKey() && pixel == m_pixel && sektoren == m_sektoren &&
-                                 sektoren > 0 && verdeckt.size() == m_verdeckt.size();
+        const bool gleicheAbdeckung =
+            pixel == m_pixel && sektoren == m_sektoren && sektoren > 0 && verdeckt.size() == m_verdeckt.size();
+        bool nurSektoren = gleicheAbdeckung && bild.cacheKey() == m_bild.cacheKey();
         QRect geaendert;
+        // So does the first reveal, over grey under the same cover until now.
+        if (gleicheAbdeckung && m_bild.isNull() && !bild.isNull()) {
+            const std::optional<QRect> offen = offenUeberGrau(pixel, sektoren, verdeckt);
+            nurSektoren = offen.has_value();
+            geaendert = offen.value_or(QRect());
+        }
         if (nurSektoren) {
             for (int k = 0; k < sektoren && k < verdeckt.size(); ++k) {
                 if (verdeckt[k] != m_verdeckt[k])

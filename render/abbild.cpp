@@ -65,6 +65,20 @@ void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int 
     zeichneVerdeckte(maler, n, verdeckt, sektor);
 }
 
+std::optional<QRect> offenUeberGrau(QSize flaeche, int n, const QList<bool>& verdeckt)
+{
+    if (n <= 0 || verdeckt.size() < n)
+        return std::nullopt;
+    Sektor s;
+    const std::optional<QRegion> offen = offeneTeile(
+        n, QRect(QPoint(0, 0), flaeche),
+        [&](int k) -> const Sektor& { return s = sektorPolygon(k, n, flaeche.width(), flaeche.height()); },
+        [&](int k) { return verdeckt[k]; });
+    if (!offen)
+        return std::nullopt;
+    return offen->boundingRect();
+}
+
 QImage Abbild::bild(const QString& pfad, const QString& code, QSize groesse, qreal verhaeltnis)
 {
     if (groesse.isEmpty())

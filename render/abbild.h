@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QList>
 #include <QString>
+#include <optional>
 
 #include "bildvorrat.h"
 
@@ -20,6 +21,9 @@ void zeichneAbdeckung(QPainter& maler, QSize flaeche, int n, const QList<bool>& 
 // same pixels as drawing the whole picture and then the cover, but of the
 // picture only the parts the cover leaves open are copied.
 void maleUnterAbdeckung(QPainter& maler, const QImage& bild, QSize flaeche, int n, const QList<bool>& verdeckt);
+// Where that differs from grey under the cover of all n sectors: the open
+// sectors' boxes, or nothing when it may differ anywhere (as offeneTeile).
+std::optional<QRect> offenUeberGrau(QSize flaeche, int n, const QList<bool>& verdeckt);
 
 // The picture of a file fitted into an area of `groesse` device pixels under the
 // positioning code, from the picture area's store: one decode serves every

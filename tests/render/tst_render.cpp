@@ -1165,22 +1165,23 @@ private slots:
 
     void unterAbdeckungWieGanz_data()
     {
-        spalten<QSize, int, QList<int>>("flaeche", "sektoren", "offen");
-        QTest::newRow("first reveal, 4 at 4K") << QSize(2488, 1658) << 4 << QList<int>{2};
-        QTest::newRow("first reveal, 20") << QSize(803, 451) << 20 << QList<int>{7};
-        QTest::newRow("three open") << QSize(1917, 1080) << 20 << QList<int>{0, 9, 19};
-        QTest::newRow("2 sectors") << QSize(640, 480) << 2 << QList<int>{1};
-        QTest::newRow("3 sectors") << QSize(300, 200) << 3 << QList<int>{0};
-        QTest::newRow("narrow") << QSize(1000, 10) << 7 << QList<int>{3};
-        QTest::newRow("1000 sectors") << QSize(500, 500) << 1000 << QList<int>{0, 250, 500, 999};
-        QTest::newRow("too many open for parts") << QSize(400, 300) << 20 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-        QTest::newRow("all covered") << QSize(400, 300) << 20 << QList<int>{};
+        // ueberGrau: only the open sectors' boxes differ from grey under the whole cover
+        spalten<QSize, int, QList<int>, bool>("flaeche", "sektoren", "offen", "ueberGrau");
+        QTest::newRow("first reveal, 4 at 4K") << QSize(2488, 1658) << 4 << QList<int>{2} << true;
+        QTest::newRow("first reveal, 20") << QSize(803, 451) << 20 << QList<int>{7} << true;
+        QTest::newRow("three open") << QSize(1917, 1080) << 20 << QList<int>{0, 9, 19} << true;
+        QTest::newRow("2 sectors") << QSize(640, 480) << 2 << QList<int>{1} << false;
+        QTest::newRow("3 sectors") << QSize(300, 200) << 3 << QList<int>{0} << false;
+        QTest::newRow("narrow") << QSize(1000, 10) << 7 << QList<int>{3} << false;
+        QTest::newRow("1000 sectors") << QSize(500, 500) << 1000 << QList<int>{0, 250, 500, 999} << true;
+        QTest::newRow("too many open for parts") << QSize(400, 300) << 20 << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << false;
+        QTest::newRow("all covered") << QSize(400, 300) << 20 << QList<int>{} << true;
     }
     // Copying only the open parts of the picture changes no pixel: the cover
     // leaves no gap through which the rest would have shown.
     void unterAbdeckungWieGanz()
     {
-        auto [flaeche, n, offen] = hole<QSize, int, QList<int>>("flaeche", "sektoren", "offen");
+        auto [flaeche, n, offen, ueberGrau] = hole<QSize, int, QList<int>, bool>("flaeche", "sektoren", "offen", "ueberGrau");
         const QImage bild = verlauf(flaeche.width(), flaeche.height());
         QList<bool> verdeckt(n, true);
         for (const int k : offen)
@@ -1194,6 +1195,14 @@ private slots:
             maleUnterAbdeckung(maler, bild, flaeche, n, verdeckt);
         }
         QCOMPARE(teil, ganz);
+        // Over grey under the whole cover, only the open sectors' boxes change.
+        QImage grau(flaeche, QImage::Format_RGB32);
+        grau.fill(Grau);
+        zeichneAbdeckung(grau, n, QList<bool>(n, true));
+        const std::optional<QRect> offenerTeil = offenUeberGrau(flaeche, n, verdeckt);
+        if (offenerTeil)
+            QCOMPARE(ersteAbweichungAusserhalb(ganz, grau, *offenerTeil), QPoint(-1, -1));
+        QCOMPARE(offenerTeil.has_value(), ueberGrau);
 
         // The main window's picture, over a magenta one shown whole before.
         Aufbau a;
